@@ -1,0 +1,179 @@
+#include "txlfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <limits>
+
+#include "settingstext.h"
+
+namespace comm {
+
+namespace {
+
+// Order of the fields in the value block: each frame's short fields before its data.
+constexpr Field kValueOrder[] = {Field::Start, Field::Check, Field::End, Field::Data};
+
+// A box "holds a number" when it is a run of decimal digits, blanks around it allowed.
+bool boxNumber(const QString& text, qint64* value) {
+    const QString t = text.trimmed();
+    if (t.isEmpty() || t.size() > 18) {
+        // More digits than fit any option: clamp, but only if it is all digits.
+        if (t.isEmpty()) return false;
+        for (QChar c : t)
+            if (!c.isDigit() || c.unicode() > 127) return false;
+        *value = std::numeric_limits<qint64>::max();
+        return true;
+    }
+    for (QChar c : t)
+        if (c.unicode() < '0' || c.unicode() > '9') return false;
+    *value = t.toLongLong();
+    return true;
+}
+
+qint32 resolveTime(bool applies, bool zeroOption, QString* box) {
+    if (!applies) {
+        box->clear();
+        return 0;
+    }
+    if (zeroOption) return 0;
+    qint64 v = 0;
+    if (!boxNumber(*box, &v)) {
+        box->clear();
+        return 0;
+    }
+    if (v > std::numeric_limits<qint32>::max()) {
+        v = std::numeric_limits<qint32>::max();
+        *box = QString::number(v);
+    }
+    return qint32(v);
+}
+
+void putInt32(QByteArray* out, qint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out->append(b, 4);
+}
+
+}  // namespace
+
+OptionValues ResolveOptions(int kind, CommOptions* options) {
+    OptionValues values;
+    if (!options->loopForever) {
+        qint64 v = 0;
+        if (!boxNumber(options->loopText, &v)) {
+            options->loopText.clear();
+        } else if (v < 255) {
+            values.loopCount = quint8(v);
+        } else {
+            options->loopText = QStringLiteral("255");
+            values.loopCount = 255;
+        }
+    }
+    values.delay = resolveTime(kind == 3 || kind == 4, options->noDelay, &options->delayText);
+    values.wait = resolveTime(kind == 2 || kind == 3, options->noWait, &options->waitText);
+    return values;
+}
+
+QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options, bool withValues) {
+    QByteArray out;
+    out.append(char(quint8(def.CommKind)));
+    for (qint16 index : def.PortSettingIndex) out.append(char(quint8(index)));
+    out.append(char(options.loopCount));
+    putInt32(&out, options.delay);
+    putInt32(&out, options.wait);
+    for (qint16 count : def.FrameFieldCount) out.append(char(quint8(count)));
+    out.append(char(withValues ? 1 : 0));
+    if (!withValues) return out;
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+        for (Field field : kValueOrder) {
+            const int n = qBound(0, def.count(side, field), CommDefinition::capacity(field));
+            const qint16* v = def.values(side, field);
+            for (int i = 0; i < n; ++i) {
+                char b[2];
+                qToLittleEndian(v[i], b);
+                out.append(b, 2);
+            }
+        }
+    }
+    return out;
+}
+
+ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
+    const auto byteAt = [&bytes](int i) { return quint8(bytes.at(i)); };
+    if (bytes.isEmpty() || byteAt(0) < 1 || byteAt(0) > 4) return ReadStatus::WrongFormat;
+    if (bytes.size() < kTxlHeaderSize) return ReadStatus::WrongFormat;
+
+    CommDefinition next = *def;
+    next.FileCommKind = byteAt(0);
+    for (int i = 0; i < 4; ++i) next.PortSettingIndex[i] = byteAt(1 + i);
+    if (!SettingIndexesValid(next.PortSettingIndex)) return ReadStatus::WrongFormat;
+    next.CommSettings = SettingsFromIndexes(next.PortSettingIndex);
+    next.CommSettingsText = SettingsTextFromIndexes(next.PortSettingIndex);
+
+    next.FileLoopCount = byteAt(5);
+    next.FileDelayTime = qFromLittleEndian<qint32>(bytes.constData() + 6);
+    next.FileWaitTime = qFromLittleEndian<qint32>(bytes.constData() + 10);
+
+    qint64 total = 0;
+    for (int i = 0; i < 8; ++i) {
+        next.FrameFieldCount[i] = byteAt(14 + i);
+        const Field field = static_cast<Field>(i % 4);
+        if (next.FrameFieldCount[i] > CommDefinition::capacity(field)) return ReadStatus::WrongFormat;
+        total += next.FrameFieldCount[i];
+    }
+    next.FileHasValues = byteAt(22);
+
+    if (next.FileHasValues == 1) {
+        if (bytes.size() < kTxlHeaderSize + 2 * total) return ReadStatus::WrongFormat;
+        const char* p = bytes.constData() + kTxlHeaderSize;
+        for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+            for (Field field : kValueOrder) {
+                qint16* v = next.values(side, field);
+                for (int i = 0; i < next.count(side, field); ++i, p += 2) {
+                    const qint16 value = qFromLittleEndian<qint16>(p);
+                    if (value < kNotEntered || value > 255) return ReadStatus::WrongFormat;
+                    v[i] = value;
+                }
+            }
+        }
+    } else {
+        next.clearCountedValues();
+    }
+    *def = next;
+    return ReadStatus::Ok;
+}
+
+ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        if (error) *error = kMissingFileMessage;
+        return ReadStatus::Missing;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("打开该文件失败：%1").arg(file.errorString());
+        return ReadStatus::Unreadable;
+    }
+    // The largest valid file is a few kilobytes; reading more than that proves nothing.
+    const qint64 limit = kTxlHeaderSize + 2 * (6 * kFieldCapacity + 2 * kDataCapacity);
+    const QByteArray bytes = file.read(limit);
+    const ReadStatus status = DecodeCommFile(bytes, def);
+    if (status == ReadStatus::WrongFormat && error) *error = kWrongFormatMessage;
+    return status;
+}
+
+bool WriteCommFile(const QString& path, const CommDefinition& def, CommOptions* options,
+                   bool withValues, QString* error) {
+    const OptionValues values = ResolveOptions(def.CommKind, options);
+    const QByteArray bytes = EncodeCommFile(def, values, withValues);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = QStringLiteral("保存通讯文件失败：%1").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace comm

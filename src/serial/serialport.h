@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace comm {
+
+// The serial port component one window owns (MSComm1): port number, settings text, read length,
+// open/close, waiting bytes, read, write and line events. Implemented over QSerialPort for real
+// devices and in memory for tests; engines only ever see this interface.
+class SerialPort : public QObject {
+    Q_OBJECT
+public:
+    // Failure code of a port that cannot be opened (missing, busy, refused settings).
+    static constexpr int kOpenFailure = 8002;
+
+    // Event codes of the OnComm notification.
+    enum Event {
+        EvSend = 1, EvReceive = 2, EvCts = 3, EvDsr = 4, EvCd = 5, EvRing = 6, EvEof = 7,
+        ErBreak = 1001, ErCtsTimeout = 1002, ErDsrTimeout = 1003, ErFrame = 1004,
+        ErOverrun = 1006, ErCdTimeout = 1007, ErRxOver = 1008, ErRxParity = 1009,
+        ErTxFull = 1010, ErDcb = 1011
+    };
+
+    // What went wrong in the last failed operation.
+    struct Failure {
+        int code = 0;        // kOpenFailure for an open that failed, else another non-zero code
+        QString reason;      // the device's own words, for whoever wants to show them
+    };
+
+    using QObject::QObject;
+    ~SerialPort() override = default;
+
+    // CommPort: 1..4; takes effect at the next open.
+    virtual void setCommPort(int port) = 0;
+    virtual int commPort() const = 0;
+    // Settings: "9600,O,8,1"; checked and applied at the next open.
+    virtual void setSettings(const QString& settings) = 0;
+    virtual QString settings() const = 0;
+    // InputMode 1 (binary) is the only mode the program uses; kept for completeness.
+    virtual void setInputMode(int mode) = 0;
+    // InputLen: most bytes one input() returns; 0 means all. Accepted while closed.
+    virtual void setInputLen(int length) = 0;
+    virtual int inputLen() const = 0;
+    // PortOpen: false with failure() set when the port cannot be opened.
+    virtual bool setPortOpen(bool open) = 0;
+    virtual bool portOpen() const = 0;
+    // InBufferCount: received bytes waiting to be read.
+    virtual int inBufferCount() const = 0;
+    // InBufferCount = 0: discards every waiting byte; accepted while closed.
+    virtual void clearInput() = 0;
+    // Input: up to inputLen() waiting bytes, removed from the buffer; empty when none wait.
+    virtual QByteArray input() = 0;
+    // Output: sends the bytes in order, unchanged. False (failure() set) when the port is closed
+    // or the device refused them.
+    virtual bool output(const QByteArray& bytes) = 0;
+    // CommEvent: the code of the notification being delivered.
+    virtual int commEvent() const = 0;
+    virtual Failure failure() const = 0;
+    // The device a port number stands for, for tool tips and messages.
+    virtual QString deviceName() const = 0;
+
+signals:
+    // Received bytes are waiting; engines wait on this instead of polling.
+    void readyRead();
+    // The OnComm notification with its event or error code (see Event).
+    void commNotified(int event);
+    // The device went away while open (unplugged, far end closed): the port has been closed
+    // already and this comes once.
+    void deviceLost(const QString& reason);
+};
+
+// Makes the port a window owns; windows take one so tests can hand them an in-memory port.
+using SerialPortFactory = std::function<std::unique_ptr<SerialPort>()>;
+
+}  // namespace comm

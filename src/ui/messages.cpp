@@ -1,0 +1,42 @@
+#include "messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace comm::ui {
+
+namespace {
+MessageResponder& responder() {
+    static MessageResponder r;
+    return r;
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::Information:
+            break;
+    }
+    return QMessageBox::Information;
+}
+}  // namespace
+
+bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel) {
+    if (responder()) return responder()(text, icon, okCancel);
+    QMessageBox box(boxIcon(icon), kMessageCaption, text,
+                    okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
+}
+
+void SetMessageResponder(MessageResponder r) { responder() = std::move(r); }
+
+void Beep() { QApplication::beep(); }
+
+}  // namespace comm::ui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace comm::ui {
+
+inline const QString kMessageCaption = QStringLiteral("提示信息");
+
+// Icon by kind of message: refusals and missing files, questions, errors and line events,
+// completion and stop notices.
+enum class MessageIcon { Exclamation, Question, Critical, Information };
+
+// Shows a modal box captioned "提示信息". With okCancel the box offers OK and Cancel and the
+// result tells whether OK was chosen; otherwise it offers OK and the result is true.
+bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel = false);
+
+// Answers every box instead of showing it, for tests and headless runs: gets the text, icon and
+// whether OK/Cancel was offered, returns the answer. An empty responder restores the real boxes.
+using MessageResponder = std::function<bool(const QString& text, MessageIcon icon, bool okCancel)>;
+void SetMessageResponder(MessageResponder responder);
+
+// The platform's beep, for a refused key.
+void Beep();
+
+}  // namespace comm::ui
