@@ -1,0 +1,32 @@
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "commands.h"
+
+namespace {
+
+// Every command of the tool; a new command adds its line here and its function in its own file.
+const cli::Command kCommands[] = {
+    {"show", "show FILE.Txl", cli::show},
+    {"make", "make FILE.json FILE.Txl [--no-values]", cli::make},
+};
+
+int usage() {
+    QTextStream err(stderr);
+    err << "usage: comm-cli COMMAND ...\n";
+    for (const cli::Command& c : kCommands) err << "  comm-cli " << c.usage << "\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments();
+    args.removeFirst();
+    if (args.isEmpty()) return usage();
+    const QString name = args.takeFirst();
+    for (const cli::Command& c : kCommands)
+        if (name == QLatin1String(c.name)) return c.run(args);
+    return usage();
+}
