@@ -1,0 +1,329 @@
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+#include "settingstext.h"
+#include "txlfile.h"
+
+using namespace comm;
+
+namespace {
+
+const QByteArray kWorkedExample = QByteArray::fromHex(
+    "010604010000"
+    "0000000000000000"
+    "0102010100000000"
+    "01"
+    "AA0003000D0001000200");
+
+CommDefinition workedExample() {
+    CommDefinition d;
+    d.CommKind = 1;
+    d.PortSettingIndex = {6, 4, 1, 0};
+    d.FrameFieldCount = {1, 2, 1, 1, 0, 0, 0, 0};
+    d.SendStartBytes[0] = 0xAA;
+    d.SendDataBytes[0] = 1;
+    d.SendDataBytes[1] = 2;
+    d.SendCheckBytes[0] = 3;
+    d.SendEndBytes[0] = 0x0D;
+    return d;
+}
+
+QByteArray withKind(int kind) {
+    QByteArray bytes = kWorkedExample;
+    bytes[0] = char(kind);
+    return bytes;
+}
+
+constexpr FrameSide kSides[] = {FrameSide::Send, FrameSide::Recv};
+constexpr Field kFields[] = {Field::Start, Field::Data, Field::Check, Field::End};
+
+CommDefinition randomDefinition(QRandomGenerator& rng, bool atCapacity) {
+    CommDefinition d;
+    d.CommKind = qint16(rng.bounded(1, 5));
+    d.PortSettingIndex = {qint16(rng.bounded(13)), qint16(rng.bounded(5)), qint16(rng.bounded(3)),
+                          qint16(rng.bounded(3))};
+    for (FrameSide side : kSides)
+        for (Field field : kFields) {
+            const int cap = qMin(CommDefinition::capacity(field), 255);
+            const int n = atCapacity ? cap : int(rng.bounded(cap + 1));
+            d.FrameFieldCount[CommDefinition::countIndex(side, field)] = qint16(n);
+            for (int i = 0; i < n; ++i) d.values(side, field)[i] = qint16(rng.bounded(-1, 256));
+        }
+    return d;
+}
+
+void compareLayout(const CommDefinition& read, const CommDefinition& written) {
+    QCOMPARE(read.FileCommKind, written.CommKind);
+    QCOMPARE(read.PortSettingIndex, written.PortSettingIndex);
+    QCOMPARE(read.FrameFieldCount, written.FrameFieldCount);
+    QCOMPARE(read.CommSettings, SettingsFromIndexes(written.PortSettingIndex));
+    QCOMPARE(read.CommSettingsText, SettingsTextFromIndexes(written.PortSettingIndex));
+}
+
+}  // namespace
+
+class TestTxlFile : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExampleIsWrittenByteForByte() {
+        CommOptions options;  // loop forever, no delay, no wait
+        const OptionValues values = ResolveOptions(1, &options);
+        QCOMPARE(EncodeCommFile(workedExample(), values, true), kWorkedExample);
+        QCOMPARE(kWorkedExample.size(), 33);
+    }
+
+    void workedExampleReadsBackFieldForField() {
+        CommDefinition d;
+        QCOMPARE(DecodeCommFile(kWorkedExample, &d), ReadStatus::Ok);
+        QCOMPARE(d.FileCommKind, qint16(1));
+        QCOMPARE(d.CommKind, qint16(0));  // the reader leaves the signal alone
+        QCOMPARE(d.CommSettings, QStringLiteral("9600,O,8,1"));
+        QCOMPARE(d.CommSettingsText, QStringLiteral("9600,奇,8,1"));
+        QCOMPARE(d.FileLoopCount, quint8(0));
+        QCOMPARE(d.FileDelayTime, 0);
+        QCOMPARE(d.FileWaitTime, 0);
+        QCOMPARE(d.FileHasValues, qint16(1));
+        QCOMPARE(d.SendStartBytes[0], qint16(0xAA));
+        QCOMPARE(d.SendDataBytes[0], qint16(1));
+        QCOMPARE(d.SendDataBytes[1], qint16(2));
+        QCOMPARE(d.SendCheckBytes[0], qint16(3));
+        QCOMPARE(d.SendEndBytes[0], qint16(0x0D));
+    }
+
+    void optionsAndValueOrder() {
+        // Kind 3 keeps delay and wait; the value block puts each frame's short fields first.
+        CommDefinition d;
+        d.CommKind = 3;
+        d.PortSettingIndex = {12, 3, 2, 2};
+        d.FrameFieldCount = {1, 1, 1, 1, 1, 1, 1, 1};
+        d.SendStartBytes[0] = 1;
+        d.SendDataBytes[0] = 4;
+        d.SendCheckBytes[0] = 2;
+        d.SendEndBytes[0] = 3;
+        d.RecvStartBytes[0] = 5;
+        d.RecvDataBytes[0] = -1;
+        d.RecvCheckBytes[0] = 6;
+        d.RecvEndBytes[0] = 7;
+        CommOptions o{false, "5", false, "100000", false, "3000"};
+        const QByteArray bytes = EncodeCommFile(d, ResolveOptions(3, &o), true);
+        QCOMPARE(bytes, QByteArray::fromHex("030C030202"
+                                            "05"
+                                            "A0860100"
+                                            "B80B0000"
+                                            "0101010101010101"
+                                            "01"
+                                            "0100020003000400"
+                                            "050006000700FFFF"));
+        CommDefinition back;
+        QCOMPARE(DecodeCommFile(bytes, &back), ReadStatus::Ok);
+        QCOMPARE(back.FileLoopCount, quint8(5));
+        QCOMPARE(back.FileDelayTime, 100000);
+        QCOMPARE(back.FileWaitTime, 3000);
+        QCOMPARE(back.RecvDataBytes[0], qint16(-1));
+        QCOMPARE(back.CommSettingsText, QStringLiteral("115200,缺省,7,2"));
+    }
+
+    void writerRulesForTheBoxes_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("loopForever");
+        QTest::addColumn<QString>("loopText");
+        QTest::addColumn<bool>("noDelay");
+        QTest::addColumn<QString>("delayText");
+        QTest::addColumn<bool>("noWait");
+        QTest::addColumn<QString>("waitText");
+        QTest::addColumn<int>("loop");
+        QTest::addColumn<int>("delay");
+        QTest::addColumn<int>("wait");
+        QTest::addColumn<QString>("loopShown");
+        QTest::addColumn<QString>("delayShown");
+        QTest::addColumn<QString>("waitShown");
+        QTest::newRow("300 becomes 255") << 3 << false << "300" << true << "" << true << ""
+                                         << 255 << 0 << 0 << "255" << "" << "";
+        QTest::newRow("255 stays") << 3 << false << "255" << true << "" << true << ""
+                                   << 255 << 0 << 0 << "255" << "" << "";
+        QTest::newRow("254 saved as 254") << 3 << false << "254" << true << "" << true << ""
+                                          << 254 << 0 << 0 << "254" << "" << "";
+        QTest::newRow("empty loop box") << 3 << false << "" << true << "" << true << ""
+                                        << 0 << 0 << 0 << "" << "" << "";
+        QTest::newRow("loop forever ignores box") << 3 << true << "12" << true << "" << true << ""
+                                                  << 0 << 0 << 0 << "12" << "" << "";
+        QTest::newRow("kind 1 empties delay and wait")
+            << 1 << true << "" << false << "500" << false << "800" << 0 << 0 << 0 << "" << ""
+            << "";
+        QTest::newRow("kind 2 keeps wait only")
+            << 2 << true << "" << false << "500" << false << "800" << 0 << 0 << 800 << "" << ""
+            << "800";
+        QTest::newRow("kind 4 keeps delay only")
+            << 4 << true << "" << false << "500" << false << "800" << 0 << 500 << 0 << "" << "500"
+            << "";
+        QTest::newRow("kind 3 keeps both") << 3 << true << "" << false << "500" << false << "800"
+                                           << 0 << 500 << 800 << "" << "500" << "800";
+        QTest::newRow("no delay option keeps box") << 3 << true << "" << true << "500" << true
+                                                   << "800" << 0 << 0 << 0 << "" << "500"
+                                                   << "800";
+        QTest::newRow("non-numbers emptied") << 3 << false << "x" << false << "1a" << false << "-3"
+                                             << 0 << 0 << 0 << "" << "" << "";
+        QTest::newRow("too large clamps") << 3 << false << "99999999999999999999" << false
+                                          << "3000000000" << true << "" << 255 << 2147483647 << 0
+                                          << "255" << "2147483647" << "";
+    }
+    void writerRulesForTheBoxes() {
+        QFETCH(int, kind);
+        CommOptions o;
+        QFETCH(bool, loopForever);
+        QFETCH(bool, noDelay);
+        QFETCH(bool, noWait);
+        o.loopForever = loopForever;
+        o.noDelay = noDelay;
+        o.noWait = noWait;
+        QFETCH(QString, loopText);
+        QFETCH(QString, delayText);
+        QFETCH(QString, waitText);
+        o.loopText = loopText;
+        o.delayText = delayText;
+        o.waitText = waitText;
+        const OptionValues v = ResolveOptions(kind, &o);
+        QTEST(int(v.loopCount), "loop");
+        QTEST(int(v.delay), "delay");
+        QTEST(int(v.wait), "wait");
+        QTEST(o.loopText, "loopShown");
+        QTEST(o.delayText, "delayShown");
+        QTEST(o.waitText, "waitShown");
+    }
+
+    void randomRoundTrips() {
+        QRandomGenerator rng(20261208);
+        for (int round = 0; round < 200; ++round) {
+            const CommDefinition written = randomDefinition(rng, round % 10 == 0);
+            const bool withValues = round % 3 != 0;
+            const QByteArray bytes = EncodeCommFile(written, OptionValues{}, withValues);
+            CommDefinition read;
+            QCOMPARE(DecodeCommFile(bytes, &read), ReadStatus::Ok);
+            compareLayout(read, written);
+            QCOMPARE(read.FileHasValues, qint16(withValues ? 1 : 0));
+            for (FrameSide side : kSides)
+                for (Field field : kFields)
+                    for (int i = 0; i < written.count(side, field); ++i)
+                        QCOMPARE(read.values(side, field)[i],
+                                 withValues ? written.values(side, field)[i] : qint16(-1));
+            QCOMPARE(EncodeCommFile(read, OptionValues{}, withValues).size(), bytes.size());
+        }
+    }
+
+    void fileWithoutValuesNeedsOnly23Bytes() {
+        CommDefinition d = workedExample();
+        const QByteArray bytes = EncodeCommFile(d, OptionValues{}, false);
+        QCOMPARE(bytes.size(), kTxlHeaderSize);
+        CommDefinition read;
+        read.SendStartBytes[0] = 77;
+        QCOMPARE(DecodeCommFile(bytes, &read), ReadStatus::Ok);
+        QCOMPARE(read.FileHasValues, qint16(0));
+        QCOMPARE(read.SendStartBytes[0], qint16(-1));
+        QCOMPARE(read.SendDataBytes[1], qint16(-1));
+        // Bytes after the last value are ignored.
+        QCOMPARE(DecodeCommFile(kWorkedExample + "trailing", &read), ReadStatus::Ok);
+    }
+
+    void malformedFilesAreRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("kind 0") << withKind(0);
+        QTest::newRow("kind 5") << withKind(5);
+        QTest::newRow("kind 255") << withKind(255);
+        for (int cut = 1; cut < kWorkedExample.size(); ++cut)
+            QTest::newRow(qPrintable(QStringLiteral("cut at %1").arg(cut)))
+                << kWorkedExample.left(cut);
+        const struct {
+            int offset;
+            char value;
+        } bad[] = {{1, 13}, {2, 5}, {3, 3}, {4, 3}, {14, 11}, {16, 11}, {17, 11},
+                   {18, 11}, {20, 11}, {21, 11}};
+        for (const auto& b : bad) {
+            QByteArray bytes = kWorkedExample;
+            bytes[b.offset] = b.value;
+            QTest::newRow(qPrintable(QStringLiteral("byte %1 = %2").arg(b.offset).arg(int(b.value))))
+                << bytes;
+        }
+        // A data count never exceeds its capacity of 1025 in one byte; values can still be wrong.
+        QByteArray tooLarge = kWorkedExample;
+        tooLarge[29] = '\x00';
+        tooLarge[30] = '\x01';  // 256
+        QTest::newRow("value 256") << tooLarge;
+        QByteArray negative = kWorkedExample;
+        negative[23] = '\xFE';
+        negative[24] = '\xFF';  // -2
+        QTest::newRow("value -2") << negative;
+    }
+    void malformedFilesAreRefused() {
+        QFETCH(QByteArray, bytes);
+        CommDefinition d = workedExample();
+        d.CommSettings = QStringLiteral("before");
+        const CommDefinition before = d;
+        QCOMPARE(DecodeCommFile(bytes, &d), ReadStatus::WrongFormat);
+        // Nothing of the definition changed.
+        QCOMPARE(d.CommSettings, before.CommSettings);
+        QCOMPARE(d.FrameFieldCount, before.FrameFieldCount);
+        QCOMPARE(d.PortSettingIndex, before.PortSettingIndex);
+        QCOMPARE(d.SendStartBytes, before.SendStartBytes);
+        QCOMPARE(d.FileCommKind, before.FileCommKind);
+    }
+
+    void filesOnDisk() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath("a.Txl");
+        CommDefinition d = workedExample();
+        CommOptions o;
+        QString error;
+        QVERIFY(WriteCommFile(path, d, &o, true, &error));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), kWorkedExample);
+        f.close();
+
+        CommDefinition read;
+        QCOMPARE(ReadCommFile(path, &read, &error), ReadStatus::Ok);
+        QCOMPARE(ReadCommFile(dir.filePath("missing.Txl"), &read, &error), ReadStatus::Missing);
+        QCOMPARE(error, kMissingFileMessage);
+
+        QFile wrong(dir.filePath("wrong.Txl"));
+        QVERIFY(wrong.open(QIODevice::WriteOnly));
+        wrong.write("\x05garbage");
+        wrong.close();
+        QCOMPARE(ReadCommFile(wrong.fileName(), &read, &error), ReadStatus::WrongFormat);
+        QCOMPARE(error, kWrongFormatMessage);
+    }
+
+    void failedSaveKeepsTheOldFile() {
+        if (geteuid() == 0) {
+            // Root writes into read-only folders; use a path whose folder does not exist.
+            CommDefinition d = workedExample();
+            CommOptions o;
+            QString error;
+            QVERIFY(!WriteCommFile("/nonexistent-folder/x.Txl", d, &o, true, &error));
+            QVERIFY(!error.isEmpty());
+            return;
+        }
+        QTemporaryDir dir;
+        const QString path = dir.filePath("keep.Txl");
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("old contents");
+        f.close();
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        CommDefinition d = workedExample();
+        CommOptions o;
+        QString error;
+        QVERIFY(!WriteCommFile(path, d, &o, true, &error));
+        QVERIFY(!error.isEmpty());
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("old contents"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestTxlFile)
+#include "test_txlfile.moc"
