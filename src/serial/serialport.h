@@ -17,6 +17,10 @@ class SerialPort : public QObject {
 public:
     // Failure code of a port that cannot be opened (missing, busy, refused settings).
     static constexpr int kOpenFailure = 8002;
+    // Failure code of reading or writing while the port is closed.
+    static constexpr int kNotOpen = 8018;
+    // Failure code of a device that refused bytes or went away while open.
+    static constexpr int kDeviceFailure = 8020;
 
     // Event codes of the OnComm notification.
     enum Event {

@@ -1,0 +1,138 @@
+#include "memoryserialport.h"
+
+#include "serialsettings.h"
+
+namespace comm {
+
+MemorySerialPort::MemorySerialPort(QObject* parent) : SerialPortBase(parent) {
+    connect(&pacer_, &QTimer::timeout, this, &MemorySerialPort::pacedTick);
+}
+
+bool MemorySerialPort::setPortOpen(bool open) {
+    if (open == open_) return true;
+    if (!open) {
+        open_ = false;
+        buffer_.clear();
+        return true;
+    }
+    LineSettings settings;
+    if (!checkBeforeOpen(&settings)) return false;
+    QString reason;
+    if (!nextOpenFailure_.isNull()) {
+        reason = nextOpenFailure_;
+        nextOpenFailure_ = QString();
+    } else if (vanished_) {
+        reason = vanishReason_;
+    } else if (busy_) {
+        reason = QStringLiteral("%1 正被其他程序使用").arg(deviceName());
+    }
+    if (!reason.isNull()) {
+        setFailure(kOpenFailure, reason);
+        return false;
+    }
+    open_ = true;
+    ++openCount_;
+    if (discardOnOpen_) line_.clear();
+    discardOnOpen_ = false;
+    buffer_ = line_;
+    line_.clear();
+    if (!buffer_.isEmpty()) postReadyRead();
+    return true;
+}
+
+void MemorySerialPort::clearInput() {
+    buffer_.clear();
+    if (!open_) discardOnOpen_ = true;
+}
+
+QByteArray MemorySerialPort::input() {
+    const QByteArray taken = buffer_.left(readLength(int(buffer_.size())));
+    buffer_.remove(0, taken.size());
+    return taken;
+}
+
+bool MemorySerialPort::output(const QByteArray& bytes) {
+    if (!open_) {
+        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        return false;
+    }
+    if (!nextOutputFailure_.isNull()) {
+        setFailure(kDeviceFailure, nextOutputFailure_);
+        nextOutputFailure_ = QString();
+        return false;
+    }
+    if (bytes.isEmpty()) return true;
+    written_ += bytes;
+    emit bytesWritten(bytes);
+    return true;
+}
+
+void MemorySerialPort::arrive(const QByteArray& bytes) {
+    if (vanished_ || bytes.isEmpty()) return;
+    if (!open_) {
+        line_ += bytes;
+        return;
+    }
+    buffer_ += bytes;
+    postReadyRead();
+}
+
+void MemorySerialPort::inject(const QByteArray& bytes) { arrive(bytes); }
+
+void MemorySerialPort::injectPaced(const QByteArray& bytes, int intervalMs) {
+    if (intervalMs <= 0) {
+        arrive(paced_ + bytes);
+        paced_.clear();
+        pacer_.stop();
+        return;
+    }
+    const bool idle = paced_.isEmpty();
+    paced_ += bytes;
+    pacer_.setInterval(intervalMs);
+    if (idle && !paced_.isEmpty()) {
+        pacedTick();
+        if (!paced_.isEmpty()) pacer_.start();
+    }
+}
+
+void MemorySerialPort::pacedTick() {
+    if (paced_.isEmpty()) {
+        pacer_.stop();
+        return;
+    }
+    arrive(paced_.left(1));
+    paced_.remove(0, 1);
+    if (paced_.isEmpty()) pacer_.stop();
+}
+
+void MemorySerialPort::injectEvent(int code) { postEvent(code); }
+
+void MemorySerialPort::failNextOpen(const QString& reason) {
+    nextOpenFailure_ = reason.isNull() ? QStringLiteral("") : reason;
+}
+
+void MemorySerialPort::setBusy(bool busy) { busy_ = busy; }
+
+void MemorySerialPort::vanish(const QString& reason) {
+    if (vanished_) return;
+    vanished_ = true;
+    vanishReason_ = reason.isNull() ? QStringLiteral("") : reason;
+    paced_.clear();
+    pacer_.stop();
+    line_.clear();
+    if (!open_) return;
+    open_ = false;
+    buffer_.clear();
+    postDeviceLost(vanishReason_);
+}
+
+void MemorySerialPort::reattach() {
+    vanished_ = false;
+    vanishReason_.clear();
+}
+
+void MemorySerialPort::failNextOutput(const QString& reason) {
+    nextOutputFailure_ = reason.isNull() ? QStringLiteral("") : reason;
+}
+
+}  // namespace comm

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "serialportbase.h"
+
+#include <QByteArray>
+#include <QTimer>
+
+namespace comm {
+
+// A scriptable port without a device, for unit tests of engines; owned by the test (or by the window
+// the test hands it to). It behaves as the real back end does where the contract says so: settings
+// are checked at open, reads honour InputLen, a discard while closed still holds after the next open,
+// and every signal arrives from the event loop (see SerialPortBase). Bytes that reach it while it is
+// closed wait on the "line" and show up at the next open, as a pseudo-terminal keeps them.
+class MemorySerialPort : public SerialPortBase {
+    Q_OBJECT
+public:
+    explicit MemorySerialPort(QObject* parent = nullptr);
+
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override { return open_; }
+    int inBufferCount() const override { return int(buffer_.size()); }
+    void clearInput() override;
+    QByteArray input() override;
+    // Records the bytes and emits bytesWritten before returning.
+    bool output(const QByteArray& bytes) override;
+
+    // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event loop.
+    void inject(const QByteArray& bytes);
+    // The first byte arrives now, each following one intervalMs later, each with its own readyRead.
+    // A second call while bytes are still pending queues behind them and sets the interval.
+    void injectPaced(const QByteArray& bytes, int intervalMs);
+    // Bytes of injectPaced not yet arrived.
+    int pacedPending() const { return int(paced_.size()); }
+    // commNotified(code) follows from the event loop with commEvent() == code.
+    void injectEvent(int code);
+    // The next open fails with kOpenFailure and this reason; later ones succeed again.
+    void failNextOpen(const QString& reason);
+    // While busy every open fails with kOpenFailure, as when another program holds the device.
+    void setBusy(bool busy);
+    // The device goes away: an open port closes and deviceLost(reason) follows once; opens fail
+    // with the reason until reattach().
+    void vanish(const QString& reason);
+    void reattach();
+    // The next output() fails with kDeviceFailure and this reason.
+    void failNextOutput(const QString& reason);
+
+    QByteArray written() const { return written_; }
+    void clearWritten() { written_.clear(); }
+    // Successful opens so far.
+    int openCount() const { return openCount_; }
+
+signals:
+    // Emitted from inside output() with the bytes just written, so a test can answer as a device.
+    void bytesWritten(const QByteArray& bytes);
+
+private:
+    void arrive(const QByteArray& bytes);
+    void pacedTick();
+
+    bool open_ = false;
+    bool busy_ = false;
+    bool vanished_ = false;
+    bool discardOnOpen_ = false;
+    QString vanishReason_;
+    QString nextOpenFailure_;
+    QString nextOutputFailure_;
+    QByteArray buffer_;
+    QByteArray line_;
+    QByteArray paced_;
+    QByteArray written_;
+    QTimer pacer_;
+    int openCount_ = 0;
+};
+
+}  // namespace comm

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+namespace comm {
+
+// The device a port number 1..4 stands for: the environment variable RS232_COMn when set and not
+// empty (any device path: a USB adapter, a pseudo-terminal), else /dev/ttyS0../dev/ttyS3 on Linux
+// and COM1..COM4 on Windows. Empty for any other number. Read afresh on every call.
+QString PortDevice(int port);
+
+constexpr int kFirstPort = 1;
+constexpr int kLastPort = 4;
+
+}  // namespace comm

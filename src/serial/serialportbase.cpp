@@ -1,0 +1,71 @@
+#include "serialportbase.h"
+
+#include "portmap.h"
+#include "serialsettings.h"
+
+#include <QPointer>
+
+namespace comm {
+
+SerialPortBase::SerialPortBase(QObject* parent) : SerialPort(parent) {}
+
+QString SerialPortBase::deviceName() const { return PortDevice(commPort_); }
+
+int SerialPortBase::readLength(int available) const {
+    return inputLen_ > 0 && inputLen_ < available ? inputLen_ : available;
+}
+
+void SerialPortBase::setFailure(int code, const QString& reason) {
+    failure_.code = code;
+    failure_.reason = reason;
+}
+
+bool SerialPortBase::checkBeforeOpen(LineSettings* settings) {
+    if (deviceName().isEmpty()) {
+        setFailure(kOpenFailure, QStringLiteral("串口号 %1 无效，应为 1 到 4").arg(commPort_));
+        return false;
+    }
+    const QString refusal = CheckLineSettings(settings_, settings);
+    if (!refusal.isEmpty()) {
+        setFailure(kOpenFailure, refusal);
+        return false;
+    }
+    return true;
+}
+
+void SerialPortBase::postReadyRead() {
+    if (readyPosted_) return;
+    readyPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            readyPosted_ = false;
+            if (portOpen() && inBufferCount() > 0) emit readyRead();
+        },
+        Qt::QueuedConnection);
+}
+
+void SerialPortBase::postEvent(int code) {
+    pendingEvents_.append(code);
+    QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+}
+
+void SerialPortBase::deliverEvents() {
+    if (delivering_) return;  // the delivery running further up the stack takes it
+    const QPointer<SerialPortBase> alive(this);
+    delivering_ = true;
+    while (!pendingEvents_.isEmpty()) {
+        commEvent_ = pendingEvents_.takeFirst();
+        emit commNotified(commEvent_);
+        if (!alive) return;
+    }
+    delivering_ = false;
+}
+
+void SerialPortBase::postDeviceLost(const QString& reason) {
+    setFailure(kDeviceFailure, reason);
+    QMetaObject::invokeMethod(this, [this, reason] { emit deviceLost(reason); },
+                              Qt::QueuedConnection);
+}
+
+}  // namespace comm

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "serialport.h"
+
+#include <QList>
+
+namespace comm {
+
+struct LineSettings;
+
+// Shared part of every SerialPort implementation: the settings kept until the next open, the last
+// failure, and the delivery of signals. Implementations only move bytes.
+//
+// Every signal is delivered from the event loop, never from inside a call into the port, so a
+// handler may call the port, open a modal box or delete the port without pulling the floor from
+// under the code that raised it. readyRead is coalesced: one emission may stand for several
+// arrivals, and bytes left unread do not raise it again. Notifications raised while a handler of
+// commNotified is still running (a modal box) are delivered after it returns, in order, with
+// commEvent() holding the code being delivered.
+class SerialPortBase : public SerialPort {
+    Q_OBJECT
+public:
+    explicit SerialPortBase(QObject* parent = nullptr);
+
+    void setCommPort(int port) override { commPort_ = port; }
+    int commPort() const override { return commPort_; }
+    void setSettings(const QString& settings) override { settings_ = settings; }
+    QString settings() const override { return settings_; }
+    void setInputMode(int mode) override { inputMode_ = mode; }
+    int inputMode() const { return inputMode_; }
+    void setInputLen(int length) override { inputLen_ = length < 0 ? 0 : length; }
+    int inputLen() const override { return inputLen_; }
+    int commEvent() const override { return commEvent_; }
+    Failure failure() const override { return failure_; }
+    QString deviceName() const override;
+
+protected:
+    // How many of `available` waiting bytes one input() takes.
+    int readLength(int available) const;
+    void setFailure(int code, const QString& reason);
+    // Checks the port number and the settings text before an open; on a problem sets the open
+    // failure and returns false.
+    bool checkBeforeOpen(LineSettings* settings);
+    void postReadyRead();
+    void postEvent(int code);
+    void postDeviceLost(const QString& reason);
+
+private:
+    void deliverEvents();
+
+    int commPort_ = 1;
+    QString settings_ = QStringLiteral("9600,N,8,1");
+    int inputMode_ = 1;
+    int inputLen_ = 0;
+    int commEvent_ = 0;
+    Failure failure_;
+    bool readyPosted_ = false;
+    bool delivering_ = false;
+    QList<int> pendingEvents_;
+};
+
+}  // namespace comm

@@ -1,0 +1,142 @@
+// The scripting side of the in-memory port that engine tests rely on; the port behaviour it shares
+// with the real back end is covered by the contract suite.
+#include <QtTest>
+
+#include "memoryserialport.h"
+
+using comm::MemorySerialPort;
+using comm::SerialPort;
+
+class TestMemorySerialPort : public QObject {
+    Q_OBJECT
+private slots:
+    void injectCountsAtOnceAndSignalsLater() {
+        MemorySerialPort port;
+        QVERIFY(port.setPortOpen(true));
+        QSignalSpy ready(&port, &SerialPort::readyRead);
+        port.inject("abc");
+        port.inject("de");
+        QCOMPARE(port.inBufferCount(), 5);
+        QCOMPARE(ready.count(), 0);
+        QVERIFY(ready.wait(2000));
+        QCOMPARE(ready.count(), 1);  // both arrivals in one emission
+        QCOMPARE(port.input(), QByteArray("abcde"));
+    }
+
+    void pacedBytesArriveOneByOne() {
+        MemorySerialPort port;
+        QVERIFY(port.setPortOpen(true));
+        QSignalSpy ready(&port, &SerialPort::readyRead);
+        port.injectPaced("xyz", 20);
+        QCOMPARE(port.inBufferCount(), 1);
+        QCOMPARE(port.pacedPending(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(port.pacedPending(), 0, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 3, 5000);
+        QCOMPARE(port.input(), QByteArray("xyz"));
+        port.injectPaced("12", 0);  // no interval: all at once
+        QCOMPARE(port.input(), QByteArray("12"));
+    }
+
+    void eventsCarryTheirCodeInOrder() {
+        MemorySerialPort port;
+        QList<int> seen;
+        connect(&port, &SerialPort::commNotified, this, [&](int code) {
+            QCOMPARE(port.commEvent(), code);
+            seen.append(code);
+        });
+        port.injectEvent(SerialPort::ErFrame);
+        port.injectEvent(SerialPort::EvCts);
+        QVERIFY(seen.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 2000);
+        QCOMPARE(seen, (QList<int>{1004, 3}));
+    }
+
+    void eventRaisedDuringAHandlerWaitsForIt() {
+        MemorySerialPort port;
+        QList<int> seen;
+        bool inside = false;
+        bool nested = false;
+        connect(&port, &SerialPort::commNotified, this, [&](int code) {
+            nested = nested || inside;
+            inside = true;
+            seen.append(code);
+            if (code == 1) {
+                // A handler that shows a modal box runs the event loop inside the notification.
+                port.injectEvent(2);
+                QEventLoop loop;
+                QTimer::singleShot(50, &loop, &QEventLoop::quit);
+                loop.exec();
+                QCOMPARE(port.commEvent(), 1);
+            }
+            inside = false;
+        });
+        port.injectEvent(1);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 2000);
+        QVERIFY(!nested);
+        QCOMPARE(seen, (QList<int>{1, 2}));
+    }
+
+    void handlerMayDeleteThePort() {
+        auto* port = new MemorySerialPort;
+        QPointer<MemorySerialPort> alive(port);
+        connect(port, &SerialPort::commNotified, this, [port](int) { delete port; });
+        port->injectEvent(1001);
+        port->injectEvent(1004);
+        QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 2000);
+    }
+
+    void failNextOpenFailsOnce() {
+        MemorySerialPort port;
+        port.failNextOpen(QStringLiteral("no such device"));
+        QVERIFY(!port.setPortOpen(true));
+        QCOMPARE(port.failure().code, SerialPort::kOpenFailure);
+        QCOMPARE(port.failure().reason, QStringLiteral("no such device"));
+        QCOMPARE(port.openCount(), 0);
+        QVERIFY(port.setPortOpen(true));
+        QCOMPARE(port.openCount(), 1);
+    }
+
+    void vanishedDeviceStaysAwayUntilReattached() {
+        MemorySerialPort port;
+        QVERIFY(port.setPortOpen(true));
+        QSignalSpy lost(&port, &SerialPort::deviceLost);
+        port.vanish(QStringLiteral("unplugged"));
+        port.vanish(QStringLiteral("again"));
+        QVERIFY(!port.portOpen());
+        QVERIFY(lost.wait(2000));
+        QTest::qWait(50);
+        QCOMPARE(lost.count(), 1);
+        QCOMPARE(lost.at(0).at(0).toString(), QStringLiteral("unplugged"));
+        port.inject("lost on the way");
+        QVERIFY(!port.setPortOpen(true));
+        QCOMPARE(port.failure().code, SerialPort::kOpenFailure);
+        QCOMPARE(port.failure().reason, QStringLiteral("unplugged"));
+        port.reattach();
+        QVERIFY(port.setPortOpen(true));
+        QCOMPARE(port.inBufferCount(), 0);
+    }
+
+    void writesAreRecordedAndAnnounced() {
+        MemorySerialPort port;
+        QVERIFY(!port.output("x"));
+        QCOMPARE(port.failure().code, SerialPort::kNotOpen);
+        QVERIFY(port.setPortOpen(true));
+        // A device that answers each write with its length.
+        connect(&port, &MemorySerialPort::bytesWritten, this,
+                [&port](const QByteArray& bytes) { port.inject(QByteArray(1, char(bytes.size()))); });
+        QVERIFY(port.output("abc"));
+        QVERIFY(port.output("de"));
+        QCOMPARE(port.written(), QByteArray("abcde"));
+        QCOMPARE(port.input(), QByteArray("\x03\x02"));
+        port.clearWritten();
+        QVERIFY(port.written().isEmpty());
+        port.failNextOutput(QStringLiteral("refused"));
+        QVERIFY(!port.output("f"));
+        QCOMPARE(port.failure().code, SerialPort::kDeviceFailure);
+        QVERIFY(port.written().isEmpty());
+        QVERIFY(port.output("g"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMemorySerialPort)
+#include "test_memoryserialport.moc"
