@@ -1,0 +1,73 @@
+#include "printout.h"
+
+namespace comm::print {
+
+namespace {
+
+const QString kIndent = QString(10, QLatin1Char(' '));
+const QString kFieldIndent = QString(15, QLatin1Char(' '));
+const QString kBreak2 = kPrintLineBreak + kPrintLineBreak;
+
+// Every statement ends its line after its own text, so a text ending in a line break leaves
+// an empty line behind it; splitting at the breaks yields exactly those lines.
+class StatementWriter {
+public:
+    explicit StatementWriter(QVector<PrintLine>& lines) : lines_(lines) {}
+
+    void setFont(PrintFont font) { font_ = font; }
+    void print(const QString& text) {
+        const QStringList parts = text.split(kPrintLineBreak);
+        for (const QString& part : parts) lines_.push_back(PrintLine{font_, part});
+    }
+
+private:
+    QVector<PrintLine>& lines_;
+    PrintFont font_ = PrintFont::Body;
+};
+
+QString optionLine(const PrintedOptionGroup& group, const QString& unit) {
+    const QString head = kIndent + group.caption + QStringLiteral(" : ");
+    if (group.plainSelected) return head + group.plainOption + kBreak2;
+    return head + group.valueOption + group.valueText + unit + kBreak2;
+}
+
+void printPanel(StatementWriter& out, const QString& number, const PrintedFramePanel& panel,
+                const qint16* counts) {
+    static const QString labels[4] = {QStringLiteral("起始位："), QStringLiteral("数据位："),
+                                      QStringLiteral("校验位："), QStringLiteral("结束位：")};
+    out.print(kIndent + number + panel.caption + kPrintLineBreak);
+    for (int i = 0; i < 4; ++i) {
+        const QString ending = i == 3 ? kBreak2 : kPrintLineBreak;
+        out.print(kFieldIndent + labels[i] + GeneralNumberText(counts[i]) + QStringLiteral("位") +
+                  ending);
+    }
+}
+
+}  // namespace
+
+QString GeneralNumberText(int value) {
+    const QString digits = QString::number(value);
+    return value >= 0 ? QLatin1Char(' ') + digits : digits;
+}
+
+QVector<PrintLine> PrintoutLines(const CommPrintout& printout) {
+    QVector<PrintLine> lines;
+    StatementWriter out(lines);
+
+    out.setFont(PrintFont::Title);
+    out.print(QString(5, QLatin1Char(' ')) + printout.caption + kBreak2);
+
+    out.setFont(PrintFont::Body);
+    out.print(kIndent + printout.kindLine + kBreak2);
+    out.print(kIndent + printout.settingsLine + kBreak2);
+    out.print(optionLine(printout.loop, QStringLiteral("次")));
+    out.print(optionLine(printout.delay, QStringLiteral("毫秒")));
+
+    if (printout.sendPanel.visible)
+        printPanel(out, QStringLiteral("5."), printout.sendPanel, printout.fieldCounts.data());
+    if (printout.recvPanel.visible)
+        printPanel(out, QStringLiteral("6."), printout.recvPanel, printout.fieldCounts.data() + 4);
+    return lines;
+}
+
+}  // namespace comm::print

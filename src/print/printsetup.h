@@ -1,0 +1,13 @@
+#pragma once
+
+class QPrinter;
+class QWidget;
+
+namespace comm::print {
+
+// Shows the platform's printer dialog on the kept printer. Choosing keeps the printer and its
+// options in that printer for the next print; cancelling leaves it exactly as it was.
+// Returns whether the user chose.
+bool RunPrinterSetup(QWidget* parent, QPrinter& printer);
+
+}  // namespace comm::print
