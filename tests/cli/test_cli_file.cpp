@@ -1,0 +1,119 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "txlfile.h"
+
+namespace {
+
+const QByteArray kWorkedExample = QByteArray::fromHex(
+    "0106040100000000000000000000010201010000000001AA0003000D0001000200");
+const QByteArray kWorkedJson =
+    R"({"kind":1,"settings":"9600,O,8,1","settingsText":"9600,奇,8,1","portSettingIndex":[6,4,1,0],)"
+    R"("loopCount":0,"delay":0,"wait":0,"counts":[1,2,1,1,0,0,0,0],"hasValues":true,)"
+    R"("send":{"start":[170],"data":[1,2],"check":[3],"end":[13]},)"
+    R"("recv":{"start":[],"data":[],"check":[],"end":[]}})";
+
+struct Result {
+    int status;
+    QByteArray out;
+    QByteArray err;
+};
+
+Result cli(const QStringList& args) {
+    QProcess p;
+    p.start(qEnvironmentVariable("COMM_BIN_DIR") + "/comm-cli", args);
+    p.waitForFinished(30000);
+    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+class TestCliFile : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void showPrintsTheWorkedExample() {
+        writeFile(dir.filePath("ex.Txl"), kWorkedExample);
+        const Result r = cli({"show", dir.filePath("ex.Txl")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out.trimmed(), kWorkedJson);
+    }
+
+    void makeReproducesTheWorkedExample() {
+        writeFile(dir.filePath("ex.json"), kWorkedJson);
+        const Result r = cli({"make", dir.filePath("ex.json"), dir.filePath("made.Txl")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(readFile(dir.filePath("made.Txl")), kWorkedExample);
+    }
+
+    void makeAppliesTheWritersRules() {
+        // Kind 1 keeps no delay or wait; a loop of 300 is stored as 255; without values every
+        // entry reads back as not entered.
+        QByteArray json = kWorkedJson;
+        json.replace(R"("loopCount":0,"delay":0,"wait":0)", R"("loopCount":300,"delay":50,"wait":70)");
+        writeFile(dir.filePath("rules.json"), json);
+        QCOMPARE(cli({"make", dir.filePath("rules.json"), dir.filePath("rules.Txl"), "--no-values"})
+                     .status,
+                 0);
+        const QByteArray bytes = readFile(dir.filePath("rules.Txl"));
+        QCOMPARE(bytes.size(), comm::kTxlHeaderSize);
+        QCOMPARE(quint8(bytes[5]), quint8(255));
+        QCOMPARE(bytes.mid(6, 8), QByteArray(8, '\0'));
+        const Result r = cli({"show", dir.filePath("rules.Txl")});
+        QVERIFY(r.out.contains(R"("hasValues":false)"));
+        QVERIFY(r.out.contains(R"("send":{"start":[-1],"data":[-1,-1],"check":[-1],"end":[-1]})"));
+    }
+
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("complaint");
+        QTest::newRow("not json") << QByteArray("{kind:1") << "JSON";
+        QTest::newRow("kind 5") << QByteArray(kWorkedJson).replace("\"kind\":1", "\"kind\":5")
+                                << "kind";
+        QTest::newRow("baud index 13")
+            << QByteArray(kWorkedJson).replace("[6,4,1,0]", "[13,4,1,0]") << "portSettingIndex";
+        QTest::newRow("count over capacity")
+            << QByteArray(kWorkedJson).replace("[1,2,1,1,0,0,0,0]", "[11,2,1,1,0,0,0,0]")
+            << "counts";
+        QTest::newRow("value 256") << QByteArray(kWorkedJson).replace("[170]", "[256]") << "start";
+        QTest::newRow("too few values") << QByteArray(kWorkedJson).replace("[1,2]", "[1]")
+                                        << "data";
+    }
+    void refusals() {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, complaint);
+        writeFile(dir.filePath("bad.json"), json);
+        QFile::remove(dir.filePath("bad.Txl"));
+        const Result r = cli({"make", dir.filePath("bad.json"), dir.filePath("bad.Txl")});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QString::fromUtf8(r.err).contains(complaint), r.err.constData());
+        QVERIFY(!QFile::exists(dir.filePath("bad.Txl")));
+    }
+
+    void showRefusesBadFiles() {
+        writeFile(dir.filePath("wrong.Txl"), QByteArray::fromHex("05060401"));
+        Result r = cli({"show", dir.filePath("wrong.Txl")});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::kWrongFormatMessage);
+        QVERIFY(r.out.isEmpty());
+        r = cli({"show", dir.filePath("nothing-here.Txl")});
+        QCOMPARE(r.status, 2);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::kMissingFileMessage);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliFile)
+#include "test_cli_file.moc"
