@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace comm::monitor {
+
+// The capture holds at most this many received bytes; later ones are read and dropped.
+constexpr int kCaptureLimit = 32767;
+// Size of the capture buffer; an imported storage file may fill it completely.
+constexpr int kBufferSize = 32768;
+constexpr int kBytesPerLine = 20;
+constexpr int kLinesPerPage = 30;
+constexpr int kPageStep = 29;
+// While the capture has at most this many lines, every refresh redraws the drawing area; a
+// longer capture is only redrawn when the user moves the view, so a fast stream is not slowed.
+constexpr int kAutoRedrawLines = 31;
+// A refresh comes after this many bytes even when the line never goes quiet.
+constexpr int kRefreshEvery = 100;
+// Geometry of the drawing area in twips (1/1440 inch).
+constexpr int kLineHeightTwips = 211;
+constexpr int kRuleWidthTwips = 8775;
+
+enum class DisplayMode { Hex, Chars };
+enum class NavigationKey { PageUp, PageDown, End, Home, Up, Down };
+
+// Number of 20-byte lines of a capture, the last one possibly partial.
+int LineCountFor(int captureCount);
+
+// How many lines a redraw shows with the given first line: at most a page, never negative.
+int LinesShown(int lineCount, int topLine);
+
+// The first line after a navigation key.
+int NavigateTopLine(NavigationKey key, int topLine, int lineCount);
+
+// The drawn text of 1-based line `line`: four character cells per byte ("  41" or "   A"),
+// only for bytes that lie inside the first `count` bytes of `capture`.
+QString CaptureLineText(const QByteArray& capture, int count, int line, DisplayMode mode);
+
+// "0007 ": a line number as the line-number labels show it.
+QString LineNumberText(int line);
+
+// The column headers above and below the drawing area.
+QString ColumnHeaderText();
+
+// "一".."四" for ports 1..4, empty otherwise.
+QString PortNumeral(int port);
+
+// "串口一未打开\n9600,奇,8,1" / "串口一已打开\n...".
+QString PortStateText(const QString& numeral, bool open, const QString& settingsText);
+
+// "初始状态\n共收到 : 12个" / "监听状态\n...".
+QString MonitorStateText(bool listening, int captureCount);
+
+}  // namespace comm::monitor
