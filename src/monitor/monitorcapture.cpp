@@ -1,0 +1,107 @@
+#include "monitorcapture.h"
+
+namespace comm {
+
+using monitor::kBufferSize;
+using monitor::kCaptureLimit;
+using monitor::kRefreshEvery;
+
+MonitorCapture::MonitorCapture(std::unique_ptr<SerialPort> port, QObject* parent)
+    : QObject(parent), port_(std::move(port)) {
+    capture_.reserve(kBufferSize);
+    connect(port_.get(), &SerialPort::readyRead, this, &MonitorCapture::takeWaitingBytes);
+    connect(port_.get(), &SerialPort::deviceLost, this, &MonitorCapture::onDeviceLost);
+}
+
+MonitorCapture::~MonitorCapture() { stop(); }
+
+void MonitorCapture::setCommPort(int port) { port_->setCommPort(port); }
+
+bool MonitorCapture::start(const QString& settings) {
+    if (listening_) return true;
+    port_->setSettings(settings);
+    port_->setInputMode(1);
+    // Everything waiting is taken at once and then handled byte by byte, which keeps the
+    // refresh rule of a one-byte read without one call per byte.
+    port_->setInputLen(0);
+    if (!port_->setPortOpen(true)) return false;
+    port_->clearInput();
+
+    capture_.clear();
+    received_ = 0;
+    topLine_ = 0;
+    lineCount_ = 0;
+    sinceRefresh_ = 0;
+    lastShown_ = 0;
+    listening_ = true;
+    emit listeningChanged(true);
+    // Bytes that arrived between the discard and now would otherwise wait for the next batch.
+    if (port_->inBufferCount() > 0) takeWaitingBytes();
+    return true;
+}
+
+void MonitorCapture::stop() {
+    if (!listening_) return;
+    listening_ = false;
+    port_->setPortOpen(false);
+    emit listeningChanged(false);
+}
+
+int MonitorCapture::navigate(monitor::NavigationKey key) {
+    topLine_ = monitor::NavigateTopLine(key, topLine_, lineCount_);
+    return topLine_;
+}
+
+bool MonitorCapture::replaceCapture(const QByteArray& bytes) {
+    if (listening_ || bytes.size() > kBufferSize) return false;
+    capture_ = bytes;
+    capture_.reserve(kBufferSize);
+    topLine_ = 1;
+    lineCount_ = monitor::LineCountFor(count());
+    return true;
+}
+
+void MonitorCapture::takeWaitingBytes() {
+    // A slot of refreshed() may stop listening; the loop checks first on every pass and never
+    // touches the port after that. Re-entry (a nested readyRead) leaves the work to the outer
+    // pass, which goes on until nothing waits.
+    if (taking_) return;
+    taking_ = true;
+    while (listening_) {
+        const QByteArray chunk = port_->input();
+        if (chunk.isEmpty()) break;
+        received_ += chunk.size();
+        int offset = 0;
+        while (offset < chunk.size() && listening_) {
+            const int step = qMin(int(chunk.size()) - offset, kRefreshEvery - sinceRefresh_);
+            const int room = kCaptureLimit - count();
+            if (room > 0) capture_.append(chunk.constData() + offset, qMin(step, room));
+            offset += step;
+            sinceRefresh_ += step;
+            if (sinceRefresh_ >= kRefreshEvery) refresh();
+        }
+        emit bytesReceived(int(chunk.size()));
+    }
+    // The line is quiet for now: show what came since the last refresh.
+    if (listening_ && count() != lastShown_) refresh();
+    taking_ = false;
+}
+
+void MonitorCapture::refresh() {
+    sinceRefresh_ = 0;
+    lastShown_ = count();
+    topLine_ = 1;
+    lineCount_ = monitor::LineCountFor(count());
+    emit refreshed(count());
+}
+
+void MonitorCapture::onDeviceLost(const QString& reason) {
+    if (!listening_) return;
+    if (count() != lastShown_) refresh();
+    listening_ = false;
+    port_->setPortOpen(false);
+    emit listeningChanged(false);
+    emit portLost(reason);
+}
+
+}  // namespace comm

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+#include "monitorlayout.h"
+#include "serialport.h"
+
+namespace comm {
+
+// The port monitor's capture engine: listens on its own port, keeps every received byte up to
+// the capture limit, and decides when the view refreshes (every 100 bytes, or whenever no byte
+// waits any more). Driven by the port's readyRead only, so a silent line costs nothing.
+// Owns its port; owned by the monitor window or by comm-cli.
+class MonitorCapture : public QObject {
+    Q_OBJECT
+public:
+    explicit MonitorCapture(std::unique_ptr<SerialPort> port, QObject* parent = nullptr);
+    ~MonitorCapture() override;
+
+    SerialPort& port() { return *port_; }
+    void setCommPort(int port);
+
+    // Opens the port with the settings and empties the capture. When the port cannot be opened
+    // this returns false with port().failure() telling why, and nothing has changed.
+    bool start(const QString& settings);
+    // Closes the port; the capture stays. Nothing happens when not listening.
+    void stop();
+    bool listening() const { return listening_; }
+
+    // The captured bytes; size() is the capture count.
+    const QByteArray& capture() const { return capture_; }
+    int count() const { return int(capture_.size()); }
+    // Bytes received since the start, dropped ones included.
+    qint64 received() const { return received_; }
+
+    // View state shared by the window and the storage commands: first line shown (0 while
+    // nothing has been shown) and the number of lines of the capture.
+    int topLine() const { return topLine_; }
+    int lineCount() const { return lineCount_; }
+    void setTopLine(int line) { topLine_ = line; }
+    // Applies a navigation key to the top line and returns the new one.
+    int navigate(monitor::NavigationKey key);
+
+    // Replaces the capture with imported bytes and shows it from line 1. Ignored while
+    // listening (the import command is disabled then) or for more than the buffer holds.
+    bool replaceCapture(const QByteArray& bytes);
+
+signals:
+    void listeningChanged(bool listening);
+    // The receive loop's refresh: top line is 1 again and the line count follows the count.
+    void refreshed(int count);
+    // A batch of bytes was taken from the port (dropped ones included).
+    void bytesReceived(int n);
+    // The port failed while listening: listening has ended and the port is closed; the
+    // capture is kept.
+    void portLost(const QString& reason);
+
+private:
+    void takeWaitingBytes();
+    void refresh();
+    void onDeviceLost(const QString& reason);
+
+    std::unique_ptr<SerialPort> port_;
+    QByteArray capture_;
+    qint64 received_ = 0;
+    bool listening_ = false;
+    bool taking_ = false;
+    int sinceRefresh_ = 0;
+    int lastShown_ = 0;
+    int topLine_ = 0;
+    int lineCount_ = 0;
+};
+
+}  // namespace comm
