@@ -1,0 +1,280 @@
+#include <QtTest>
+
+#include <QRandomGenerator>
+
+#include "memoryserialport.h"
+#include "monitorcapture.h"
+
+using namespace comm;
+using comm::monitor::NavigationKey;
+
+namespace {
+QByteArray randomBytes(int n, quint32 seed) {
+    QRandomGenerator gen(seed);
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
+    return bytes;
+}
+
+const QString kSettings = QStringLiteral("9600,O,8,1");
+}  // namespace
+
+// Each test gets a fresh engine over an in-memory port; the port is owned by the engine.
+class TestMonitorCapture : public QObject {
+    Q_OBJECT
+    MemorySerialPort* port_ = nullptr;
+    std::unique_ptr<MonitorCapture> capture_;
+
+    // Feeds bytes and lets the port deliver them.
+    void feed(const QByteArray& bytes) {
+        port_->inject(bytes);
+        QTRY_COMPARE_WITH_TIMEOUT(port_->inBufferCount(), 0, 10000);
+        QCoreApplication::sendPostedEvents();
+    }
+    QList<int> counts(const QSignalSpy& spy) {
+        QList<int> result;
+        for (const QList<QVariant>& args : spy) result << args.at(0).toInt();
+        return result;
+    }
+
+private slots:
+    void init() {
+        auto port = std::make_unique<MemorySerialPort>();
+        port_ = port.get();
+        capture_ = std::make_unique<MonitorCapture>(std::move(port));
+    }
+    void cleanup() { capture_.reset(); }
+
+    void startOpensWithTheMonitorSettings() {
+        capture_->setCommPort(3);
+        QSignalSpy states(capture_.get(), &MonitorCapture::listeningChanged);
+        QVERIFY(capture_->start(QStringLiteral("19200,E,7,2")));
+        QVERIFY(capture_->listening());
+        QVERIFY(port_->portOpen());
+        QCOMPARE(port_->commPort(), 3);
+        QCOMPARE(port_->settings(), QStringLiteral("19200,E,7,2"));
+        QCOMPARE(port_->openCount(), 1);
+        capture_->stop();
+        QVERIFY(!port_->portOpen());
+        QCOMPARE(counts(states), (QList<int>{1, 0}));
+        // A second stop changes nothing.
+        capture_->stop();
+        QCOMPARE(states.count(), 2);
+        QVERIFY(port_->written().isEmpty());
+    }
+
+    void failedOpenChangesNothing_data() {
+        QTest::addColumn<bool>("busy");
+        QTest::newRow("held by another program") << true;
+        QTest::newRow("open fails once") << false;
+    }
+    void failedOpenChangesNothing() {
+        QFETCH(bool, busy);
+        QVERIFY(capture_->replaceCapture("earlier capture"));
+        capture_->navigate(NavigationKey::Down);
+        const int top = capture_->topLine();
+        if (busy)
+            port_->setBusy(true);
+        else
+            port_->failNextOpen(QStringLiteral("no such device"));
+        QSignalSpy states(capture_.get(), &MonitorCapture::listeningChanged);
+        QVERIFY(!capture_->start(kSettings));
+        QCOMPARE(port_->failure().code, int(SerialPort::kOpenFailure));
+        QVERIFY(!capture_->listening());
+        QCOMPARE(states.count(), 0);
+        QCOMPARE(capture_->capture(), QByteArray("earlier capture"));
+        QCOMPARE(capture_->topLine(), top);
+    }
+
+    void refreshRule_data() {
+        QTest::addColumn<QList<int>>("chunks");
+        QTest::addColumn<QList<int>>("refreshes");
+        QTest::newRow("quiet after 99") << QList<int>{99} << QList<int>{99};
+        QTest::newRow("exactly 100") << QList<int>{100} << QList<int>{100};
+        QTest::newRow("250 at once") << QList<int>{250} << QList<int>{100, 200, 250};
+        QTest::newRow("100 then 1") << QList<int>{100, 1} << QList<int>{100, 101};
+        QTest::newRow("counter carries over") << QList<int>{60, 60, 60}
+                                              << QList<int>{60, 120, 180};
+        QTest::newRow("50 then 150") << QList<int>{50, 150} << QList<int>{50, 150, 200};
+    }
+    void refreshRule() {
+        QFETCH(QList<int>, chunks);
+        QFETCH(QList<int>, refreshes);
+        QVERIFY(capture_->start(kSettings));
+        QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
+        int seed = 1;
+        for (int n : chunks) feed(randomBytes(n, quint32(seed++)));
+        QCOMPARE(counts(spy), refreshes);
+    }
+
+    // Every refresh returns the view to line 1 and sets the line count from the count.
+    void refreshSetsTheView_data() {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("1") << 1 << 1;
+        QTest::newRow("20") << 20 << 1;
+        QTest::newRow("21") << 21 << 2;
+        QTest::newRow("620") << 620 << 31;
+        QTest::newRow("621") << 621 << 32;
+        QTest::newRow("900") << 900 << 45;
+    }
+    void refreshSetsTheView() {
+        QFETCH(int, bytes);
+        QFETCH(int, lines);
+        QVERIFY(capture_->start(kSettings));
+        QCOMPARE(capture_->topLine(), 0);
+        feed(randomBytes(bytes, 9));
+        QCOMPARE(capture_->topLine(), 1);
+        QCOMPARE(capture_->lineCount(), lines);
+        capture_->navigate(NavigationKey::End);
+        QVERIFY(capture_->topLine() >= 1);
+        feed(QByteArray(1, 'x'));
+        QCOMPARE(capture_->topLine(), 1);
+    }
+
+    void captureStopsAt32767() {
+        QVERIFY(capture_->start(kSettings));
+        const QByteArray stream = randomBytes(32767 + 500, 21);
+        QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
+        feed(stream.left(10000));
+        feed(stream.mid(10000));
+        QCOMPARE(capture_->count(), 32767);
+        QCOMPARE(capture_->capture(), stream.left(32767));
+        QCOMPARE(capture_->received(), qint64(stream.size()));
+        QCOMPARE(capture_->lineCount(), 1639);
+        QCOMPARE(counts(spy).last(), 32767);
+        for (int c : counts(spy)) QVERIFY(c <= 32767);
+    }
+
+    // Dropped bytes still count towards the next refresh, which brings the view back to line 1.
+    void droppedBytesStillRefresh() {
+        QVERIFY(capture_->start(kSettings));
+        feed(randomBytes(32767, 5));
+        capture_->setTopLine(500);
+        QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
+        feed(randomBytes(250, 6));
+        QCOMPARE(counts(spy), (QList<int>{32767, 32767}));
+        QCOMPARE(capture_->topLine(), 1);
+        QCOMPARE(capture_->count(), 32767);
+    }
+
+    void noByteLostAcrossManyChunks() {
+        QVERIFY(capture_->start(kSettings));
+        QByteArray sent;
+        QRandomGenerator gen(77);
+        while (sent.size() < 20000) {
+            const QByteArray chunk = randomBytes(1 + int(gen.bounded(700)), gen.generate());
+            sent += chunk;
+            port_->inject(chunk);
+            if (gen.bounded(3) == 0) QCoreApplication::sendPostedEvents();
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(capture_->count(), int(sent.size()), 10000);
+        QCOMPARE(capture_->capture(), sent);
+    }
+
+    void pacedBytesRefreshEach() {
+        QVERIFY(capture_->start(kSettings));
+        QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
+        port_->injectPaced("ABCDE", 5);
+        QTRY_COMPARE_WITH_TIMEOUT(capture_->count(), 5, 10000);
+        QTRY_COMPARE(counts(spy), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(capture_->capture(), QByteArray("ABCDE"));
+    }
+
+    void stopKeepsTheCaptureAndStartEmptiesIt() {
+        QVERIFY(capture_->start(kSettings));
+        feed("first capture");
+        capture_->stop();
+        port_->inject("arrived while closed");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(capture_->capture(), QByteArray("first capture"));
+        QCOMPARE(capture_->topLine(), 1);
+
+        // Bytes that waited on the line while the port was closed are discarded at the start.
+        QVERIFY(capture_->start(kSettings));
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(capture_->count(), 0);
+        QCOMPARE(capture_->topLine(), 0);
+        QCOMPARE(capture_->lineCount(), 0);
+        QCOMPARE(capture_->received(), qint64(0));
+        feed("second");
+        QCOMPARE(capture_->capture(), QByteArray("second"));
+    }
+
+    // A slot that stops listening during a refresh ends the batch there: no byte is taken
+    // from the port afterwards.
+    void stopInsideARefresh() {
+        QVERIFY(capture_->start(kSettings));
+        connect(capture_.get(), &MonitorCapture::refreshed, capture_.get(),
+                [this] { capture_->stop(); });
+        QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
+        port_->inject(randomBytes(350, 3));
+        QTRY_VERIFY(!capture_->listening());
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(counts(spy), QList<int>{100});
+        QCOMPARE(capture_->count(), 100);
+        QVERIFY(!port_->portOpen());
+    }
+
+    void vanishedPortEndsListeningAndKeepsTheCapture() {
+        QVERIFY(capture_->start(kSettings));
+        feed("kept bytes");
+        QSignalSpy lost(capture_.get(), &MonitorCapture::portLost);
+        QSignalSpy states(capture_.get(), &MonitorCapture::listeningChanged);
+        port_->vanish(QStringLiteral("unplugged"));
+        QTRY_COMPARE(lost.count(), 1);
+        QCOMPARE(lost.at(0).at(0).toString(), QStringLiteral("unplugged"));
+        QCOMPARE(counts(states), QList<int>{0});
+        QVERIFY(!capture_->listening());
+        QCOMPARE(capture_->capture(), QByteArray("kept bytes"));
+        // Starting again on the missing device fails like any busy port.
+        QVERIFY(!capture_->start(kSettings));
+        port_->reattach();
+        QVERIFY(capture_->start(kSettings));
+    }
+
+    void replaceCapture() {
+        QVERIFY(capture_->replaceCapture(QByteArray(901, 'q')));
+        QCOMPARE(capture_->topLine(), 1);
+        QCOMPARE(capture_->lineCount(), 46);
+        QCOMPARE(capture_->navigate(NavigationKey::End), 17);
+        QVERIFY(capture_->replaceCapture(QByteArray(32768, 'q')));
+        QCOMPARE(capture_->count(), 32768);
+        QVERIFY(!capture_->replaceCapture(QByteArray(32769, 'q')));
+        QCOMPARE(capture_->count(), 32768);
+
+        QVERIFY(capture_->start(kSettings));
+        QVERIFY(!capture_->replaceCapture("while listening"));
+        QCOMPARE(capture_->count(), 0);
+    }
+
+    void navigationFollowsTheLineCount() {
+        QVERIFY(capture_->start(kSettings));
+        feed(randomBytes(45 * 20, 4));
+        QCOMPARE(capture_->navigate(NavigationKey::End), 16);
+        QCOMPARE(capture_->navigate(NavigationKey::Down), 17);
+        QCOMPARE(capture_->navigate(NavigationKey::PageUp), 1);
+        QCOMPARE(capture_->navigate(NavigationKey::PageDown), 30);
+        QCOMPARE(capture_->navigate(NavigationKey::Home), 1);
+        QCOMPARE(capture_->navigate(NavigationKey::Up), 1);
+    }
+
+    // Destroying the engine while it listens closes the port: nothing is left holding it.
+    void destroyWhileListeningClosesThePort() {
+        auto port = std::make_unique<MemorySerialPort>();
+        MemorySerialPort* raw = port.get();
+        QObject owner;
+        bool closedBeforeDeletion = false;
+        {
+            MonitorCapture engine(std::move(port));
+            QVERIFY(engine.start(kSettings));
+            QVERIFY(raw->portOpen());
+            connect(&engine, &MonitorCapture::listeningChanged, &owner,
+                    [&](bool on) { closedBeforeDeletion = !on && !raw->portOpen(); });
+        }
+        QVERIFY(closedBeforeDeletion);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMonitorCapture)
+#include "test_monitorcapture.moc"
