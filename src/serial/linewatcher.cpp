@@ -1,0 +1,69 @@
+#include "linewatcher.h"
+
+#include "serialport.h"
+
+namespace comm {
+
+namespace {
+bool grew(quint32 before, quint32 after) { return qint32(after - before) > 0; }
+}  // namespace
+
+QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& after) {
+    const bool counters = before.hasCounters && after.hasCounters;
+    const bool lines = before.hasLines && after.hasLines;
+    auto counted = [counters](quint32 b, quint32 a) { return counters && grew(b, a); };
+    auto changed = [lines](bool b, bool a) { return lines && b != a; };
+
+    QList<int> codes;
+    if (counted(before.brk, after.brk)) codes.append(SerialPort::ErBreak);
+    if (counted(before.frame, after.frame)) codes.append(SerialPort::ErFrame);
+    if (counted(before.overrun, after.overrun)) codes.append(SerialPort::ErOverrun);
+    if (counted(before.bufferOverrun, after.bufferOverrun)) codes.append(SerialPort::ErRxOver);
+    if (counted(before.parity, after.parity)) codes.append(SerialPort::ErRxParity);
+    if (counted(before.dcd, after.dcd) || changed(before.dcdOn, after.dcdOn))
+        codes.append(SerialPort::EvCd);
+    if (counted(before.cts, after.cts) || changed(before.ctsOn, after.ctsOn))
+        codes.append(SerialPort::EvCts);
+    if (counted(before.dsr, after.dsr) || changed(before.dsrOn, after.dsrOn))
+        codes.append(SerialPort::EvDsr);
+    if (counted(before.ring, after.ring) || changed(before.ringOn, after.ringOn))
+        codes.append(SerialPort::EvRing);
+    return codes;
+}
+
+LineWatcher::LineWatcher(QObject* parent) : QObject(parent) {
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &LineWatcher::check);
+}
+
+bool LineWatcher::start(qintptr handle) {
+    stop();
+    LineSnapshot first;
+    if (!ReadLineSnapshot(handle, &first)) return false;
+    handle_ = handle;
+    last_ = first;
+    active_ = true;
+    poll_.start();
+    return true;
+}
+
+void LineWatcher::stop() {
+    poll_.stop();
+    active_ = false;
+    handle_ = -1;
+}
+
+void LineWatcher::check() {
+    if (!active_) return;
+    LineSnapshot now;
+    if (!ReadLineSnapshot(handle_, &now)) {
+        // The device stopped answering; the port reports the loss through its own read errors.
+        stop();
+        return;
+    }
+    const QList<int> codes = LineEventsBetween(last_, now);
+    last_ = now;
+    for (int code : codes) emit lineEvent(code);
+}
+
+}  // namespace comm

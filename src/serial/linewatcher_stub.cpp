@@ -1,0 +1,8 @@
+#include "linewatcher.h"
+
+namespace comm {
+
+// No line reporting on this platform yet: the port works, line events never come.
+bool ReadLineSnapshot(qintptr, LineSnapshot*) { return false; }
+
+}  // namespace comm

@@ -1,0 +1,117 @@
+#include "qtserialportbackend.h"
+
+#include "linewatcher.h"
+#include "serialsettings.h"
+
+#include <QSerialPort>
+
+namespace comm {
+
+namespace {
+QSerialPort::Parity QtParity(Parity parity) {
+    switch (parity) {
+        case Parity::Even: return QSerialPort::EvenParity;
+        case Parity::Odd: return QSerialPort::OddParity;
+        case Parity::None: break;
+    }
+    return QSerialPort::NoParity;
+}
+
+QSerialPort::StopBits QtStopBits(StopBits stop) {
+    switch (stop) {
+        case StopBits::OneAndHalf: return QSerialPort::OneAndHalfStop;
+        case StopBits::Two: return QSerialPort::TwoStop;
+        case StopBits::One: break;
+    }
+    return QSerialPort::OneStop;
+}
+}  // namespace
+
+QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
+    : SerialPortBase(parent), serial_(new QSerialPort(this)), watcher_(new LineWatcher(this)) {
+    connect(serial_, &QSerialPort::readyRead, this, [this] {
+        watcher_->check();
+        postReadyRead();
+    });
+    connect(serial_, &QSerialPort::errorOccurred, this,
+            [this](QSerialPort::SerialPortError error) { onError(error); });
+    connect(watcher_, &LineWatcher::lineEvent, this, [this](int code) { postEvent(code); });
+}
+
+QtSerialPortBackend::~QtSerialPortBackend() { closeDevice(); }
+
+bool QtSerialPortBackend::setPortOpen(bool open) {
+    if (open == serial_->isOpen()) return true;
+    if (!open) {
+        closeDevice();
+        return true;
+    }
+    LineSettings settings;
+    if (!checkBeforeOpen(&settings)) return false;
+    const QString device = deviceName();
+    serial_->setPortName(device);
+    // Applied before the open: a pseudo-terminal refuses parity and data bit changes while open.
+    serial_->setBaudRate(settings.baudRate);
+    serial_->setDataBits(QSerialPort::DataBits(settings.dataBits));
+    serial_->setParity(QtParity(settings.parity));
+    serial_->setStopBits(QtStopBits(settings.stopBits));
+    serial_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!serial_->open(QIODevice::ReadWrite)) {
+        setFailure(kOpenFailure, QStringLiteral("%1: %2").arg(device, serial_->errorString()));
+        serial_->clearError();
+        return false;
+    }
+    if (discardOnOpen_) serial_->clear(QSerialPort::Input);
+    discardOnOpen_ = false;
+    watcher_->start(serial_->handle());
+    return true;
+}
+
+bool QtSerialPortBackend::portOpen() const { return serial_->isOpen(); }
+
+int QtSerialPortBackend::inBufferCount() const {
+    return serial_->isOpen() ? int(serial_->bytesAvailable()) : 0;
+}
+
+void QtSerialPortBackend::clearInput() {
+    if (serial_->isOpen())
+        serial_->clear(QSerialPort::Input);
+    else
+        discardOnOpen_ = true;
+}
+
+QByteArray QtSerialPortBackend::input() {
+    if (!serial_->isOpen()) return {};
+    return serial_->read(readLength(int(serial_->bytesAvailable())));
+}
+
+bool QtSerialPortBackend::output(const QByteArray& bytes) {
+    if (!serial_->isOpen()) {
+        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        return false;
+    }
+    if (serial_->write(bytes) != bytes.size()) {
+        setFailure(kDeviceFailure, QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString()));
+        return false;
+    }
+    return true;
+}
+
+void QtSerialPortBackend::onError(int error) {
+    if (!serial_->isOpen()) return;
+    if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
+        error != QSerialPort::WriteError)
+        return;
+    // Qt keeps the port open and repeats the error on every notifier wake-up: close at the first.
+    const QString reason = QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString());
+    closeDevice();
+    postDeviceLost(reason);
+}
+
+void QtSerialPortBackend::closeDevice() {
+    watcher_->stop();
+    if (serial_->isOpen()) serial_->close();
+    serial_->clearError();
+}
+
+}  // namespace comm

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "serialportbase.h"
+
+class QSerialPort;
+
+namespace comm {
+
+class LineWatcher;
+
+// The port over a real device (QSerialPort), owned by the window or engine that made it. Adds what
+// Qt 6 leaves out: settings checked before the open, line events from a LineWatcher, a discard
+// while closed that still holds after the open, and a device that vanishes closing the port on the
+// first error with one deviceLost.
+class QtSerialPortBackend : public SerialPortBase {
+    Q_OBJECT
+public:
+    explicit QtSerialPortBackend(QObject* parent = nullptr);
+    ~QtSerialPortBackend() override;
+
+    bool setPortOpen(bool open) override;
+    bool portOpen() const override;
+    int inBufferCount() const override;
+    void clearInput() override;
+    QByteArray input() override;
+    bool output(const QByteArray& bytes) override;
+
+private:
+    void onError(int error);
+    void closeDevice();
+
+    QSerialPort* serial_;
+    LineWatcher* watcher_;
+    bool discardOnOpen_ = false;
+};
+
+}  // namespace comm

@@ -1,0 +1,39 @@
+// The port contract, run against the QSerialPort back end over a pseudo-terminal.
+#include <QtTest>
+
+#include "ptyline.h"
+#include "qtserialportbackend.h"
+#include "serialcontract.h"
+
+namespace {
+class PtyRig : public PortRig {
+public:
+    PtyRig() {
+        qputenv("RS232_COM1", line_.slavePath().toLocal8Bit());
+        port_.setCommPort(1);
+    }
+    comm::SerialPort& port() override { return port_; }
+    void occupy(bool taken) override {
+        if (taken) {
+            other_.setCommPort(1);
+            QVERIFY(other_.setPortOpen(true));
+        } else {
+            other_.setPortOpen(false);
+        }
+    }
+    void farSend(const QByteArray& bytes) override { line_.send(bytes); }
+    QByteArray farReceived() override { return line_.received(); }
+    void farClose() override { line_.hangUp(); }
+
+private:
+    PtyLine line_;
+    comm::QtSerialPortBackend port_;
+    comm::QtSerialPortBackend other_;
+};
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    SerialContractTest test([] { return std::make_unique<PtyRig>(); });
+    return QTest::qExec(&test, argc, argv);
+}
