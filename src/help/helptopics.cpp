@@ -1,0 +1,58 @@
+#include "helptopics.h"
+
+#include <QFile>
+
+#include <array>
+
+namespace comm::help {
+
+const QVector<HelpTopic>& HelpTopicTree() {
+    static const QVector<HelpTopic> tree = {
+        {QStringLiteral("Main"), QStringLiteral("程序帮助"), QString(), 1},
+        {QStringLiteral("Main1"), QStringLiteral("简 介"), QStringLiteral("Main"), 2},
+        {QStringLiteral("Main2"), QStringLiteral("功 能"), QStringLiteral("Main"), 2},
+        {QStringLiteral("Main3"), QStringLiteral("帮 助"), QStringLiteral("Main"), 2},
+        {QStringLiteral("K01"), QStringLiteral("RS232串口简介"), QStringLiteral("Main1"), 3},
+        {QStringLiteral("K02"), QStringLiteral("程 序 简 介"), QStringLiteral("Main1"), 3},
+        {QStringLiteral("K03"), QStringLiteral("新 建 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K04"), QStringLiteral("打 开 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K05"), QStringLiteral("执 行 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K06"), QStringLiteral("关 闭 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K07"), QStringLiteral("保 存 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K08"), QStringLiteral("打 印 通 讯"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K09"), QStringLiteral("串 口 设 置"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K10"), QStringLiteral("技 术 支 持"), QStringLiteral("Main3"), 3},
+        {QStringLiteral("K11"), QStringLiteral("监听活动串口"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K12"), QStringLiteral("识 别 设 置"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K13"), QStringLiteral("发 送 文 件"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("K14"), QStringLiteral("接 收 文 件"), QStringLiteral("Main2"), 3},
+    };
+    return tree;
+}
+
+int TopicTextIndex(const QString& key) {
+    // Only the three-character keys are topics; "Main" and "Main1".."Main3" are groups.
+    if (key.size() != 3) return -1;
+    bool ok = false;
+    const int number = key.mid(1).toInt(&ok);
+    if (!ok || number < 1 || number > kTopicTextCount) return -1;
+    return number - 1;
+}
+
+QString HelpTopicText(int index) {
+    static const std::array<QString, kTopicTextCount> texts = [] {
+        std::array<QString, kTopicTextCount> loaded;
+        // The last two topics, sending and receiving a file, are one subject and share one text.
+        for (int i = 0; i < kTopicTextCount; ++i) {
+            const int file = i == kTopicTextCount - 1 ? i : i + 1;
+            QFile text(QStringLiteral(":/help/topics/K%1.txt").arg(file, 2, 10, QLatin1Char('0')));
+            if (text.open(QIODevice::ReadOnly))
+                loaded[i] = QString::fromUtf8(text.readAll()).trimmed();
+        }
+        return loaded;
+    }();
+    if (index < 0 || index >= kTopicTextCount) return QString();
+    return texts[index];
+}
+
+}  // namespace comm::help
