@@ -1,0 +1,99 @@
+// What only the real back end can get wrong: device errors, the default factory, handlers that tear
+// the port down from inside its own signals.
+#include <QtTest>
+
+#include "ptyline.h"
+#include "qtserialportbackend.h"
+#include "serialfactory.h"
+
+using comm::SerialPort;
+
+class TestQtSerialPortBackend : public QObject {
+    Q_OBJECT
+private slots:
+    void missingDeviceGivesItsReason() {
+        const QString missing = QDir::temp().filePath(QStringLiteral("no-such-serial-device"));
+        qputenv("RS232_COM4", missing.toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        port.setCommPort(4);
+        QCOMPARE(port.deviceName(), missing);
+        QVERIFY(!port.setPortOpen(true));
+        QCOMPARE(port.failure().code, SerialPort::kOpenFailure);
+        QVERIFY2(port.failure().reason.contains(missing), qPrintable(port.failure().reason));
+        QVERIFY(!port.failure().reason.contains(QLatin1String("Unknown error")));
+    }
+
+    void secondOpenOfOneDeviceIsBusy() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        comm::SerialPortFactory factory = comm::RealSerialPortFactory();
+        std::unique_ptr<SerialPort> first = factory();
+        std::unique_ptr<SerialPort> second = factory();
+        QVERIFY(first->setPortOpen(true));
+        QVERIFY(!second->setPortOpen(true));
+        QCOMPARE(second->failure().code, SerialPort::kOpenFailure);
+        QVERIFY(first->setPortOpen(false));
+        QVERIFY(second->setPortOpen(true));
+    }
+
+    void handlerMayDeleteThePortOnLoss() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        auto* port = new comm::QtSerialPortBackend;
+        QPointer<comm::QtSerialPortBackend> alive(port);
+        connect(port, &SerialPort::deviceLost, this, [port] { delete port; });
+        QVERIFY(port->setPortOpen(true));
+        line.hangUp();
+        QTRY_VERIFY_WITH_TIMEOUT(alive.isNull(), 5000);
+    }
+
+    void handlerMayCloseThePortOnReadyRead() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        QByteArray got;
+        connect(&port, &SerialPort::readyRead, this, [&] {
+            got += port.input();
+            port.setPortOpen(false);
+        });
+        QVERIFY(port.setPortOpen(true));
+        line.send("one");
+        QTRY_COMPARE_WITH_TIMEOUT(got, QByteArray("one"), 5000);
+        QVERIFY(!port.portOpen());
+    }
+
+    void lossWhileWritingReportsOnce() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        QSignalSpy lost(&port, &SerialPort::deviceLost);
+        QVERIFY(port.setPortOpen(true));
+        QVERIFY(port.output(QByteArray(64 * 1024, 'w')));  // more than the line holds
+        line.hangUp();
+        QVERIFY(lost.wait(5000));
+        QTest::qWait(200);
+        QCOMPARE(lost.count(), 1);
+        QVERIFY(!port.portOpen());
+    }
+
+    void reopenAfterCloseStartsClean() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        port.setSettings(QStringLiteral("57600,O,8,1"));
+        for (int round = 0; round < 3; ++round) {
+            QVERIFY(port.setPortOpen(true));
+            QVERIFY(port.output("r"));
+            QTRY_COMPARE_WITH_TIMEOUT(line.received().size(), round + 1, 5000);
+            QVERIFY(port.setPortOpen(false));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtSerialPortBackend)
+#include "test_qtserialportbackend.moc"
