@@ -37,6 +37,20 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
 
 void SetMessageResponder(MessageResponder r) { responder() = std::move(r); }
 
-void Beep() { QApplication::beep(); }
+namespace {
+BeepHandler& beepHandler() {
+    static BeepHandler h;
+    return h;
+}
+}  // namespace
+
+void Beep() {
+    if (beepHandler())
+        beepHandler()();
+    else
+        QApplication::beep();
+}
+
+void SetBeepHandler(BeepHandler handler) { beepHandler() = std::move(handler); }
 
 }  // namespace comm::ui

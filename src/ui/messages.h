@@ -26,4 +26,8 @@ void SetMessageResponder(MessageResponder responder);
 // The platform's beep, for a refused key.
 void Beep();
 
+// Replaces the beep, so tests can count refused keys; an empty handler restores the real beep.
+using BeepHandler = std::function<void()>;
+void SetBeepHandler(BeepHandler handler);
+
 }  // namespace comm::ui

@@ -1,0 +1,248 @@
+#include "framepanel.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "texthelpers.h"
+
+namespace comm {
+
+namespace {
+
+// Control names of the two sides: field character and hexadecimal rows, data character and
+// hexadecimal columns, row numbers.
+struct BoxNames {
+    const char* fieldChar;
+    const char* fieldHex;
+    const char* dataChar;
+    const char* dataHex;
+    const char* rowNumber;
+};
+constexpr BoxNames kSendNames = {"Text3", "Text4", "Text5", "Text6", "Label7"};
+constexpr BoxNames kRecvNames = {"Text7", "Text8", "Text9", "Text10", "Label10"};
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QString countText(int count) { return QStringLiteral("(%1位)").arg(count); }
+
+// A hidden box keeps its place, so the boxes that stay never move.
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+// Restores the refreshing mark on every way out of a refresh.
+class RefreshScope {
+public:
+    explicit RefreshScope(int* depth) : depth_(depth) { ++*depth_; }
+    ~RefreshScope() { --*depth_; }
+    RefreshScope(const RefreshScope&) = delete;
+    RefreshScope& operator=(const RefreshScope&) = delete;
+
+private:
+    int* depth_;
+};
+
+constexpr int kCharBoxWidth = 24;
+constexpr int kHexBoxWidth = 30;
+
+}  // namespace
+
+FramePanel::FramePanel(CommDefinition& definition, FrameSide side, QWidget* parent)
+    : QGroupBox(parent), definition_(definition), side_(side) {
+    const int s = static_cast<int>(side);
+    setObjectName(indexed("Frame2", s));
+    setTitle(side == FrameSide::Send ? QStringLiteral("微机发送数据幀格式")
+                                     : QStringLiteral("微机接收数据幀格式"));
+    keepPlaceWhenHidden(this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* fieldGrid = new QGridLayout;
+    fieldGrid->setHorizontalSpacing(2);
+    buildFieldRows(fieldGrid);
+    layout->addLayout(fieldGrid);
+    auto* dataGrid = new QGridLayout;
+    dataGrid->setHorizontalSpacing(6);
+    buildDataTable(dataGrid);
+    layout->addLayout(dataGrid);
+    layout->addStretch();
+
+    connect(selector_, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            [this](int) { showField(); });
+    connect(scrollBar_, &QScrollBar::valueChanged, this,
+            [this](int value) { refreshDataRows(dataCount(), value); });
+}
+
+void FramePanel::buildFieldRows(QGridLayout* grid) {
+    const int s = static_cast<int>(side_);
+    const BoxNames& names = side_ == FrameSide::Send ? kSendNames : kRecvNames;
+
+    selector_ = new QComboBox(this);
+    selector_->setObjectName(indexed("Combo1", s));
+    selector_->addItems({QStringLiteral("起始符"), QStringLiteral("校验符"), QStringLiteral("结束符")});
+    fieldCountLabel_ = new QLabel(this);
+    fieldCountLabel_->setObjectName(indexed("Label4", s));
+    grid->addWidget(selector_, 0, 0, 1, 4);
+    grid->addWidget(fieldCountLabel_, 0, 4, 1, 3);
+
+    grid->addWidget(new QLabel(QStringLiteral("ASC字符"), this), 1, 0);
+    grid->addWidget(new QLabel(QStringLiteral("十六进制"), this), 2, 0);
+    for (int k = 0; k < kFieldBoxes; ++k) {
+        fieldChar_[k] = makeByteBox(indexed(names.fieldChar, k), kCharBoxWidth);
+        fieldChar_[k]->setMaxLength(1);
+        fieldHex_[k] = makeByteBox(indexed(names.fieldHex, k), kHexBoxWidth);
+        fieldHex_[k]->setMaxLength(2);
+        grid->addWidget(fieldChar_[k], 1, k + 1);
+        grid->addWidget(fieldHex_[k], 2, k + 1);
+    }
+}
+
+void FramePanel::buildDataTable(QGridLayout* grid) {
+    const int s = static_cast<int>(side_);
+    const BoxNames& names = side_ == FrameSide::Send ? kSendNames : kRecvNames;
+
+    auto* dataCaption = new QLabel(QStringLiteral("数据位"), this);
+    dataCountLabel_ = new QLabel(this);
+    dataCountLabel_->setObjectName(indexed("Label9", s));
+    grid->addWidget(dataCaption, 0, 0);
+    grid->addWidget(dataCountLabel_, 0, 1);
+
+    grid->addWidget(new QLabel(QStringLiteral("序号"), this), 1, 0, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("ASC字符(1位)"), this), 1, 1, Qt::AlignCenter);
+    grid->addWidget(new QLabel(QStringLiteral("十六进制(2位)"), this), 1, 2, Qt::AlignCenter);
+    for (int r = 0; r < kDataRows; ++r) {
+        rowNumber_[r] = new QLabel(this);
+        rowNumber_[r]->setObjectName(indexed(names.rowNumber, r));
+        rowNumber_[r]->setAlignment(Qt::AlignCenter);
+        dataChar_[r] = makeByteBox(indexed(names.dataChar, r), kCharBoxWidth);
+        dataChar_[r]->setMaxLength(1);
+        dataHex_[r] = makeByteBox(indexed(names.dataHex, r), kHexBoxWidth);
+        dataHex_[r]->setMaxLength(2);
+        grid->addWidget(rowNumber_[r], r + 2, 0);
+        grid->addWidget(dataChar_[r], r + 2, 1, Qt::AlignCenter);
+        grid->addWidget(dataHex_[r], r + 2, 2, Qt::AlignCenter);
+    }
+    scrollBar_ = new QScrollBar(Qt::Vertical, this);
+    scrollBar_->setObjectName(indexed("VScroll1", s));
+    scrollBar_->setSingleStep(1);
+    scrollBar_->setPageStep(1);
+    grid->addWidget(scrollBar_, 2, 3, kDataRows, 1);
+    grid->setColumnStretch(4, 1);
+}
+
+QLineEdit* FramePanel::makeByteBox(const QString& name, int width) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFixedWidth(width);
+    box->setAlignment(Qt::AlignCenter);
+    box->setReadOnly(true);
+    keepPlaceWhenHidden(box);
+    return box;
+}
+
+Field FramePanel::fieldOfItem(int item) {
+    switch (item) {
+        case 1:
+            return Field::Check;
+        case 2:
+            return Field::End;
+        default:
+            return Field::Start;
+    }
+}
+
+Field FramePanel::selectedField() const { return fieldOfItem(selector_->currentIndex()); }
+
+int FramePanel::fieldCount() const {
+    return qBound(0, definition_.count(side_, selectedField()), kFieldCapacity);
+}
+
+int FramePanel::dataCount() const {
+    return qBound(0, definition_.count(side_, Field::Data), kDataCapacity);
+}
+
+int FramePanel::dataEntry(int row) const {
+    return (scrollBar_->isEnabled() ? scrollBar_->value() : 0) + row;
+}
+
+qint16* FramePanel::fieldValues() const { return definition_.values(side_, selectedField()); }
+
+qint16* FramePanel::dataValues() const { return definition_.values(side_, Field::Data); }
+
+void FramePanel::showEntry(QLineEdit* charBox, QLineEdit* hexBox, qint16 value) {
+    if (value < 0) {
+        charBox->clear();
+        hexBox->clear();
+        return;
+    }
+    hexBox->setText(HexText(value));
+    charBox->setText(ByteCharText(value));
+}
+
+void FramePanel::refresh() {
+    const RefreshScope scope(&refreshing_);
+    showField();
+    const int count = dataCount();
+    showDataRows(count);
+    refreshDataRows(count, scrollBar_->value());
+    dataCountLabel_->setText(countText(definition_.count(side_, Field::Data)));
+}
+
+void FramePanel::showField() {
+    const RefreshScope scope(&refreshing_);
+    const int count = fieldCount();
+    showFieldBoxes(count);
+    const qint16* values = fieldValues();
+    for (int k = 0; k < count; ++k) showEntry(fieldChar_[k], fieldHex_[k], values[k]);
+    fieldCountLabel_->setText(countText(definition_.count(side_, selectedField())));
+}
+
+void FramePanel::showFieldBoxes(int count) {
+    for (int k = 0; k < kFieldBoxes; ++k) {
+        fieldChar_[k]->setVisible(k < count);
+        fieldHex_[k]->setVisible(k < count);
+    }
+}
+
+void FramePanel::showDataRows(int count) {
+    const RefreshScope scope(&refreshing_);
+    if (count > kDataRows) {
+        scrollBar_->setRange(0, count - kDataRows);
+        scrollBar_->setEnabled(true);
+        for (int r = 0; r < kDataRows; ++r) {
+            dataChar_[r]->setVisible(true);
+            dataHex_[r]->setVisible(true);
+        }
+        return;
+    }
+    for (int r = 0; r < kDataRows; ++r) {
+        const bool shown = r < count;
+        dataChar_[r]->setVisible(shown);
+        dataHex_[r]->setVisible(shown);
+        rowNumber_[r]->setText(shown ? QString::number(r + 1) : QString());
+    }
+    scrollBar_->setRange(0, 0);
+    scrollBar_->setEnabled(false);
+}
+
+void FramePanel::refreshDataRows(int count, int first) {
+    const RefreshScope scope(&refreshing_);
+    const qint16* values = dataValues();
+    count = qBound(0, count, kDataCapacity);
+    if (count < kDataRows) first = 0;
+    first = qBound(0, first, qMax(0, count - kDataRows));
+    const int rows = qMin(count, int(kDataRows));
+    for (int r = 0; r < rows; ++r) {
+        rowNumber_[r]->setText(QString::number(first + r + 1));
+        showEntry(dataChar_[r], dataHex_[r], values[first + r]);
+    }
+}
+
+}  // namespace comm

@@ -1,0 +1,106 @@
+#include "wizard.h"
+
+#include <QPushButton>
+
+#include "settingstext.h"
+#include "wizardcounts.h"
+#include "wizardkind.h"
+#include "wizardsettings.h"
+
+namespace comm {
+
+NewCommWizard::NewCommWizard(CommDefinition& definition, std::function<void()> newDocumentWindow,
+                             QWidget* parent)
+    : QObject(parent),
+      definition_(definition),
+      newDocumentWindow_(std::move(newDocumentWindow)),
+      kindStep_(new WizardKindStep(parent)),
+      countsStep_(new WizardCountsStep(parent)),
+      settingsStep_(new WizardSettingsStep(parent)) {
+    connect(kindStep_->nextButton(), &QPushButton::clicked, this, &NewCommWizard::nextFromKind);
+    connect(countsStep_->backButton(), &QPushButton::clicked, this, &NewCommWizard::backToKind);
+    connect(countsStep_->nextButton(), &QPushButton::clicked, this, &NewCommWizard::nextFromCounts);
+    connect(settingsStep_->backButton(), &QPushButton::clicked, this, &NewCommWizard::backToCounts);
+    connect(settingsStep_->finishButton(), &QPushButton::clicked, this, &NewCommWizard::finish);
+    for (QDialog* step : {static_cast<QDialog*>(kindStep_), static_cast<QDialog*>(countsStep_),
+                          static_cast<QDialog*>(settingsStep_)}) {
+        // Escape and the window's close button reject the step: the same as Abandon.
+        connect(step, &QDialog::rejected, this, &NewCommWizard::abandon);
+    }
+    connect(kindStep_->abandonButton(), &QPushButton::clicked, this, &NewCommWizard::abandon);
+    connect(countsStep_->abandonButton(), &QPushButton::clicked, this, &NewCommWizard::abandon);
+    connect(settingsStep_->abandonButton(), &QPushButton::clicked, this, &NewCommWizard::abandon);
+}
+
+NewCommWizard::~NewCommWizard() {
+    running_ = false;
+    delete kindStep_.data();
+    delete countsStep_.data();
+    delete settingsStep_.data();
+}
+
+void NewCommWizard::start() {
+    running_ = true;
+    kindStep_->show();
+}
+
+void NewCommWizard::nextFromKind() {
+    if (!running_) return;
+    const int kind = kindStep_->kind();
+    definition_.CommKind = qint16(kind);
+    countsStep_->prepareForKind(kind);
+    kindStep_->hide();
+    countsStep_->show();
+}
+
+void NewCommWizard::nextFromCounts() {
+    // Enter reaches the default button only while it is enabled, but a scripted call may not.
+    if (!running_ || !countsStep_->countsValid()) return;
+    definition_.FrameFieldCount = countsStep_->counts();
+    countsStep_->hide();
+    settingsStep_->show();
+}
+
+void NewCommWizard::backToKind() {
+    if (!running_) return;
+    countsStep_->hide();
+    kindStep_->show();
+}
+
+void NewCommWizard::backToCounts() {
+    if (!running_) return;
+    settingsStep_->hide();
+    countsStep_->show();
+}
+
+void NewCommWizard::finish() {
+    if (!running_) return;
+    settingsStep_->setCursor(Qt::WaitCursor);
+    const SettingIndexes indexes = settingsStep_->indexes();
+    definition_.PortSettingIndex = indexes;
+    definition_.CommSettings = SettingsFromIndexes(indexes);
+    definition_.CommSettingsText = SettingsTextFromIndexes(indexes);
+    running_ = false;
+    kindStep_->hide();
+    countsStep_->hide();
+    settingsStep_->unsetCursor();
+    settingsStep_->hide();
+    if (newDocumentWindow_) newDocumentWindow_();
+    emit finished(true);
+}
+
+void NewCommWizard::abandon() {
+    if (!running_) return;
+    running_ = false;
+    closeSteps();
+    emit finished(false);
+}
+
+void NewCommWizard::closeSteps() {
+    for (QDialog* step : {static_cast<QDialog*>(kindStep_), static_cast<QDialog*>(countsStep_),
+                          static_cast<QDialog*>(settingsStep_)}) {
+        if (step != nullptr) step->hide();
+    }
+}
+
+}  // namespace comm

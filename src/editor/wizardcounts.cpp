@@ -1,0 +1,197 @@
+#include "wizardcounts.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "hoverfocus.h"
+#include "keyfilter.h"
+#include "selectonfocus.h"
+#include "spinbuttons.h"
+#include "texthelpers.h"
+
+namespace comm {
+
+namespace {
+
+struct CountRow {
+    Field field;
+    const char* caption;
+    int initial;
+    int minimum;
+    int maximum;
+};
+// In the order the rows are shown.
+constexpr CountRow kRows[4] = {{Field::Start, "起始字节", 0, 0, 10},
+                               {Field::Data, "数据指令字节", 1, 1, 255},
+                               {Field::Check, "校验和字节", 0, 0, 10},
+                               {Field::End, "结束字节", 0, 0, 10}};
+
+const char* fieldName(Field field) {
+    switch (field) {
+        case Field::Start:
+            return "Start";
+        case Field::Data:
+            return "Data";
+        case Field::Check:
+            return "Check";
+        case Field::End:
+            break;
+    }
+    return "End";
+}
+
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+}  // namespace
+
+int LeadingNumber(const QString& text) {
+    const QString trimmed = text.trimmed();
+    int value = 0;
+    for (QChar c : trimmed) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
+        value = value * 10 + (c.unicode() - '0');
+        if (value > 99999) break;  // far beyond any count; keeps the sum from overflowing
+    }
+    return value;
+}
+
+bool IsDataCount(const QString& text) {
+    if (text.isEmpty() || text.size() > 3) return false;
+    for (QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    const int value = text.toInt();
+    return value >= 1 && value <= 255;
+}
+
+WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("建立通讯向导步骤二"));
+    setModal(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(buildPanel(FrameSide::Send));
+    layout->addWidget(buildPanel(FrameSide::Recv));
+
+    back_ = new QPushButton(QStringLiteral("上一步[&B]"), this);
+    back_->setObjectName(QStringLiteral("BackButton"));
+    next_ = new QPushButton(QStringLiteral("下一步[&N]"), this);
+    next_->setObjectName(QStringLiteral("NextButton"));
+    next_->setDefault(true);
+    abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    abandon_->setObjectName(QStringLiteral("AbandonButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {back_, next_, abandon_}) {
+        ui::GiveFocusOnHover(button);
+        buttons->addWidget(button);
+    }
+    layout->addLayout(buttons);
+    updateNext();
+}
+
+QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
+    const int s = int(side);
+    auto* panel = new QGroupBox(QStringLiteral("幀格式生成器"), this);
+    panel->setObjectName(QStringLiteral("Frame1_%1").arg(s));
+    keepPlaceWhenHidden(panel);
+    panels_[s] = panel;
+
+    auto* grid = new QGridLayout(panel);
+    auto* heading = new QLabel(side == FrameSide::Send
+                                   ? QStringLiteral("微机发送数据格式[下位机接收数据格式]")
+                                   : QStringLiteral("微机接收数据格式[下位机发送数据格式]"),
+                               panel);
+    heading->setObjectName(QStringLiteral("Heading_%1").arg(s));
+    grid->addWidget(heading, 0, 0, 1, 4);
+
+    for (int row = 0; row < 4; ++row) {
+        const CountRow& spec = kRows[row];
+        const int f = int(spec.field);
+        auto* caption = new QLabel(QString::fromUtf8(spec.caption), panel);
+        QWidget* countWidget = nullptr;
+        auto* spin = new SpinButtons(spec.minimum, spec.maximum, panel);
+        spin->setObjectName(QStringLiteral("%1Spin_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
+        spins_[s][f] = spin;
+        if (spec.field == Field::Data) {
+            auto* box = new QLineEdit(QString::number(spec.initial), panel);
+            box->setObjectName(QStringLiteral("Text1_%1").arg(s));
+            box->setMaxLength(3);
+            box->setFixedWidth(48);
+            box->setAlignment(Qt::AlignRight);
+            ui::KeyFilter::install(box, kDigitKeys);
+            ui::GiveFocusOnHover(box);
+            SelectAllOnFocus(box);
+            connect(box, &QLineEdit::textChanged, this, &WizardCountsStep::updateNext);
+            spin->setValueSource([box] { return LeadingNumber(box->text()); });
+            connect(spin, &SpinButtons::stepped, box,
+                    [box](int value) { box->setText(QString::number(value)); });
+            dataBoxes_[s] = box;
+            countWidget = box;
+        } else {
+            auto* label = new QLabel(QString::number(spec.initial), panel);
+            label->setObjectName(
+                QStringLiteral("%1Count_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
+            label->setFixedWidth(48);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setFrameShape(QFrame::Panel);
+            label->setFrameShadow(QFrame::Sunken);
+            spin->setValueSource([label] { return LeadingNumber(label->text()); });
+            connect(spin, &SpinButtons::stepped, label,
+                    [label](int value) { label->setText(QString::number(value)); });
+            labels_[s][f] = label;
+            countWidget = label;
+        }
+        grid->addWidget(caption, row + 1, 0);
+        grid->addWidget(countWidget, row + 1, 1);
+        grid->addWidget(spin, row + 1, 2);
+        grid->addWidget(new QLabel(QStringLiteral("个"), panel), row + 1, 3);
+    }
+    grid->setColumnStretch(4, 1);
+    return panel;
+}
+
+void WizardCountsStep::prepareForKind(int kind) {
+    panels_[int(FrameSide::Send)]->setVisible(kind != 2);
+    panels_[int(FrameSide::Recv)]->setVisible(kind != 1);
+}
+
+QLabel* WizardCountsStep::countLabel(FrameSide side, Field field) const {
+    return labels_[int(side)][int(field)];
+}
+
+SpinButtons* WizardCountsStep::spin(FrameSide side, Field field) const {
+    return spins_[int(side)][int(field)];
+}
+
+QString WizardCountsStep::countText(FrameSide side, Field field) const {
+    return field == Field::Data ? dataBox(side)->text() : countLabel(side, field)->text();
+}
+
+std::array<qint16, 8> WizardCountsStep::counts() const {
+    std::array<qint16, 8> result{};
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv})
+        for (Field field : {Field::Start, Field::Data, Field::Check, Field::End})
+            result[CommDefinition::countIndex(side, field)] =
+                qint16(qMin(LeadingNumber(countText(side, field)), 32767));
+    return result;
+}
+
+bool WizardCountsStep::countsValid() const {
+    return IsDataCount(dataBox(FrameSide::Send)->text()) &&
+           IsDataCount(dataBox(FrameSide::Recv)->text());
+}
+
+void WizardCountsStep::updateNext() {
+    if (next_ != nullptr) next_->setEnabled(countsValid());
+}
+
+}  // namespace comm

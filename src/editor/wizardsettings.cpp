@@ -1,0 +1,83 @@
+#include "wizardsettings.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "hoverfocus.h"
+
+namespace comm {
+
+namespace {
+
+template <typename Numbers>
+QStringList numberItems(const Numbers& numbers) {
+    QStringList items;
+    for (int n : numbers) items << QString::number(n);
+    return items;
+}
+
+}  // namespace
+
+WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("建立通讯向导步骤三"));
+    setModal(true);
+
+    auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
+    auto* grid = new QGridLayout(panel);
+    struct ListSpec {
+        SettingIndex index;
+        const char* caption;
+        QStringList items;
+        const char* initial;
+    };
+    const ListSpec specs[4] = {
+        {kBaudIndex, "波特率：", numberItems(kBaudRates), "9600"},
+        {kDataBitsIndex, "数据位：", numberItems(kDataBits), "8"},
+        {kParityIndex, "校验位：",
+         {QStringLiteral("偶校验"), QStringLiteral("奇校验"), QStringLiteral("缺省")}, "奇校验"},
+        {kStopBitsIndex, "停止位：", kStopBits, "1"}};
+    for (int row = 0; row < 4; ++row) {
+        const ListSpec& spec = specs[row];
+        auto* list = new QComboBox(panel);
+        list->setObjectName(QStringLiteral("Combo1_%1").arg(int(spec.index)));
+        list->setEditable(false);
+        list->addItems(spec.items);
+        list->setCurrentIndex(list->findText(QString::fromUtf8(spec.initial)));
+        auto* caption = new QLabel(QString::fromUtf8(spec.caption), panel);
+        caption->setBuddy(list);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(list, row, 1);
+        lists_[spec.index] = list;
+    }
+
+    back_ = new QPushButton(QStringLiteral("上一步[&B]"), this);
+    back_->setObjectName(QStringLiteral("BackButton"));
+    finish_ = new QPushButton(QStringLiteral("完成[&F]"), this);
+    finish_->setObjectName(QStringLiteral("FinishButton"));
+    finish_->setDefault(true);
+    abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    abandon_->setObjectName(QStringLiteral("AbandonButton"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {back_, finish_, abandon_}) {
+        ui::GiveFocusOnHover(button);
+        buttons->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addLayout(buttons);
+}
+
+SettingIndexes WizardSettingsStep::indexes() const {
+    SettingIndexes result{};
+    for (int i = 0; i < 4; ++i) result[i] = qint16(lists_[i]->currentIndex());
+    return result;
+}
+
+}  // namespace comm
