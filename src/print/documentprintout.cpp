@@ -1,0 +1,27 @@
+#include "documentprintout.h"
+
+#include "documentwindow.h"
+
+namespace comm::print {
+
+CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
+    using Option = DocumentWindow::Option;
+    const CommOptions options = window.options();
+
+    CommPrintout p;
+    p.caption = window.caption();
+    p.kindLine = window.kindLine();
+    p.settingsLine = window.settingsLine();
+    p.loop = {window.groupCaption(0), window.optionCaption(Option::LoopForever),
+              window.optionCaption(Option::LoopCount),
+              window.isOptionSelected(Option::LoopForever), options.loopText};
+    p.delay = {window.groupCaption(1), window.optionCaption(Option::NoDelay),
+               window.optionCaption(Option::DelayTime), window.isOptionSelected(Option::NoDelay),
+               options.delayText};
+    p.sendPanel = {window.frameCaption(FrameSide::Send), window.isFrameShown(FrameSide::Send)};
+    p.recvPanel = {window.frameCaption(FrameSide::Recv), window.isFrameShown(FrameSide::Recv)};
+    p.fieldCounts = window.definition().FrameFieldCount;
+    return p;
+}
+
+}  // namespace comm::print
