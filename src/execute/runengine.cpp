@@ -1,0 +1,417 @@
+#include "runengine.h"
+
+#include <cmath>
+
+#include "runtext.h"
+#include "sendframe.h"
+#include "serialsettings.h"
+
+namespace comm {
+
+namespace {
+constexpr int kRawInput = 1;
+constexpr int kExchangePauseMs = 100;
+
+qint64 nowNs() {
+    static QElapsedTimer clock;
+    if (!clock.isValid()) clock.start();
+    return clock.nsecsElapsed();
+}
+}  // namespace
+
+RunEngine::RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port,
+                     QObject* parent)
+    : QObject(parent), def_(def), options_(options), port_(port), pacer_(def.CommSettings) {
+    port_.setSettings(def_.CommSettings);
+    port_.setInputMode(kRawInput);
+
+    stepTimer_.setSingleShot(true);
+    stepTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&stepTimer_, &QTimer::timeout, this, &RunEngine::runQueued);
+    receiveTimer_.setSingleShot(true);
+    connect(&receiveTimer_, &QTimer::timeout, this, &RunEngine::onReceiveTimer);
+
+    connect(&port_, &SerialPort::readyRead, this, &RunEngine::onReadyRead);
+    connect(&port_, &SerialPort::commNotified, this, &RunEngine::onCommEvent);
+    connect(&port_, &SerialPort::deviceLost, this, &RunEngine::onDeviceLost);
+}
+
+RunEngine::~RunEngine() { abort(); }
+
+RunEngine::StartResult RunEngine::start() {
+    if (running_) return StartResult::Started;
+
+    sent_ = 0;
+    received_ = 0;
+    emit sentCountChanged(0);
+    emit receivedCountChanged(0);
+    emit elapsedChanged(ElapsedText(0));
+    emit sendListingCleared();
+    emit receiveListingCleared();
+    clock_.start();
+
+    const int kind = def_.CommKind;
+    if (kind < 1 || kind > 4) return StartResult::NoKind;
+
+    QString error;
+    if (!ResolveRunOptions(kind, options_, &run_, &error)) {
+        emit refused(error);
+        return StartResult::Refused;
+    }
+
+    if (kind != 2) {
+        const SendFrame frame = BuildSendFrame(def_);
+        if (frame.invalid) {
+            emit refused(QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
+            return StartResult::Refused;
+        }
+        // Kinds 1 and 4 show what they could list even when a byte is missing; kind 3 only a
+        // complete frame.
+        if (kind != 3) emit sendListingAppended(frame.listing);
+        if (frame.incomplete) {
+            emit refused(kIncompleteMessage);
+            return StartResult::Refused;
+        }
+        if (kind == 3) emit sendListingAppended(frame.listing);
+        if (frame.bytes.isEmpty()) {
+            emit refused(QStringLiteral("发送幀没有任何字节，无法执行！"));
+            return StartResult::Refused;
+        }
+        frame_ = frame.bytes;
+    }
+    if (kind != 1) {
+        frameLength_ = ReceiveFrameLength(def_);
+        if (frameLength_ <= 0) {
+            // An empty receive frame would be "taken" on every step without end.
+            emit refused(frameLength_ < 0
+                             ? QStringLiteral("接收幀的定义已损坏（字节数超出范围），无法执行！")
+                             : QStringLiteral("接收幀没有任何字节，无法执行！"));
+            return StartResult::Refused;
+        }
+    }
+
+    // Settings the driver cannot run would fail the open; say why instead of "not free".
+    const QString settingsRefusal = CheckLineSettings(def_.CommSettings);
+    if (!settingsRefusal.isEmpty()) {
+        emit refused(settingsRefusal);
+        return StartResult::Refused;
+    }
+
+    timedOut_ = false;
+    receiveTimer_.stop();
+    switch (kind) {
+        case 1:
+            if (!openPort()) return StartResult::OpenFailed;
+            beginRun();
+            pacer_.reset(nowNs());
+            queue(&RunEngine::sendOnlyPass);
+            break;
+        case 2:
+        case 4:
+            if (!openPort()) return StartResult::OpenFailed;
+            port_.setInputLen(frameLength_);
+            beginRun();
+            port_.clearInput();
+            queue(kind == 2 ? &RunEngine::receiveOnlyPass : &RunEngine::answerPass);
+            break;
+        case 3:
+            // This kind sets up the input before opening; the port keeps both for the open.
+            port_.setInputLen(frameLength_);
+            port_.clearInput();
+            if (!openPort()) return StartResult::OpenFailed;
+            beginRun();
+            queue(&RunEngine::exchangeSend, kExchangePauseMs);
+            break;
+    }
+    return StartResult::Started;
+}
+
+void RunEngine::stop() {
+    if (!running_) return;
+    setSendPicture(Picture::Idle);
+    setReceivePicture(Picture::Idle);
+    timedOut_ = false;
+    finish(FinishReason::Stopped);
+}
+
+void RunEngine::answerTimeout(bool continueRun) {
+    if (!running_ || step_ != Step::Asking) return;
+    if (continueRun) {
+        restartReceiveTimer();
+        queue(onContinue_);
+        return;
+    }
+    answered_ = true;
+    finish(FinishReason::Timeout);
+}
+
+void RunEngine::abort() {
+    if (!running_) return;
+    running_ = false;
+    step_ = Step::Idle;
+    stepTimer_.stop();
+    receiveTimer_.stop();
+    port_.setPortOpen(false);
+}
+
+bool RunEngine::openPort() {
+    if (port_.setPortOpen(true)) return true;
+    const SerialPort::Failure failure = port_.failure();
+    if (failure.code == SerialPort::kOpenFailure)
+        emit failed(failure.code, kBusyPortMessage);
+    else
+        emit failed(failure.code, QStringLiteral("打开串口失败：%1").arg(failure.reason));
+    return false;
+}
+
+void RunEngine::beginRun() {
+    running_ = true;
+    step_ = Step::Ready;
+    emit runningChanged(true);
+}
+
+void RunEngine::queue(Action action, int delayMs) {
+    if (!running_) return;
+    next_ = action;
+    step_ = delayMs > 0 ? Step::Pausing : Step::Ready;
+    stepTimer_.start(delayMs);
+}
+
+void RunEngine::waitForBytes(Action action) {
+    if (!running_) return;
+    next_ = action;
+    step_ = Step::WaitingBytes;
+}
+
+void RunEngine::runQueued() {
+    if (!running_ || !next_) return;
+    step_ = Step::Ready;
+    (this->*next_)();
+}
+
+void RunEngine::onReadyRead() {
+    // Only a whole frame moves a run on; part of one changes nothing the next step would do.
+    if (running_ && step_ == Step::WaitingBytes && port_.inBufferCount() >= frameLength_)
+        queue(next_);
+}
+
+void RunEngine::onReceiveTimer() {
+    timedOut_ = true;
+    if (running_ && step_ == Step::WaitingBytes) queue(next_);
+}
+
+void RunEngine::onCommEvent(int code) {
+    const QString message = LineEventMessage(code);
+    if (message.isEmpty()) return;
+    if (!running_) {
+        emit lineEvent(code, message);
+        return;
+    }
+    const qint64 ms = endRun();
+    emit lineEvent(code, message);
+    emit finished(FinishReason::LineEvent, ms);
+}
+
+void RunEngine::onDeviceLost(const QString& reason) {
+    if (!running_) return;
+    const int code = port_.failure().code;
+    const qint64 ms = endRun();
+    emit failed(code, QStringLiteral("串口设备已断开：%1").arg(reason));
+    emit finished(FinishReason::DeviceLost, ms);
+}
+
+void RunEngine::fail(const QString& message) {
+    const SerialPort::Failure failure = port_.failure();
+    const qint64 ms = endRun();
+    emit failed(failure.code, failure.reason.isEmpty() ? message
+                                                       : message + QStringLiteral("：") + failure.reason);
+    emit finished(FinishReason::Failure, ms);
+}
+
+void RunEngine::finish(FinishReason reason) {
+    if (!running_) return;
+    const qint64 ms = endRun();
+    emit finished(reason, ms);
+}
+
+// Finishing a run: stop everything, release the port, show the elapsed time.
+qint64 RunEngine::endRun() {
+    const qint64 ms = clock_.elapsed();
+    running_ = false;
+    step_ = Step::Idle;
+    next_ = nullptr;
+    stepTimer_.stop();
+    receiveTimer_.stop();
+    port_.setPortOpen(false);
+    emit runningChanged(false);
+    emit elapsedChanged(ElapsedText(ms));
+    return ms;
+}
+
+bool RunEngine::countReached(int counter) const {
+    return run_.counted && run_.count - 1.0 < double(counter);
+}
+
+bool RunEngine::sendOneFrame() {
+    if (!port_.output(frame_)) {
+        fail(QStringLiteral("向串口发送数据失败"));
+        return false;
+    }
+    pacer_.sent(int(frame_.size()), nowNs());
+    ++sent_;
+    emit sentCountChanged(sent_);
+    emit frameSent(sent_);
+    return running_;
+}
+
+bool RunEngine::takeOneFrame() {
+    const QByteArray bytes = port_.input();
+    ++received_;
+    emit receiveListingAppended(ReceivedBlock(received_, bytes, def_));
+    emit receivedCountChanged(received_);
+    emit frameReceived(received_, bytes);
+    return running_;
+}
+
+void RunEngine::armReceiveTimer() {
+    if (run_.receiveLimitMs <= 0) {
+        receiveTimer_.stop();
+        return;
+    }
+    if (!timedOut_ && !receiveTimer_.isActive()) receiveTimer_.start(run_.receiveLimitMs);
+}
+
+void RunEngine::restartReceiveTimer() {
+    timedOut_ = false;
+    if (run_.receiveLimitMs > 0) receiveTimer_.start(run_.receiveLimitMs);
+}
+
+void RunEngine::ask(Action onContinue) {
+    if (!running_) return;
+    onContinue_ = onContinue;
+    next_ = nullptr;
+    step_ = Step::Asking;
+    // Last thing this step does: the answer may come back before emit returns.
+    emit timeoutQuestion();
+}
+
+void RunEngine::setSendPicture(Picture picture) {
+    if (sendPicture_ == picture) return;
+    sendPicture_ = picture;
+    emit sendPictureChanged(picture);
+}
+
+void RunEngine::setReceivePicture(Picture picture) {
+    if (receivePicture_ == picture) return;
+    receivePicture_ = picture;
+    emit receivePictureChanged(picture);
+}
+
+// Kind 1: frames back to back, as fast as the line takes them.
+void RunEngine::sendOnlyPass() {
+    const qint64 waitNs = pacer_.waitNs(nowNs());
+    if (waitNs > 0) {
+        queue(&RunEngine::sendOnlyPass, int(std::ceil(double(waitNs) / 1e6)));
+        return;
+    }
+    setSendPicture(Picture::SendActive);
+    if (!sendOneFrame()) return;
+    if (countReached(sent_)) {
+        setSendPicture(Picture::Idle);
+        finish(FinishReason::Count);
+        return;
+    }
+    queue(&RunEngine::sendOnlyPass);
+}
+
+// Kind 2: take each whole frame; ask when the limit passes without one.
+void RunEngine::receiveOnlyPass() {
+    tookFrame_ = port_.inBufferCount() >= frameLength_;
+    if (tookFrame_) {
+        receiveTimer_.stop();
+        timedOut_ = false;
+        setReceivePicture(Picture::ReceiveActive);
+        if (!takeOneFrame()) return;
+    } else {
+        setReceivePicture(Picture::Idle);
+        armReceiveTimer();
+    }
+    if (timedOut_) {
+        ask(&RunEngine::receiveOnlyCheckCount);
+        return;
+    }
+    receiveOnlyCheckCount();
+}
+
+void RunEngine::receiveOnlyCheckCount() {
+    if (countReached(received_)) {
+        setReceivePicture(Picture::Idle);
+        finish(FinishReason::Count);
+        return;
+    }
+    // After a frame the next step runs at once: with no whole frame left it shows the idle
+    // picture and starts the limit again. Otherwise only a whole frame or the limit moves on.
+    if (tookFrame_ || port_.inBufferCount() >= frameLength_)
+        queue(&RunEngine::receiveOnlyPass);
+    else
+        waitForBytes(&RunEngine::receiveOnlyPass);
+}
+
+// Kind 3: after the 100 ms pause send the frame, then wait for its answer.
+void RunEngine::exchangeSend() {
+    if (!sendOneFrame()) return;
+    port_.clearInput();
+    answered_ = false;
+    setSendPicture(Picture::Idle);
+    exchangeWait();
+}
+
+void RunEngine::exchangeWait() {
+    if (port_.inBufferCount() >= frameLength_) {
+        receiveTimer_.stop();
+        timedOut_ = false;
+        if (!takeOneFrame()) return;
+        answered_ = true;
+        if (countReached(sent_)) {
+            finish(FinishReason::Count);
+            return;
+        }
+    } else {
+        armReceiveTimer();
+    }
+    if (timedOut_) {
+        ask(&RunEngine::exchangeAfterWait);
+        return;
+    }
+    exchangeAfterWait();
+}
+
+void RunEngine::exchangeAfterWait() {
+    if (answered_)
+        queue(&RunEngine::exchangeSend, kExchangePauseMs);
+    else if (port_.inBufferCount() >= frameLength_)
+        queue(&RunEngine::exchangeWait);
+    else
+        waitForBytes(&RunEngine::exchangeWait);
+}
+
+// Kind 4: wait as long as it takes for the device's frame, pause, answer with the send frame.
+void RunEngine::answerPass() {
+    if (port_.inBufferCount() < frameLength_) {
+        waitForBytes(&RunEngine::answerPass);
+        return;
+    }
+    if (!takeOneFrame()) return;
+    queue(&RunEngine::answerSend, run_.answerPauseMs);
+}
+
+void RunEngine::answerSend() {
+    if (!sendOneFrame()) return;
+    if (countReached(received_)) {
+        finish(FinishReason::Count);
+        return;
+    }
+    queue(&RunEngine::answerPass);
+}
+
+}  // namespace comm

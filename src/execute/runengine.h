@@ -1,0 +1,149 @@
+#pragma once
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include "commdefinition.h"
+#include "linepacer.h"
+#include "runoptions.h"
+#include "serialport.h"
+#include "txlfile.h"
+
+namespace comm {
+
+// Runs one communication on a serial port, frame by frame, as a state machine: a step runs when
+// bytes arrive, when a timer fires or when the caller acts, so a run that waits for a silent
+// device costs no CPU. Reports everything through signals and never shows anything itself.
+// Owned by the execution window or comm-cli; the port belongs to the owner and must outlive it.
+class RunEngine : public QObject {
+    Q_OBJECT
+public:
+    // Pictures an activity indicator shows, numbered as the window's picture list.
+    enum class Picture { SendActive = 2, ReceiveActive = 3, Idle = 4 };
+    enum class FinishReason { Count, Stopped, Timeout, LineEvent, DeviceLost, Failure };
+    enum class StartResult {
+        Started,
+        NoKind,      // a kind outside 1..4: displays reset, nothing more
+        Refused,     // incomplete frame or unusable options; the port was not touched
+        OpenFailed,  // the port could not be opened
+    };
+    Q_ENUM(Picture)
+    Q_ENUM(FinishReason)
+    Q_ENUM(StartResult)
+
+    // Takes a copy of the definition and the options. Sets the port's settings and raw input,
+    // as the window does when it loads; the port number is the owner's to set.
+    RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port,
+              QObject* parent = nullptr);
+    ~RunEngine() override;
+
+    bool isRunning() const { return running_; }
+    int sentCount() const { return sent_; }
+    int receivedCount() const { return received_; }
+    bool timeoutQuestionPending() const { return step_ == Step::Asking; }
+
+    // The start button: resets the displays and starts a run of the communication's kind.
+    StartResult start();
+    // The stop button: ends a run in progress (both indicators idle, port closed).
+    void stop();
+    // The answer to timeoutQuestion(): true (OK) waits again for the whole limit, false ends
+    // the run. Ignored when no question is pending.
+    void answerTimeout(bool continueRun);
+    // The window is closing: ends a run without a word and releases the port.
+    void abort();
+
+signals:
+    void sendListingCleared();
+    void sendListingAppended(const QString& text);
+    void receiveListingCleared();
+    void receiveListingAppended(const QString& text);
+    void sentCountChanged(int count);
+    void receivedCountChanged(int count);
+    // A frame went to the port (count is its number in the run) / was taken from it.
+    void frameSent(int count);
+    void frameReceived(int count, const QByteArray& bytes);
+    void elapsedChanged(const QString& text);
+    void sendPictureChanged(comm::RunEngine::Picture picture);
+    void receivePictureChanged(comm::RunEngine::Picture picture);
+    void runningChanged(bool running);
+    // The receive time limit passed; answer with answerTimeout(). Nothing moves until then.
+    void timeoutQuestion();
+    // A refusal before the port was touched (incomplete frame, unusable options).
+    void refused(const QString& message);
+    // The port failed: code is SerialPort::kOpenFailure for a port that cannot be opened.
+    void failed(int code, const QString& message);
+    // A line event or line error with its message; the run (if any) has ended already.
+    void lineEvent(int code, const QString& message);
+    // The run ended; emitted after the displays got their last values.
+    void finished(comm::RunEngine::FinishReason reason, qint64 milliseconds);
+
+private:
+    enum class Step {
+        Idle,
+        Ready,         // the next step is queued on the step timer
+        WaitingBytes,  // for readyRead or the receive timer
+        Pausing,       // the answer pause of kinds 3 and 4, or the line pacing of kind 1
+        Asking,        // the time-out question is out
+    };
+    using Action = void (RunEngine::*)();
+
+    bool openPort();
+    void beginRun();
+    void queue(Action action, int delayMs = 0);
+    void waitForBytes(Action action);
+    void runQueued();
+    void onReadyRead();
+    void onReceiveTimer();
+    void onCommEvent(int code);
+    void onDeviceLost(const QString& reason);
+
+    bool sendOneFrame();
+    bool takeOneFrame();
+    bool countReached(int counter) const;
+    void armReceiveTimer();
+    void restartReceiveTimer();
+    void ask(Action onContinue);
+    void setSendPicture(Picture picture);
+    void setReceivePicture(Picture picture);
+    qint64 endRun();
+    void finish(FinishReason reason);
+    void fail(const QString& message);
+
+    void sendOnlyPass();
+    void receiveOnlyPass();
+    void receiveOnlyCheckCount();
+    void exchangeSend();
+    void exchangeWait();
+    void exchangeAfterWait();
+    void answerPass();
+    void answerSend();
+
+    CommDefinition def_;
+    CommOptions options_;
+    SerialPort& port_;
+    RunOptions run_;
+    LinePacer pacer_;
+
+    QByteArray frame_;
+    int frameLength_ = 0;  // R, the receive frame length
+    int sent_ = 0;
+    int received_ = 0;
+    bool running_ = false;
+    bool timedOut_ = false;   // set by the receive timer, acted on by the next step
+    bool answered_ = false;   // kind 3: the answer to the last frame sent has been taken
+    bool tookFrame_ = false;  // kind 2: the step that is running took a frame
+    Picture sendPicture_ = Picture::Idle;
+    Picture receivePicture_ = Picture::Idle;
+
+    Step step_ = Step::Idle;
+    Action next_ = nullptr;
+    Action onContinue_ = nullptr;
+    QTimer stepTimer_;
+    QTimer receiveTimer_;
+    QElapsedTimer clock_;
+};
+
+}  // namespace comm

@@ -1,0 +1,124 @@
+#include "runtext.h"
+
+#include <array>
+
+#include "texthelpers.h"
+
+namespace comm {
+
+namespace {
+
+struct LineEventText {
+    int code;
+    const char* message;
+};
+
+// Checked in this order; the codes are distinct, so the order only fixes the cost of the search.
+constexpr std::array<LineEventText, 17> kLineEvents = {{
+    {1001, "收到 Break"},
+    {1007, "CD (RLSD) 超时"},
+    {1002, "CTS Timeout"},
+    {1003, "DSR Timeout"},
+    {1004, "Framing Error"},
+    {1006, "数据丢失"},
+    {1008, "接收缓冲区溢出"},
+    {1009, "Parity 错误"},
+    {1010, "传输缓冲区已满"},
+    {1011, "获取 DCB 时意外错误"},
+    {5, "CD 线状态变化"},
+    {3, "CTS 线状态变化"},
+    {4, "DSR 线状态变化"},
+    {6, "Ring Indicator 变化"},
+    {2, "收到 RThreshold # of chars"},
+    {1, "传输缓冲区有 Sthreshold 个字符"},
+    {7, "输入数据流中发现 EOF 字符"},
+}};
+
+}  // namespace
+
+QString FieldWord(Field field) {
+    switch (field) {
+        case Field::Start:
+            return QStringLiteral("起始位第:");
+        case Field::Data:
+            return QStringLiteral("数据位第:");
+        case Field::Check:
+            return QStringLiteral("校验和第:");
+        case Field::End:
+            break;
+    }
+    return QStringLiteral("结束位第:");
+}
+
+QString FieldLine(int value, Field field, int position) {
+    return HexText(value) + QStringLiteral("   ") + FieldWord(field) + QLatin1Char(' ') +
+           QString::number(position) + QStringLiteral("位\r\n");
+}
+
+QString ReceivedBlock(int frameNumber, const QByteArray& frame, const CommDefinition& def) {
+    QString block = QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀\r\n");
+    int at = 0;
+    for (Field field : {Field::Start, Field::Data, Field::Check, Field::End}) {
+        const int n = def.count(FrameSide::Recv, field);
+        for (int i = 0; i < n && at < frame.size(); ++i, ++at)
+            block += FieldLine(quint8(frame.at(at)), field, i + 1);
+    }
+    return block;
+}
+
+QString CounterText(int count) { return QString::number(count) + QStringLiteral("幀"); }
+
+QString ElapsedText(qint64 milliseconds) {
+    QString digits = QString::number(double(milliseconds) / 1000.0, 'f', 3);
+    while (digits.endsWith(QLatin1Char('0'))) digits.chop(1);
+    if (digits.endsWith(QLatin1Char('.'))) digits.chop(1);
+    return digits + QStringLiteral("秒");
+}
+
+double LeadingNumber(const QString& text) {
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && text.at(i).isSpace()) ++i;
+    const int begin = i;
+    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) ++i;
+    bool digits = false;
+    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) ++i, digits = true;
+    if (i < n && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+            ++i, digits = true;
+    }
+    if (!digits) return 0.0;
+    bool ok = false;
+    const double value = text.mid(begin, i - begin).toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+QString LineEventMessage(int code) {
+    for (const LineEventText& e : kLineEvents)
+        if (e.code == code) return QString::fromUtf8(e.message);
+    return {};
+}
+
+QList<int> LineEventCodes() {
+    QList<int> codes;
+    for (const LineEventText& e : kLineEvents) codes.append(e.code);
+    return codes;
+}
+
+QString KindLine(int kind) {
+    switch (kind) {
+        case 1:
+            return QStringLiteral("1.发送数据后不向微机回送数据");
+        case 2:
+            return QStringLiteral("1.接收数据后不向下位机回送数据");
+        case 3:
+            return QStringLiteral("1.发送数据后向微机回送数据");
+        case 4:
+            return QStringLiteral("1.接收数据后向下位机回送数据");
+        default:
+            return {};
+    }
+}
+
+}  // namespace comm
