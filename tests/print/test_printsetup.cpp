@@ -1,0 +1,72 @@
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include "printsetup.h"
+
+using namespace comm::print;
+
+class TestPrintSetup : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    // The user picks another output and grey printing, then chooses or cancels.
+    void choiceIsKeptOnlyWhenChosen_data() {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void choiceIsKeptOnlyWhenChosen() {
+        QFETCH(bool, choose);
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString before = dir_.filePath(QStringLiteral("before.pdf"));
+        const QString after = dir_.filePath(QStringLiteral("after.pdf"));
+        printer.setOutputFileName(before);
+        printer.setColorMode(QPrinter::Color);
+
+        QString failure = QStringLiteral("no dialog appeared");
+        QString title;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            title = dialog->windowTitle();
+            auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            auto* grey = dialog->findChild<QRadioButton*>(QStringLiteral("grayscale"));
+            if (!fileName || !grey) {
+                failure = QStringLiteral("printer dialog controls not found");
+                dialog->reject();
+                return;
+            }
+            fileName->setText(after);
+            grey->setChecked(true);
+            failure.clear();
+            if (choose)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        // Ends a dialog that the first timer could not answer, so the test cannot hang.
+        QTimer::singleShot(10000, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+
+        const bool chosen = RunPrinterSetup(nullptr, printer);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QCOMPARE(title, QStringLiteral("打印设置"));
+        QCOMPARE(chosen, choose);
+        QCOMPARE(printer.outputFileName(), choose ? after : before);
+        QCOMPARE(printer.colorMode(), choose ? QPrinter::GrayScale : QPrinter::Color);
+    }
+};
+
+QTEST_MAIN(TestPrintSetup)
+#include "test_printsetup.moc"
