@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "keptprinter.h"
 #include "printsetup.h"
 
 using namespace comm::print;
@@ -65,6 +66,32 @@ private slots:
         QCOMPARE(chosen, choose);
         QCOMPARE(printer.outputFileName(), choose ? after : before);
         QCOMPARE(printer.colorMode(), choose ? QPrinter::GrayScale : QPrinter::Color);
+    }
+
+    // A choice made once holds for every later print from the same window, and only there.
+    void keptPrinterBelongsToItsOwner() {
+        auto owner = std::make_unique<QObject>();
+        QObject other;
+        QPrinter& first = KeptPrinter(owner.get());
+        first.setOutputFileName(dir_.filePath(QStringLiteral("kept.pdf")));
+        QCOMPARE(&KeptPrinter(owner.get()), &first);
+        QCOMPARE(KeptPrinter(owner.get()).outputFileName(), dir_.filePath(QStringLiteral("kept.pdf")));
+        QVERIFY(&KeptPrinter(&other) != &first);
+        QVERIFY(KeptPrinter(&other).outputFileName().isEmpty());
+
+        // An unrelated child of the same name is not mistaken for the kept printer.
+        QObject third;
+        QObject impostor(&third);
+        impostor.setObjectName(QStringLiteral("KeptPrinter"));
+        QPrinter& thirds = KeptPrinter(&third);
+        QCOMPARE(&KeptPrinter(&third), &thirds);
+        QCOMPARE(third.children().size(), 2);
+
+        QPointer<QObject> holder;
+        for (QObject* child : owner->children()) holder = child;
+        QVERIFY(holder);
+        owner.reset();
+        QVERIFY(!holder);
     }
 };
 
