@@ -14,5 +14,6 @@ struct Command {
 
 int show(const QStringList& args);
 int make(const QStringList& args);
+int run(const QStringList& args);
 
 }  // namespace cli

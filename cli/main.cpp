@@ -9,6 +9,7 @@ namespace {
 const cli::Command kCommands[] = {
     {"show", "show FILE.Txl", cli::show},
     {"make", "make FILE.json FILE.Txl [--no-values]", cli::make},
+    {"run", "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]", cli::run},
 };
 
 int usage() {
