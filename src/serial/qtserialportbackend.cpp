@@ -110,6 +110,9 @@ void QtSerialPortBackend::onError(int error) {
 
 void QtSerialPortBackend::closeDevice() {
     watcher_->stop();
+    // QSerialPort drops what it still queues when it closes: hand it to the driver first, so the
+    // last frame written before a close still goes out.
+    if (serial_->isOpen() && serial_->bytesToWrite() > 0) serial_->flush();
     if (serial_->isOpen()) serial_->close();
     serial_->clearError();
 }
