@@ -35,8 +35,6 @@ bool MonitorCapture::start(const QString& settings) {
     lastShown_ = 0;
     listening_ = true;
     emit listeningChanged(true);
-    // Bytes that arrived between the discard and now would otherwise wait for the next batch.
-    if (port_->inBufferCount() > 0) takeWaitingBytes();
     return true;
 }
 

@@ -1,0 +1,333 @@
+#include "monitorwindow.h"
+
+#include <QButtonGroup>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "daxfile.h"
+#include "hoverfocus.h"
+#include "linenumberlabel.h"
+#include "messages.h"
+#include "monitorcanvas.h"
+#include "monitorcapture.h"
+#include "monitordialogs.h"
+#include "settingsdialog.h"
+
+namespace comm {
+
+using namespace monitor;
+
+namespace {
+
+const QString kPortNotFree = QStringLiteral("当前活动串口是非空闲串口！");
+
+QPixmap lampPicture(const QColor& colour) {
+    QPixmap picture(18, 18);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::darkGray, 1));
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(1.5, 1.5, 15, 15));
+    return picture;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    ui::GiveFocusOnHover(button);
+    return button;
+}
+
+QLabel* makeLabel(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
+                             const SerialPortFactory& factory, QWidget* parent)
+    : QDialog(parent), definition_(definition) {
+    setObjectName(QStringLiteral("Form8"));
+    setWindowTitle(QStringLiteral("监听活动串口"));
+    setModal(true);
+
+    capture_ = new MonitorCapture(factory(), this);
+    numeral_ = PortNumeral(activePort);
+    if (!numeral_.isEmpty()) capture_->setCommPort(activePort);
+
+    // The drawing area with its headers, line numbers and scroll bar.
+    canvas_ = new MonitorCanvas(this);
+    canvas_->setObjectName(QStringLiteral("Picture1"));
+    canvas_->setFixedSize(canvas_->sizeHint());
+    ui::GiveFocusOnHover(canvas_);
+    scroll_ = new QScrollBar(Qt::Vertical, this);
+    scroll_->setObjectName(QStringLiteral("VScroll1"));
+    scroll_->setRange(0, 0);
+    auto* view = new QGridLayout;
+    view->setSpacing(2);
+    for (int i = 0; i < 2; ++i) {
+        QLabel* header = makeLabel(QStringLiteral("Label1_%1").arg(i), this);
+        header->setFont(MonitorFont());
+        header->setText(ColumnHeaderText());
+        view->addWidget(header, i == 0 ? 0 : 2, 1);
+        numbers_[i] = new LineNumberLabel(canvas_->lineHeight(), this);
+        numbers_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
+        numbers_[i]->setTextFormat(Qt::PlainText);
+        view->addWidget(numbers_[i], 1, i == 0 ? 0 : 3, Qt::AlignTop);
+    }
+    view->addWidget(canvas_, 1, 1);
+    view->addWidget(scroll_, 1, 2);
+
+    // The control panel.
+    auto* panel = new QGroupBox(QStringLiteral("   控制面板   "), this);
+    panel->setObjectName(QStringLiteral("Frame1"));
+    startButton_ = makeButton(QStringLiteral("Command1"), QStringLiteral("开始监听"), panel);
+    pinButton_ = makeButton(QStringLiteral("Command2"), QStringLiteral("钉在前面"), panel);
+    exitButton_ = makeButton(QStringLiteral("Command3"), QStringLiteral("退出"), panel);
+    colourButton_ = makeButton(QStringLiteral("Command4"), QStringLiteral("背景颜色"), panel);
+    storeButton_ = makeButton(QStringLiteral("Command6"), QStringLiteral("存储数据"), panel);
+    settingsButton_ = makeButton(QStringLiteral("Command7"), QStringLiteral("通讯设置"), panel);
+    importButton_ = makeButton(QStringLiteral("Command8"), QStringLiteral("导入数据"), panel);
+    hexOption_ = new QRadioButton(QStringLiteral("十六进制"), panel);
+    hexOption_->setObjectName(QStringLiteral("Option2"));
+    charsOption_ = new QRadioButton(QStringLiteral("ASC"), panel);
+    charsOption_->setObjectName(QStringLiteral("Option1"));
+    auto* modes = new QButtonGroup(this);
+    modes->addButton(hexOption_);
+    modes->addButton(charsOption_);
+    hexOption_->setChecked(true);
+
+    lampOff_ = makeLabel(QStringLiteral("Image2"), panel);
+    lampOff_->setPixmap(lampPicture(QColor(0x60, 0x60, 0x60)));
+    lampOff_->hide();
+    lampOn_ = makeLabel(QStringLiteral("Image3"), panel);
+    lampOn_->setPixmap(lampPicture(QColor(0xE0, 0x20, 0x20)));
+    lampOn_->hide();
+    lamp_ = makeLabel(QStringLiteral("Image1"), panel);
+    lamp_->setPixmap(lampOff_->pixmap());
+    portState_ = makeLabel(QStringLiteral("Label4"), panel);
+    monitorState_ = makeLabel(QStringLiteral("Label3"), panel);
+
+    auto* controls = new QVBoxLayout(panel);
+    auto* lampRow = new QHBoxLayout;
+    lampRow->addWidget(lamp_, 0, Qt::AlignTop);
+    lampRow->addWidget(portState_, 1);
+    controls->addLayout(lampRow);
+    controls->addWidget(monitorState_);
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(hexOption_);
+    modeRow->addWidget(charsOption_);
+    controls->addLayout(modeRow);
+    for (QPushButton* button : {startButton_, pinButton_, colourButton_, settingsButton_,
+                                storeButton_, importButton_, exitButton_})
+        controls->addWidget(button);
+    controls->addStretch();
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(view);
+    layout->addWidget(panel);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    portState_->setText(PortStateText(numeral_, false, definition_.MonitorSettingsText));
+    monitorState_->setText(MonitorStateText(false, 0));
+
+    connect(startButton_, &QPushButton::clicked, this, &MonitorWindow::startOrStop);
+    connect(pinButton_, &QPushButton::clicked, this, &MonitorWindow::togglePin);
+    connect(exitButton_, &QPushButton::clicked, this, &MonitorWindow::close);
+    connect(colourButton_, &QPushButton::clicked, this, &MonitorWindow::chooseBackground);
+    connect(storeButton_, &QPushButton::clicked, this, &MonitorWindow::store);
+    connect(settingsButton_, &QPushButton::clicked, this, &MonitorWindow::changeSettings);
+    connect(importButton_, &QPushButton::clicked, this, &MonitorWindow::importCapture);
+    for (QRadioButton* option : {hexOption_, charsOption_})
+        connect(option, &QRadioButton::clicked, this, [this] {
+            if (capture_->topLine() >= 1) redraw();
+        });
+    connect(scroll_, &QScrollBar::valueChanged, this, &MonitorWindow::onScroll);
+    connect(canvas_, &MonitorCanvas::keyPressed, this, &MonitorWindow::onKey);
+    connect(capture_, &MonitorCapture::listeningChanged, this, &MonitorWindow::showListening);
+    connect(capture_, &MonitorCapture::refreshed, this, &MonitorWindow::onRefreshed);
+    connect(capture_, &MonitorCapture::portLost, this, &MonitorWindow::onPortLost);
+}
+
+MonitorWindow::~MonitorWindow() {
+    // Nothing of the window may be touched by the engine's last signals.
+    disconnect(capture_, nullptr, this, nullptr);
+    capture_->stop();
+}
+
+void MonitorWindow::done(int result) {
+    capture_->stop();
+    if (pinButton_->text() == QStringLiteral("恢复正常")) {
+        pinMainWindow(false);
+        pinButton_->setText(QStringLiteral("钉在前面"));
+    }
+    QDialog::done(result);
+}
+
+void MonitorWindow::startOrStop() {
+    if (capture_->listening()) {
+        capture_->stop();
+        return;
+    }
+    if (!capture_->start(definition_.MonitorSettings)) {
+        ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation);
+        return;
+    }
+    for (LineNumberLabel* label : numbers_) label->clear();
+    canvas_->clear();
+    resetScrollSilently();
+}
+
+void MonitorWindow::showListening(bool listening) {
+    lamp_->setPixmap(listening ? lampOn_->pixmap() : lampOff_->pixmap());
+    portState_->setText(PortStateText(numeral_, listening, definition_.MonitorSettingsText));
+    monitorState_->setText(MonitorStateText(listening, capture_->count()));
+    startButton_->setText(listening ? QStringLiteral("结束监听") : QStringLiteral("开始监听"));
+    for (QPushButton* button :
+         {exitButton_, colourButton_, storeButton_, settingsButton_, importButton_})
+        button->setEnabled(!listening);
+}
+
+void MonitorWindow::onRefreshed(int count) {
+    scroll_->setMaximum(capture_->lineCount());
+    // Returning to line 1 redraws through the scroll bar when the user had scrolled away.
+    scroll_->setValue(0);
+    if (capture_->lineCount() <= kAutoRedrawLines) redraw();
+    monitorState_->setText(MonitorStateText(true, count));
+}
+
+void MonitorWindow::onPortLost() { ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation); }
+
+void MonitorWindow::togglePin() {
+    const bool pin = pinButton_->text() == QStringLiteral("钉在前面");
+    pinMainWindow(pin);
+    pinButton_->setText(pin ? QStringLiteral("恢复正常") : QStringLiteral("钉在前面"));
+}
+
+void MonitorWindow::pinMainWindow(bool onTop) {
+    QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!main) return;
+    // Told to the window system directly: changing the widget's flags would recreate the
+    // main window underneath this modal one.
+    main->overrideWindowFlags(onTop ? main->windowFlags() | Qt::WindowStaysOnTopHint
+                                    : main->windowFlags() & ~Qt::WindowStaysOnTopHint);
+    if (QWindow* handle = main->windowHandle()) handle->setFlags(main->windowFlags());
+}
+
+void MonitorWindow::chooseBackground() {
+    const QColor colour = ChooseBackgroundColour(this, canvas_->background());
+    if (!colour.isValid()) return;
+    canvas_->setBackground(colour);
+    // Before anything was shown there is nothing to draw on the new colour.
+    if (capture_->topLine() >= 1) redraw();
+}
+
+void MonitorWindow::changeSettings() {
+    setCursor(Qt::WaitCursor);
+    definition_.SettingsTarget = -1;
+    {
+        SettingsDialog dialog(definition_, this);
+        dialog.exec();
+    }
+    if (!definition_.MonitorSettingsText.isEmpty())
+        portState_->setText(PortStateText(numeral_, false, definition_.MonitorSettingsText));
+    unsetCursor();
+}
+
+void MonitorWindow::store() {
+    // Nothing captured or imported since the window opened: nothing to store.
+    if (capture_->topLine() < 1) return;
+    const QString name = ChooseStorageFile(this);
+    if (name.isEmpty()) return;
+    if (QFileInfo::exists(name) &&
+        !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
+                         ui::MessageIcon::Question, true))
+        return;
+    if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
+        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
+}
+
+void MonitorWindow::importCapture() {
+    const QString name = ChooseStorageFile(this);
+    if (name.isEmpty()) return;
+    const DaxContent content = ReadDaxFile(name);
+    if (content.status == DaxStatus::Missing) {
+        ui::ShowMessage(this, QStringLiteral("该文件不存在，请重新打开！"),
+                        ui::MessageIcon::Exclamation);
+        return;
+    }
+    if (content.status != DaxStatus::Ok || !capture_->replaceCapture(content.bytes)) {
+        ui::ShowMessage(this, QStringLiteral("打开该文件失败!!!"), ui::MessageIcon::Critical);
+        return;
+    }
+    {
+        const QSignalBlocker quiet(scroll_);
+        scroll_->setMaximum(capture_->lineCount());
+        scroll_->setValue(0);
+    }
+    redraw();
+}
+
+void MonitorWindow::onScroll(int value) {
+    capture_->setTopLine(value + 1);
+    redraw();
+}
+
+void MonitorWindow::onKey(int key) {
+    const int before = capture_->topLine();
+    switch (key) {
+        case Qt::Key_PageUp: capture_->navigate(NavigationKey::PageUp); break;
+        case Qt::Key_PageDown: capture_->navigate(NavigationKey::PageDown); break;
+        case Qt::Key_End: capture_->navigate(NavigationKey::End); break;
+        case Qt::Key_Home: capture_->navigate(NavigationKey::Home); break;
+        case Qt::Key_Up: capture_->navigate(NavigationKey::Up); break;
+        case Qt::Key_Down: capture_->navigate(NavigationKey::Down); break;
+        default: break;
+    }
+    const int target = qBound(scroll_->minimum(), capture_->topLine() - 1, scroll_->maximum());
+    if (scroll_->value() != target)
+        scroll_->setValue(target);  // redraws through onScroll
+    else if (capture_->topLine() != before)
+        redraw();
+}
+
+void MonitorWindow::redraw() {
+    const int top = capture_->topLine();
+    const int shown = LinesShown(capture_->lineCount(), top);
+    const DisplayMode mode = displayMode();
+    QStringList lines;
+    QString numbers;
+    for (int i = 0; i < shown; ++i) {
+        numbers += LineNumberText(top + i);
+        lines << CaptureLineText(capture_->capture(), capture_->count(), top + i, mode);
+    }
+    canvas_->drawLines(lines);
+    for (LineNumberLabel* label : numbers_) label->setText(numbers);
+}
+
+void MonitorWindow::resetScrollSilently() {
+    // A start empties the view without drawing it, so the scroll bar must not redraw here.
+    const QSignalBlocker quiet(scroll_);
+    scroll_->setRange(0, 0);
+    scroll_->setValue(0);
+}
+
+DisplayMode MonitorWindow::displayMode() const {
+    return charsOption_->isChecked() ? DisplayMode::Chars : DisplayMode::Hex;
+}
+
+}  // namespace comm

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+
+#include "commdefinition.h"
+#include "monitorlayout.h"
+#include "serialport.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace comm {
+
+class MonitorCapture;
+
+namespace monitor {
+class MonitorCanvas;
+class LineNumberLabel;
+}  // namespace monitor
+
+// The port monitor window (Form8): listens on the active port with the monitor's settings,
+// shows the capture twenty bytes a line, and stores or imports storage files. Thin: the capture,
+// its refresh rule and the navigation arithmetic live in MonitorCapture. Shown modally by the
+// main window, which owns it for the length of one exec().
+class MonitorWindow : public QDialog {
+    Q_OBJECT
+public:
+    // activePort: the checked port item 1..4 (0: none). The factory makes the window's own port.
+    MonitorWindow(CommDefinition& definition, int activePort, const SerialPortFactory& factory,
+                  QWidget* parent = nullptr);
+    ~MonitorWindow() override;
+
+    MonitorCapture& capture() { return *capture_; }
+
+    // Closing while listening ends the capture and closes the port first.
+    void done(int result) override;
+
+private:
+    void startOrStop();
+    void showListening(bool listening);
+    void onRefreshed(int count);
+    void onPortLost();
+    void togglePin();
+    void pinMainWindow(bool onTop);
+    void chooseBackground();
+    void changeSettings();
+    void store();
+    void importCapture();
+    void onScroll(int value);
+    void onKey(int key);
+    void redraw();
+    void resetScrollSilently();
+    monitor::DisplayMode displayMode() const;
+
+    CommDefinition& definition_;
+    MonitorCapture* capture_ = nullptr;
+    QString numeral_;
+
+    monitor::MonitorCanvas* canvas_ = nullptr;
+    QScrollBar* scroll_ = nullptr;
+    monitor::LineNumberLabel* numbers_[2] = {};
+    QLabel* portState_ = nullptr;     // Label4
+    QLabel* monitorState_ = nullptr;  // Label3
+    QLabel* lamp_ = nullptr;          // Image1
+    QLabel* lampOff_ = nullptr;       // Image2
+    QLabel* lampOn_ = nullptr;        // Image3
+    QRadioButton* charsOption_ = nullptr;  // Option1
+    QRadioButton* hexOption_ = nullptr;    // Option2
+    QPushButton* startButton_ = nullptr;   // Command1
+    QPushButton* pinButton_ = nullptr;     // Command2
+    QPushButton* exitButton_ = nullptr;    // Command3
+    QPushButton* colourButton_ = nullptr;  // Command4
+    QPushButton* storeButton_ = nullptr;   // Command6
+    QPushButton* settingsButton_ = nullptr;  // Command7
+    QPushButton* importButton_ = nullptr;    // Command8
+};
+
+}  // namespace comm

@@ -1,0 +1,549 @@
+#include <QtTest>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include "daxfile.h"
+#include "memoryserialport.h"
+#include "messages.h"
+#include "monitorcanvas.h"
+#include "monitorcapture.h"
+#include "monitordialogs.h"
+#include "monitorwindow.h"
+
+using namespace comm;
+using comm::monitor::MonitorCanvas;
+
+namespace {
+QByteArray randomBytes(int n, quint32 seed) {
+    QRandomGenerator gen(seed);
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+struct Message {
+    QString text;
+    ui::MessageIcon icon;
+    bool okCancel;
+};
+}  // namespace
+
+// Drives a real monitor window over an in-memory port; storage and colour dialogs and message
+// boxes are answered by the test.
+class TestMonitorWindow : public QObject {
+    Q_OBJECT
+    CommDefinition def_;
+    std::unique_ptr<QWidget> mainWindow_;
+    std::unique_ptr<MonitorWindow> window_;
+    MemorySerialPort* port_ = nullptr;
+    QList<Message> messages_;
+    bool answer_ = true;
+    QString chosenFile_;
+    int fileDialogs_ = 0;
+    QTemporaryDir dir_;
+
+    template <typename T>
+    T* child(const QString& name) {
+        T* widget = window_->findChild<T*>(name);
+        if (!widget) qFatal("no %s in the monitor window", qPrintable(name));
+        return widget;
+    }
+    QString text(const QString& label) { return child<QLabel>(label)->text(); }
+    void click(const QString& button) {
+        QPushButton* b = child<QPushButton>(button);
+        QVERIFY2(b->isEnabled(), qPrintable(button + " is disabled"));
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    MonitorCanvas* canvas() { return child<MonitorCanvas>(QStringLiteral("Picture1")); }
+    QScrollBar* scroll() { return child<QScrollBar>(QStringLiteral("VScroll1")); }
+    void feed(const QByteArray& bytes) {
+        port_->inject(bytes);
+        QTRY_COMPARE_WITH_TIMEOUT(port_->inBufferCount(), 0, 10000);
+        QCoreApplication::sendPostedEvents();
+    }
+    void key(int k) { QTest::keyClick(canvas(), Qt::Key(k)); }
+    int topShown() { return text(QStringLiteral("Label2_0")).left(4).toInt(); }
+    void openWindow(int activePort = 1) {
+        window_ = std::make_unique<MonitorWindow>(
+            def_, activePort,
+            [this]() {
+                auto port = std::make_unique<MemorySerialPort>();
+                port_ = port.get();
+                return std::unique_ptr<SerialPort>(std::move(port));
+            },
+            mainWindow_.get());
+        window_->show();
+    }
+    // Listens, takes the bytes, stops.
+    void capture(const QByteArray& bytes) {
+        click(QStringLiteral("Command1"));
+        feed(bytes);
+        click(QStringLiteral("Command1"));
+        QVERIFY(!window_->capture().listening());
+    }
+    QString path(const QString& name) { return dir_.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        ui::SetMessageResponder([this](const QString& text, ui::MessageIcon icon, bool okCancel) {
+            messages_.append({text, icon, okCancel});
+            return answer_;
+        });
+        monitor::SetStorageFileChooser([this] {
+            ++fileDialogs_;
+            return chosenFile_;
+        });
+    }
+    void cleanupTestCase() {
+        ui::SetMessageResponder({});
+        monitor::SetStorageFileChooser({});
+        monitor::SetColourChooser({});
+    }
+    void init() {
+        def_ = CommDefinition();
+        def_.MonitorSettings = QStringLiteral("9600,O,8,1");
+        def_.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
+        messages_.clear();
+        answer_ = true;
+        chosenFile_.clear();
+        fileDialogs_ = 0;
+        mainWindow_ = std::make_unique<QWidget>();
+        mainWindow_->show();
+        openWindow();
+    }
+    void cleanup() {
+        window_.reset();
+        mainWindow_.reset();
+    }
+
+    void initialState() {
+        window_.reset();
+        openWindow(2);
+        QCOMPARE(window_->windowTitle(), QStringLiteral("监听活动串口"));
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口二未打开\n9600,奇,8,1"));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 0个"));
+        QVERIFY(text(QStringLiteral("Label2_0")).isEmpty());
+        QVERIFY(text(QStringLiteral("Label2_1")).isEmpty());
+        const QString header = QStringLiteral(
+            "  01  02  03  04  05  06  07  08  09  10  11  12  13  14  15  16  17  18  19  20  ");
+        QCOMPARE(text(QStringLiteral("Label1_0")), header);
+        QCOMPARE(text(QStringLiteral("Label1_1")), header);
+        QCOMPARE(child<QGroupBox>(QStringLiteral("Frame1"))->title(),
+                 QStringLiteral("   控制面板   "));
+        QVERIFY(child<QRadioButton>(QStringLiteral("Option2"))->isChecked());
+        QCOMPARE(child<QRadioButton>(QStringLiteral("Option2"))->text(), QStringLiteral("十六进制"));
+        QCOMPARE(child<QRadioButton>(QStringLiteral("Option1"))->text(), QStringLiteral("ASC"));
+        QCOMPARE(scroll()->maximum(), 0);
+        QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
+                 child<QLabel>(QStringLiteral("Image2"))->pixmap().toImage());
+        const QStringList captions = {"开始监听", "钉在前面", "退出",    "背景颜色",
+                                      "存储数据", "通讯设置", "导入数据"};
+        const QStringList names = {"Command1", "Command2", "Command3", "Command4",
+                                   "Command6", "Command7", "Command8"};
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(child<QPushButton>(names[i])->text(), captions[i]);
+            QVERIFY(child<QPushButton>(names[i])->isEnabled());
+        }
+        QVERIFY(!port_->portOpen());
+        QCOMPARE(port_->commPort(), 2);
+    }
+
+    void startAndStop() {
+        click(QStringLiteral("Command1"));
+        QVERIFY(port_->portOpen());
+        QCOMPARE(port_->settings(), QStringLiteral("9600,O,8,1"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("结束监听"));
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一已打开\n9600,奇,8,1"));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 0个"));
+        QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
+                 child<QLabel>(QStringLiteral("Image3"))->pixmap().toImage());
+        for (const char* name : {"Command3", "Command4", "Command6", "Command7", "Command8"})
+            QVERIFY(!child<QPushButton>(name)->isEnabled());
+        QVERIFY(child<QPushButton>(QStringLiteral("Command2"))->isEnabled());
+
+        feed(randomBytes(250, 1));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 250个"));
+        QCOMPARE(scroll()->maximum(), 13);
+
+        click(QStringLiteral("Command1"));
+        QVERIFY(!port_->portOpen());
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 250个"));
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n9600,奇,8,1"));
+        QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
+                 child<QLabel>(QStringLiteral("Image2"))->pixmap().toImage());
+        for (const char* name : {"Command3", "Command4", "Command6", "Command7", "Command8"})
+            QVERIFY(child<QPushButton>(name)->isEnabled());
+        QCOMPARE(window_->capture().count(), 250);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(port_->written().isEmpty());
+    }
+
+    void startEmptiesTheView() {
+        capture(randomBytes(90, 2));
+        QCOMPARE(canvas()->lines().size(), 5);
+        click(QStringLiteral("Command1"));
+        QVERIFY(canvas()->lines().isEmpty());
+        QCOMPARE(canvas()->ruleCount(), 0);
+        QVERIFY(text(QStringLiteral("Label2_1")).isEmpty());
+        QCOMPARE(scroll()->maximum(), 0);
+        QCOMPARE(window_->capture().count(), 0);
+    }
+
+    void busyPortLeavesTheWindowIdle() {
+        port_->setBusy(true);
+        click(QStringLiteral("Command1"));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("开始监听"));
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n9600,奇,8,1"));
+        QVERIFY(child<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+        port_->setBusy(false);
+        click(QStringLiteral("Command1"));
+        QVERIFY(port_->portOpen());
+    }
+
+    void vanishedPortStopsAndKeepsTheCapture() {
+        click(QStringLiteral("Command1"));
+        const QByteArray bytes = randomBytes(130, 3);
+        feed(bytes);
+        port_->vanish(QStringLiteral("unplugged"));
+        QTRY_COMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("开始监听"));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 130个"));
+        QVERIFY(child<QPushButton>(QStringLiteral("Command6"))->isEnabled());
+        QCOMPARE(window_->capture().capture(), bytes);
+    }
+
+    void captureLimitInTheCountLabel() {
+        click(QStringLiteral("Command1"));
+        feed(randomBytes(33000, 4));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 32767个"));
+        feed(randomBytes(500, 5));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 32767个"));
+        QCOMPARE(scroll()->maximum(), 1639);
+    }
+
+    // Up to 31 lines every refresh redraws; from 621 bytes on the page stays as last drawn.
+    void autoRedrawStopsAfter31Lines() {
+        click(QStringLiteral("Command1"));
+        feed(randomBytes(600, 6));
+        const int before = canvas()->redrawCount();
+        feed(randomBytes(20, 7));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 620个"));
+        QVERIFY(canvas()->redrawCount() > before);
+        QCOMPARE(canvas()->lines().size(), 30);
+        QCOMPARE(text(QStringLiteral("Label2_0")).left(5), QStringLiteral("0001 "));
+        QVERIFY(text(QStringLiteral("Label2_0")).endsWith(QStringLiteral("0030 ")));
+
+        const int at620 = canvas()->redrawCount();
+        feed(randomBytes(1, 8));
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 621个"));
+        QCOMPARE(scroll()->maximum(), 32);
+        QCOMPARE(canvas()->redrawCount(), at620);
+        feed(randomBytes(400, 9));
+        QCOMPARE(scroll()->maximum(), 52);
+        QCOMPARE(canvas()->redrawCount(), at620);
+
+        // Browsing while it grows: the next refresh brings the view back to line 1.
+        scroll()->setValue(10);
+        QCOMPARE(topShown(), 11);
+        feed(randomBytes(5, 10));
+        QCOMPARE(scroll()->value(), 0);
+        QCOMPARE(topShown(), 1);
+    }
+
+    void renderingOfBytes() {
+        capture(QByteArray("\x41\x7F\x1F", 3));
+        QCOMPARE(canvas()->lines(), QStringList{QStringLiteral("  41  7F  1F")});
+        QCOMPARE(text(QStringLiteral("Label2_0")), QStringLiteral("0001 "));
+        QCOMPARE(canvas()->ruleCount(), 2);
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1")), Qt::LeftButton);
+        QCOMPARE(canvas()->lines(), QStringList{QStringLiteral("   A   .   .")});
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option2")), Qt::LeftButton);
+        QCOMPARE(canvas()->lines(), QStringList{QStringLiteral("  41  7F  1F")});
+    }
+
+    void switchingModeBeforeAnyCaptureDrawsNothing() {
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1")), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option2")), Qt::LeftButton);
+        QCOMPARE(canvas()->redrawCount(), 0);
+        // A start and stop with nothing received shows nothing either.
+        click(QStringLiteral("Command1"));
+        click(QStringLiteral("Command1"));
+        QTest::mouseClick(child<QRadioButton>(QStringLiteral("Option1")), Qt::LeftButton);
+        QCOMPARE(canvas()->redrawCount(), 0);
+        QVERIFY(text(QStringLiteral("Label2_0")).isEmpty());
+    }
+
+    void navigationKeys_data() {
+        QTest::addColumn<int>("startTop");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("top");
+        QTest::newRow("End with 45 lines") << 1 << int(Qt::Key_End) << 16;
+        QTest::newRow("PageUp from 29") << 29 << int(Qt::Key_PageUp) << 1;
+        QTest::newRow("PageUp from 30") << 30 << int(Qt::Key_PageUp) << 1;
+        QTest::newRow("PageUp from 31") << 31 << int(Qt::Key_PageUp) << 2;
+        QTest::newRow("PageDown from 1") << 1 << int(Qt::Key_PageDown) << 30;
+        QTest::newRow("Home") << 20 << int(Qt::Key_Home) << 1;
+        QTest::newRow("Down") << 3 << int(Qt::Key_Down) << 4;
+        QTest::newRow("Up") << 3 << int(Qt::Key_Up) << 2;
+        QTest::newRow("Down stops at the last line") << 45 << int(Qt::Key_Down) << 45;
+        QTest::newRow("other key") << 7 << int(Qt::Key_A) << 7;
+    }
+    void navigationKeys() {
+        QFETCH(int, startTop);
+        QFETCH(int, key);
+        QFETCH(int, top);
+        capture(randomBytes(45 * 20, 11));
+        scroll()->setValue(startTop - 1);
+        QCOMPARE(topShown(), startTop);
+        this->key(key);
+        QCOMPARE(window_->capture().topLine(), top);
+        QCOMPARE(scroll()->value(), top - 1);
+        QCOMPARE(topShown(), top);
+        QCOMPARE(canvas()->lines().size(), qMin(30, 45 - top + 1));
+    }
+
+    // The scroll maximum is the line count: its last position shows an empty area.
+    void scrollPastTheLastLine() {
+        capture(randomBytes(45 * 20, 12));
+        scroll()->setValue(scroll()->maximum());
+        QCOMPARE(window_->capture().topLine(), 46);
+        QVERIFY(canvas()->lines().isEmpty());
+        QCOMPARE(canvas()->ruleCount(), 1);
+        key(Qt::Key_Up);
+        QCOMPARE(topShown(), 45);
+    }
+
+    void storeAndImportRoundTrip() {
+        const QByteArray bytes = randomBytes(1000, 13);
+        capture(bytes);
+        chosenFile_ = path(QStringLiteral("round.Dax"));
+        click(QStringLiteral("Command6"));
+        QVERIFY(messages_.isEmpty());
+        const QByteArray file = fileBytes(chosenFile_);
+        QCOMPARE(file.size(), 1002);
+        QCOMPARE(quint8(file[0]), quint8(0x03));
+        QCOMPARE(quint8(file[1]), quint8(0xE8));
+        QCOMPARE(file.mid(2), bytes);
+
+        // A fresh window imports it and shows it from line 1; its count label stays.
+        window_.reset();
+        openWindow();
+        click(QStringLiteral("Command8"));
+        QCOMPARE(window_->capture().capture(), bytes);
+        QCOMPARE(scroll()->maximum(), 50);
+        QCOMPARE(scroll()->value(), 0);
+        QCOMPARE(topShown(), 1);
+        QCOMPARE(canvas()->lines().size(), 30);
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 0个"));
+        // And stores it again unchanged.
+        chosenFile_ = path(QStringLiteral("again.Dax"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(fileBytes(chosenFile_), file);
+    }
+
+    void storeWithNothingShownDoesNothing() {
+        chosenFile_ = path(QStringLiteral("never.Dax"));
+        click(QStringLiteral("Command6"));
+        click(QStringLiteral("Command1"));
+        click(QStringLiteral("Command1"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(fileDialogs_, 0);
+        QVERIFY(!QFile::exists(chosenFile_));
+
+        // Also after an earlier capture that the user had scrolled: the start empties it.
+        capture(randomBytes(900, 18));
+        scroll()->setValue(10);
+        click(QStringLiteral("Command1"));
+        QVERIFY(canvas()->lines().isEmpty());
+        QVERIFY(text(QStringLiteral("Label2_0")).isEmpty());
+        click(QStringLiteral("Command1"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(fileDialogs_, 0);
+    }
+
+    void storeOverAnExistingFile() {
+        chosenFile_ = path(QStringLiteral("existing.Dax"));
+        const QByteArray old = randomBytes(400, 14);
+        QVERIFY(WriteDaxFile(chosenFile_, old, DaxWriteMode::Replace));
+        const QByteArray fresh = randomBytes(100, 15);
+        capture(fresh);
+
+        answer_ = false;
+        click(QStringLiteral("Command6"));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("该文件已经存在是否覆盖?"));
+        QCOMPARE(messages_[0].icon, ui::MessageIcon::Question);
+        QVERIFY(messages_[0].okCancel);
+        QCOMPARE(fileBytes(chosenFile_), EncodeDax(old));
+
+        answer_ = true;
+        click(QStringLiteral("Command6"));
+        const QByteArray file = fileBytes(chosenFile_);
+        QCOMPARE(file.size(), 402);
+        QCOMPARE(file.left(102), EncodeDax(fresh));
+        QCOMPARE(file.mid(102), EncodeDax(old).mid(102));
+
+        window_.reset();
+        openWindow();
+        click(QStringLiteral("Command8"));
+        QCOMPARE(window_->capture().capture(), fresh);
+    }
+
+    void importLimit_data() {
+        QTest::addColumn<int>("declared");
+        QTest::addColumn<bool>("imports");
+        QTest::newRow("32768") << 32768 << true;
+        QTest::newRow("32769") << 32769 << false;
+    }
+    void importLimit() {
+        QFETCH(int, declared);
+        QFETCH(bool, imports);
+        const QByteArray before = randomBytes(77, 16);
+        capture(before);
+        chosenFile_ = path(QStringLiteral("limit%1.Dax").arg(declared));
+        {
+            QFile f(chosenFile_);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(1, char(declared / 256)) + QByteArray(1, char(declared % 256)));
+            f.write(randomBytes(declared, 17));
+        }
+        click(QStringLiteral("Command8"));
+        if (imports) {
+            QVERIFY(messages_.isEmpty());
+            QCOMPARE(window_->capture().count(), declared);
+            QCOMPARE(scroll()->maximum(), 1639);
+        } else {
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].text, QStringLiteral("打开该文件失败!!!"));
+            QCOMPARE(messages_[0].icon, ui::MessageIcon::Critical);
+            QCOMPARE(window_->capture().capture(), before);
+            QCOMPARE(scroll()->maximum(), 4);
+        }
+        QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 77个"));
+    }
+
+    void importMissingOrCancelled() {
+        chosenFile_ = path(QStringLiteral("absent.Dax"));
+        click(QStringLiteral("Command8"));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("该文件不存在，请重新打开！"));
+        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        chosenFile_.clear();
+        click(QStringLiteral("Command8"));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(canvas()->redrawCount(), 0);
+    }
+
+    // A zero-count file imports as an empty capture and can be stored back as two bytes.
+    void importOfAnEmptyCapture() {
+        chosenFile_ = path(QStringLiteral("zero.Dax"));
+        QVERIFY(WriteDaxFile(chosenFile_, QByteArray(), DaxWriteMode::Replace));
+        click(QStringLiteral("Command8"));
+        QCOMPARE(window_->capture().topLine(), 1);
+        chosenFile_ = path(QStringLiteral("zero-again.Dax"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(fileBytes(chosenFile_), QByteArray(2, '\0'));
+    }
+
+    void pinKeepsTheMainWindowOnTop() {
+        click(QStringLiteral("Command2"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("恢复正常"));
+        QVERIFY(mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(mainWindow_->isVisible());
+        click(QStringLiteral("Command2"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("钉在前面"));
+        QVERIFY(!mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Closing a pinning monitor puts the main window back to normal.
+        click(QStringLiteral("Command2"));
+        click(QStringLiteral("Command3"));
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    }
+
+    void closingWhileListeningClosesThePort() {
+        click(QStringLiteral("Command1"));
+        feed("abc");
+        QVERIFY(!child<QPushButton>(QStringLiteral("Command3"))->isEnabled());
+        window_->close();
+        QVERIFY(!window_->isVisible());
+        QVERIFY(!port_->portOpen());
+        QVERIFY(!window_->capture().listening());
+        port_->inject("after close");
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(window_->capture().capture(), QByteArray("abc"));
+    }
+
+    void backgroundColour() {
+        const QColor original = canvas()->background();
+        monitor::SetColourChooser([](const QColor&) { return QColor(); });
+        click(QStringLiteral("Command4"));
+        QCOMPARE(canvas()->background(), original);
+        capture("xyz");
+        const int redraws = canvas()->redrawCount();
+        monitor::SetColourChooser([](const QColor&) { return QColor(Qt::yellow); });
+        click(QStringLiteral("Command4"));
+        monitor::SetColourChooser({});
+        QCOMPARE(canvas()->background(), QColor(Qt::yellow));
+        QCOMPARE(canvas()->redrawCount(), redraws + 1);
+        QCOMPARE(canvas()->grab().toImage().pixelColor(canvas()->width() - 2,
+                                                       canvas()->height() - 2),
+                 QColor(Qt::yellow));
+    }
+
+    void settingsDialogForTheMonitor_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("confirm") << true;
+        QTest::newRow("abandon") << false;
+    }
+    void settingsDialogForTheMonitor() {
+        QFETCH(bool, confirm);
+        def_.CommSettings = QStringLiteral("2400,N,7,2");
+        def_.CommSettingsText = QStringLiteral("2400,缺省,7,2");
+        bool found = false;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal->objectName() != QLatin1String("Form9")) return;
+            poll.stop();
+            found = true;
+            modal->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentText("19200");
+            modal->findChild<QComboBox*>(QStringLiteral("Combo1_2"))->setCurrentText("偶");
+            modal->findChild<QPushButton*>(confirm ? QStringLiteral("Command1")
+                                                   : QStringLiteral("Command2"))
+                ->click();
+        });
+        poll.start();
+        click(QStringLiteral("Command7"));
+        QVERIFY(found);
+        QCOMPARE(def_.SettingsTarget, qint16(-1));
+        QCOMPARE(def_.CommSettings, QStringLiteral("2400,N,7,2"));
+        QCOMPARE(def_.CommSettingsText, QStringLiteral("2400,缺省,7,2"));
+        const QString settings = confirm ? QStringLiteral("19200,E,8,1") : QStringLiteral("9600,O,8,1");
+        const QString shown = confirm ? QStringLiteral("19200,偶,8,1") : QStringLiteral("9600,奇,8,1");
+        QCOMPARE(def_.MonitorSettings, settings);
+        QCOMPARE(def_.MonitorSettingsText, shown);
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n") + shown);
+        click(QStringLiteral("Command1"));
+        QCOMPARE(port_->settings(), settings);
+    }
+};
+
+QTEST_MAIN(TestMonitorWindow)
+#include "test_monitorwindow.moc"
