@@ -1,0 +1,47 @@
+#include "filechooser.h"
+
+#include <QFileDialog>
+
+#include "txlfile.h"
+
+namespace comm {
+
+QStringList DialogNameFilters(const QString& pipeFilter) {
+    const QStringList parts = pipeFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        // The dialog reads the patterns from the parentheses of the description.
+        if (description.contains(QStringLiteral("(%1)").arg(pattern)))
+            filters << description;
+        else
+            filters << QStringLiteral("%1 (%2)").arg(description, pattern);
+    }
+    return filters;
+}
+
+std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode mode,
+                                                const QString& folder) {
+    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("打开/另存为[通讯]"), folder);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setNameFilters(DialogNameFilters(kTxlFilter));
+    // Any name is accepted: a name that does not exist is reported by the command.
+    dialog->setFileMode(QFileDialog::AnyFile);
+    if (mode == FileDialogMode::Save) {
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setOption(QFileDialog::DontConfirmOverwrite);
+        dialog->setDefaultSuffix(QStringLiteral("Txl"));
+    } else {
+        dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    }
+    return dialog;
+}
+
+QString ChooseCommFile(QWidget* parent, FileDialogMode mode, const QString& folder) {
+    const std::unique_ptr<QFileDialog> dialog = MakeCommFileDialog(parent, mode, folder);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
+    return dialog->selectedFiles().constFirst();
+}
+
+}  // namespace comm

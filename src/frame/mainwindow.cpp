@@ -1,0 +1,113 @@
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "documentwindow.h"
+#include "messages.h"
+#include "statuspanels.h"
+#include "windowarrangement.h"
+
+namespace comm {
+
+MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent),
+      definition_(definition),
+      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+      chooser_(&ChooseCommFile) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(QStringLiteral("通用RS232通讯程序"));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(mdiArea_);
+    buildMenus();
+    buildToolBar();
+    panels_ = new StatusPanels(statusBar());
+    connectCommands();
+
+    const QString help = programFolder_ + QStringLiteral("/Comm.hlp");
+    if (QFileInfo(help).isFile()) helpFile_ = help;
+    panels_->tick();
+    panels_->setActivePortText(QStringLiteral("活动串口:串口一"));
+    action(QStringLiteral("t6"))->setChecked(true);
+    lineBreak_ = QStringLiteral("\r\n");
+
+    updatePortToolTips();
+    updateActions();
+    resize(1100, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::action(const QString& name) const {
+    return findChild<QAction*>(name, Qt::FindChildrenRecursively);
+}
+
+QAction* MainWindow::toolButton(int index) const {
+    return index >= 1 && index <= int(toolButtons_.size()) ? toolButtons_[index - 1] : nullptr;
+}
+
+int MainWindow::activePort() const {
+    for (int port = 1; port <= 4; ++port)
+        if (action(QStringLiteral("ck%1").arg(port))->isChecked()) return port;
+    return 1;
+}
+
+bool MainWindow::saveFrameData() const { return action(QStringLiteral("SaveData"))->isChecked(); }
+
+void MainWindow::updateActions() {
+    const bool open = document_ != nullptr;
+    for (const char* name : {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
+        action(QLatin1String(name))->setEnabled(open);
+    for (const char* name : {"NewComm", "OpenComm", "t1", "t2"})
+        action(QLatin1String(name))->setEnabled(!open);
+}
+
+DocumentWindow* MainWindow::newDocumentWindow() {
+    if (document_) return nullptr;
+    ++definition_.DocumentCounter;
+    auto* document = new DocumentWindow(definition_);
+    document->setCaption(QStringLiteral("通讯 %1").arg(definition_.DocumentCounter));
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(document);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    document_ = document;
+    documentFrame_ = frame;
+    // A widget announces its end before its guards are cleared, so forget it explicitly.
+    connect(document, &QObject::destroyed, this, [this] {
+        document_ = nullptr;
+        documentFrame_ = nullptr;
+        updateActions();
+    });
+    frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+    updateActions();
+    return document;
+}
+
+void MainWindow::closeComm() {
+    if (documentFrame_) documentFrame_->close();
+}
+
+void MainWindow::tileHorizontally() { TileHorizontally(mdiArea_); }
+
+void MainWindow::tileVertically() { TileVertically(mdiArea_); }
+
+void MainWindow::cascade() { mdiArea_->cascadeSubWindows(); }
+
+void MainWindow::arrangeIcons() { ArrangeIcons(mdiArea_); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ui::ShowMessage(this, QStringLiteral("是否退出程序？"), ui::MessageIcon::Question, true)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace comm
