@@ -1,0 +1,67 @@
+#include "pacedwriter.h"
+
+#include <QSocketNotifier>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace rs232sim {
+
+PacedWriter::PacedWriter(int fd, qint64 characterNs, QObject* parent)
+    : QObject(parent), fd_(fd), characterNs_(characterNs),
+      writable_(new QSocketNotifier(fd, QSocketNotifier::Write, this)) {
+    clock_.start();
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    writable_->setEnabled(false);
+    connect(&timer_, &QTimer::timeout, this, &PacedWriter::flush);
+    connect(writable_, &QSocketNotifier::activated, this, [this] {
+        writable_->setEnabled(false);
+        flush();
+    });
+}
+
+void PacedWriter::put(char byte, bool arrives) {
+    const qint64 now = clock_.nsecsElapsed();
+    lineFreeNs_ = std::max(now, lineFreeNs_) + characterNs_;
+    if (arrives) queue_.push_back({byte, lineFreeNs_});
+    schedule();
+}
+
+void PacedWriter::put(const QByteArray& bytes) {
+    for (const char byte : bytes) put(byte);
+}
+
+void PacedWriter::schedule() {
+    if (queue_.empty() || writable_->isEnabled() || timer_.isActive()) return;
+    const qint64 waitNs = queue_.front().dueNs - clock_.nsecsElapsed();
+    // Rounded up: waking early would only go back to sleep.
+    timer_.start(waitNs <= 0 ? 0 : int((waitNs + 999999) / 1000000));
+}
+
+void PacedWriter::flush() {
+    const qint64 now = clock_.nsecsElapsed();
+    QByteArray due;
+    for (auto it = queue_.begin(); it != queue_.end() && it->dueNs <= now; ++it) due.append(it->byte);
+    if (!due.isEmpty()) {
+        const ssize_t n = ::write(fd_, due.constData(), size_t(due.size()));
+        if (n > 0) {
+            queue_.erase(queue_.begin(), queue_.begin() + n);
+            emit room();
+        }
+        if (n < due.size()) {
+            if (n < 0 && errno != EAGAIN && errno != EINTR) {
+                queue_.clear();  // the far side is gone for good; nothing will take these
+                return;
+            }
+            // The far side's input is full: wait until it reads.
+            writable_->setEnabled(true);
+            return;
+        }
+    }
+    schedule();
+}
+
+}  // namespace rs232sim

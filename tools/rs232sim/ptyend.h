@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace rs232sim {
+
+// One end of a virtual line: a pseudo-terminal whose master this program drives and whose slave a
+// serial program opens, optionally under a symbolic link. The slave is held open here as well, so
+// the line keeps bytes while the program has the port closed and the master never reads a hang-up
+// when it closes it. Owned by the simulator; closing removes the link.
+class PtyEnd {
+public:
+    PtyEnd() = default;
+    ~PtyEnd();
+    PtyEnd(const PtyEnd&) = delete;
+    PtyEnd& operator=(const PtyEnd&) = delete;
+
+    // Opens the pseudo-terminal in raw mode and, when `link` is not empty, makes the link to it.
+    // A link that exists already is replaced only when it is itself a symbolic link.
+    bool open(const QString& link, QString* error);
+    void close();
+
+    int master() const { return master_; }
+    // The path to give a serial program: the link when there is one.
+    QString path() const { return link_.isEmpty() ? slavePath_ : link_; }
+
+private:
+    int master_ = -1;
+    int slave_ = -1;
+    QString slavePath_;
+    QString link_;
+};
+
+}  // namespace rs232sim
