@@ -17,6 +17,8 @@ QPixmap HelpTreePicture(int number) {
     }
 }
 
-QPixmap ProgramPicture() { return QPixmap(QStringLiteral(":/help/pictures/program.png")); }
+QPixmap ProgramPicture() {
+    return QPixmap(QStringLiteral(":/help/pictures/program.png"));
+}
 
 }  // namespace comm::help

@@ -1,7 +1,6 @@
 #include "helptopics.h"
 
 #include <QFile>
-
 #include <array>
 
 namespace comm::help {

@@ -5,7 +5,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <cstdio>
 
 namespace {

@@ -22,9 +22,8 @@ SupportBox::SupportBox(QWidget* parent) : QDialog(parent) {
     const RaisedLabels sos =
         AddRaisedLabels(this, 0, QStringLiteral("SOS"), heading, QRect(24, 16, width, 48));
     const RaisedLabels text =
-        AddRaisedLabels(this, 1, kSupportNote, note, QRect(24, sos.front->geometry().bottom() + 12,
-                                                          width, 60),
-                        true);
+        AddRaisedLabels(this, 1, kSupportNote, note,
+                        QRect(24, sos.front->geometry().bottom() + 12, width, 60), true);
     const int buttonTop = text.front->geometry().bottom() + 20;
     AddCloseButton(this, QRect(24 + width - 100, buttonTop, 100, 32));
     setFixedSize(24 + width + 24, buttonTop + 32 + 18);

@@ -13,8 +13,8 @@ CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
     p.kindLine = window.kindLine();
     p.settingsLine = window.settingsLine();
     p.loop = {window.groupCaption(0), window.optionCaption(Option::LoopForever),
-              window.optionCaption(Option::LoopCount),
-              window.isOptionSelected(Option::LoopForever), options.loopText};
+              window.optionCaption(Option::LoopCount), window.isOptionSelected(Option::LoopForever),
+              options.loopText};
     p.delay = {window.groupCaption(1), window.optionCaption(Option::NoDelay),
                window.optionCaption(Option::DelayTime), window.isOptionSelected(Option::NoDelay),
                options.delayText};

@@ -15,16 +15,21 @@ const QString kBodyFamily = QStringLiteral("宋体");
 
 // WenQuanYi first: a Noto CJK family alone tends to resolve to its Japanese variant, whose
 // glyphs come back from a PDF as different code points.
-const QStringList kTitleCandidates = {
-    QStringLiteral("SimHei"),           QStringLiteral("WenQuanYi Micro Hei"),
-    QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Microsoft YaHei"),
-    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-    QStringLiteral("Droid Sans Fallback")};
-const QStringList kBodyCandidates = {
-    QStringLiteral("SimSun"),           QStringLiteral("NSimSun"),
-    QStringLiteral("AR PL UMing CN"),   QStringLiteral("WenQuanYi Micro Hei"),
-    QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Serif CJK SC"),
-    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Droid Sans Fallback")};
+const QStringList kTitleCandidates = {QStringLiteral("SimHei"),
+                                      QStringLiteral("WenQuanYi Micro Hei"),
+                                      QStringLiteral("WenQuanYi Zen Hei"),
+                                      QStringLiteral("Microsoft YaHei"),
+                                      QStringLiteral("Noto Sans CJK SC"),
+                                      QStringLiteral("Source Han Sans SC"),
+                                      QStringLiteral("Droid Sans Fallback")};
+const QStringList kBodyCandidates = {QStringLiteral("SimSun"),
+                                     QStringLiteral("NSimSun"),
+                                     QStringLiteral("AR PL UMing CN"),
+                                     QStringLiteral("WenQuanYi Micro Hei"),
+                                     QStringLiteral("WenQuanYi Zen Hei"),
+                                     QStringLiteral("Noto Serif CJK SC"),
+                                     QStringLiteral("Noto Sans CJK SC"),
+                                     QStringLiteral("Droid Sans Fallback")};
 
 void substitute(const QString& family, const QStringList& candidates) {
     if (QFontDatabase::hasFamily(family)) return;

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
-
 #include <array>
 
 namespace comm::print {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QTimer>
 #include <QTreeWidget>
-
 #include <cstdio>
 #include <memory>
 

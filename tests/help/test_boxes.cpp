@@ -8,7 +8,9 @@
 using namespace comm::help;
 
 namespace {
-QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
 }  // namespace
 
 class TestBoxes : public QObject {
@@ -24,10 +26,12 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("texts");
-        QTest::newRow("about") << "Form5" << "关于程序"
+        QTest::newRow("about") << "Form5"
+                               << "关于程序"
                                << QStringList{"通用RS232串口通讯调试程序", "硬件工具", "欢迎使用"};
         QTest::newRow("support")
-            << "Form6" << "技术支持"
+            << "Form6"
+            << "技术支持"
             << QStringList{"SOS",
                            "自己注意(2400,o,7,2)和(2400,e,8,1)同样可以协调通讯但接收到数据的区别"
                            "是数据的二进制最高位相反一个是1一个是0"};

@@ -56,6 +56,7 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("parentKey");
         QTest::addColumn<int>("picture");
+        // clang-format off
         QTest::newRow("Main") << "Main" << "程序帮助" << "" << 1;
         QTest::newRow("Main1") << "Main1" << "简 介" << "Main" << 2;
         QTest::newRow("Main2") << "Main2" << "功 能" << "Main" << 2;
@@ -74,6 +75,7 @@ private slots:
         QTest::newRow("K12") << "K12" << "识 别 设 置" << "Main2" << 3;
         QTest::newRow("K13") << "K13" << "发 送 文 件" << "Main2" << 3;
         QTest::newRow("K14") << "K14" << "接 收 文 件" << "Main2" << 3;
+        // clang-format on
     }
     void nodes() {
         QFETCH(QString, key);
@@ -93,12 +95,11 @@ private slots:
 
     void childrenInBuildOrder() {
         QCOMPARE(tree_->topLevelItemCount(), 1);
-        QCOMPARE(childKeys(QStringLiteral("Main")),
-                 QStringList({"Main1", "Main2", "Main3"}));
+        QCOMPARE(childKeys(QStringLiteral("Main")), QStringList({"Main1", "Main2", "Main3"}));
         QCOMPARE(childKeys(QStringLiteral("Main1")), QStringList({"K01", "K02"}));
         QCOMPARE(childKeys(QStringLiteral("Main2")),
-                 QStringList({"K03", "K04", "K05", "K06", "K07", "K08", "K09", "K11", "K12",
-                              "K13", "K14"}));
+                 QStringList({"K03", "K04", "K05", "K06", "K07", "K08", "K09", "K11", "K12", "K13",
+                              "K14"}));
         QCOMPARE(childKeys(QStringLiteral("Main3")), QStringList({"K10"}));
     }
 
@@ -135,6 +136,7 @@ private slots:
     void topicContent_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QStringList>("words");
+        // clang-format off
         QTest::newRow("K01 the interface") << "K01" << QStringList{"EIA", "25", "9", "115200", "异步"};
         QTest::newRow("K02 the program") << "K02" << QStringList{"下位机", "查询", "中断", "通讯文件"};
         QTest::newRow("K03 the wizard") << "K03" << QStringList{"向导", "种类", "幀格式", "串口设置"};
@@ -146,13 +148,15 @@ private slots:
         QTest::newRow("K11 monitor") << "K11" << QStringList{"监听", "存储数据", "导入数据", "ASC", "十六进制"};
         QTest::newRow("K12 identify") << "K12" << QStringList{"一直", "仅供参考", "十个字节", "波特率大"};
         QTest::newRow("K13 transfer") << "K13" << QStringList{"接收方", "发送方", "先", "文件夹"};
+        // clang-format on
     }
     void topicContent() {
         QFETCH(QString, key);
         QFETCH(QStringList, words);
         click(key);
         const QString text = text_->toPlainText();
-        for (const QString& word : words) QVERIFY2(text.contains(word), qPrintable(key + ": " + word));
+        for (const QString& word : words)
+            QVERIFY2(text.contains(word), qPrintable(key + ": " + word));
     }
 
     void groupNodesKeepTheText_data() {

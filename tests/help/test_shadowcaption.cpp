@@ -6,7 +6,9 @@
 using namespace comm::help;
 
 namespace {
-QColor textColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+QColor textColour(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText);
+}
 }  // namespace
 
 class TestShadowCaption : public QObject {

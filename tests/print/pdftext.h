@@ -15,8 +15,8 @@ inline QStringList PdfTextLines(const QString& pdfPath, QString* error) {
         return {};
     }
     QProcess process;
-    process.start(tool, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath,
-                         QStringLiteral("-")});
+    process.start(tool,
+                  {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdfPath, QStringLiteral("-")});
     if (!process.waitForFinished(30000) || process.exitCode() != 0) {
         *error = QStringLiteral("pdftotext failed: ") +
                  QString::fromLocal8Bit(process.readAllStandardError());

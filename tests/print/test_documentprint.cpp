@@ -78,8 +78,8 @@ private slots:
                                                 << "4.延迟 : 延迟时间40毫秒" << false << true;
         QTest::newRow("kind 3") << 3 << 255 << 1000 << "3.循环通讯 : 循环次数255次"
                                 << "4.延迟 : 延迟时间1000毫秒" << true << true;
-        QTest::newRow("kind 4") << 4 << 0 << 0 << "3.循环通讯 : 一直循环" << "4.延迟 : 不延迟"
-                                << true << true;
+        QTest::newRow("kind 4") << 4 << 0 << 0 << "3.循环通讯 : 一直循环"
+                                << "4.延迟 : 不延迟" << true << true;
     }
     void printsWhatTheWindowShows() {
         QFETCH(int, kind);

@@ -6,7 +6,9 @@
 using namespace comm::print;
 
 namespace {
-QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
+QString blanks(int n) {
+    return QString(n, QLatin1Char(' '));
+}
 
 QStringList texts(const QVector<PrintLine>& lines) {
     QStringList out;
@@ -33,6 +35,8 @@ private slots:
         p.delay.plainSelected = false;
         p.delay.valueText = QStringLiteral("200");
 
+        // One entry per printed line, laid out as the page reads.
+        // clang-format off
         const QStringList expected = {
             blanks(5) + "通讯 1", "", "",
             blanks(10) + "1.发送数据后向微机回送数据", "", "",
@@ -49,6 +53,7 @@ private slots:
             blanks(15) + "数据位： 4位", "",
             blanks(15) + "校验位： 0位", "",
             blanks(15) + "结束位： 2位", "", ""};
+        // clang-format on
         QCOMPARE(texts(PrintoutLines(p)), expected);
     }
 
@@ -70,7 +75,8 @@ private slots:
         QTest::addColumn<QString>("loopLine");
         QTest::addColumn<QString>("delayLine");
         QTest::newRow("forever, no delay") << true << "7" << true << "30"
-                                           << "3.循环通讯 : 一直循环" << "4.延迟 : 不延迟";
+                                           << "3.循环通讯 : 一直循环"
+                                           << "4.延迟 : 不延迟";
         QTest::newRow("5 times, 100 ms") << false << "5" << false << "100"
                                          << "3.循环通讯 : 循环次数5次"
                                          << "4.延迟 : 延迟时间100毫秒";
@@ -78,7 +84,8 @@ private slots:
                                                       << "3.循环通讯 : 循环次数007次"
                                                       << "4.延迟 : 延迟时间0毫秒";
         QTest::newRow("empty boxes") << false << "" << false << ""
-                                     << "3.循环通讯 : 循环次数次" << "4.延迟 : 延迟时间毫秒";
+                                     << "3.循环通讯 : 循环次数次"
+                                     << "4.延迟 : 延迟时间毫秒";
     }
     void optionLines() {
         QFETCH(bool, loopForever);

@@ -74,10 +74,12 @@ private slots:
         QTest::addColumn<QString>("delay");
         QTest::addColumn<QString>("loopLine");
         QTest::addColumn<QString>("delayLine");
-        QTest::newRow("5 times") << false << "5" << true << "" << "3.循环通讯 : 循环次数5次"
+        QTest::newRow("5 times") << false << "5" << true << ""
+                                 << "3.循环通讯 : 循环次数5次"
                                  << "4.延迟 : 不延迟";
         QTest::newRow("forever, 250 ms") << true << "5" << false << "250"
-                                         << "3.循环通讯 : 一直循环" << "4.延迟 : 延迟时间250毫秒";
+                                         << "3.循环通讯 : 一直循环"
+                                         << "4.延迟 : 延迟时间250毫秒";
     }
     void loopAndDelayLines() {
         QFETCH(bool, loopsForever);
@@ -101,12 +103,13 @@ private slots:
         CommPrintout p = SamplePrintout(3);
         p.fieldCounts = {2, 17, 0, 10, 3, 1024, 1, 9};
         const QStringList lines = printAndRead(p);
-        const QStringList expected = {
-            "起始位： 2位", "数据位： 17位", "校验位： 0位", "结束位： 10位",
-            "起始位： 3位", "数据位： 1024位", "校验位： 1位", "结束位： 9位"};
+        const QStringList expected = {"起始位： 2位",  "数据位： 17位", "校验位： 0位",
+                                      "结束位： 10位", "起始位： 3位",  "数据位： 1024位",
+                                      "校验位： 1位",  "结束位： 9位"};
         QStringList counts;
         for (const QString& line : lines) {
-            if (line.endsWith(QStringLiteral("位")) && line.contains(QStringLiteral("："))) counts << line;
+            if (line.endsWith(QStringLiteral("位")) && line.contains(QStringLiteral("：")))
+                counts << line;
         }
         QCOMPARE(counts, expected);
     }

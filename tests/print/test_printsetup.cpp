@@ -75,7 +75,8 @@ private slots:
         QPrinter& first = KeptPrinter(owner.get());
         first.setOutputFileName(dir_.filePath(QStringLiteral("kept.pdf")));
         QCOMPARE(&KeptPrinter(owner.get()), &first);
-        QCOMPARE(KeptPrinter(owner.get()).outputFileName(), dir_.filePath(QStringLiteral("kept.pdf")));
+        QCOMPARE(KeptPrinter(owner.get()).outputFileName(),
+                 dir_.filePath(QStringLiteral("kept.pdf")));
         QVERIFY(&KeptPrinter(&other) != &first);
         QVERIFY(KeptPrinter(&other).outputFileName().isEmpty());
 
