@@ -264,6 +264,8 @@ int run(const QStringList& args) {
         if (json) summary(QStringLiteral("error"), 0);
         return exitCode;
     }
+    // The port is open and its stale input discarded: a script may let its device talk now.
+    if (json) put(QStringLiteral("{\"event\":\"started\"}\n"));
     QCoreApplication::exec();
     return exitCode;
 }

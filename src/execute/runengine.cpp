@@ -29,6 +29,7 @@ RunEngine::RunEngine(const CommDefinition& def, const CommOptions& options, Seri
     stepTimer_.setTimerType(Qt::PreciseTimer);
     connect(&stepTimer_, &QTimer::timeout, this, &RunEngine::runQueued);
     receiveTimer_.setSingleShot(true);
+    receiveTimer_.setTimerType(Qt::PreciseTimer);
     connect(&receiveTimer_, &QTimer::timeout, this, &RunEngine::onReceiveTimer);
 
     connect(&port_, &SerialPort::readyRead, this, &RunEngine::onReadyRead);

@@ -1,0 +1,365 @@
+#include <QtTest>
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+#include "ptyfarend.h"
+
+// comm-cli run over pseudo-terminals with the real serial back end; the test plays the device.
+namespace {
+
+QString binary(const QString& name) {
+    return qEnvironmentVariable("COMM_BIN_DIR", QStringLiteral("bin")) + QLatin1Char('/') + name;
+}
+
+const QByteArray kFrame = QByteArray::fromHex("7e7f010203aa0d");
+const QString kFrameListing = QStringLiteral(
+    "7E   起始位第: 1位\r\n"
+    "7F   起始位第: 2位\r\n"
+    "01   数据位第: 1位\r\n"
+    "02   数据位第: 2位\r\n"
+    "03   数据位第: 3位\r\n"
+    "AA   校验和第: 1位\r\n"
+    "0D   结束位第: 1位\r\n");
+const QString kSend = QStringLiteral(R"("send":{"start":[126,127],"data":[1,2,3],"check":[170],"end":[13]})");
+
+// One comm-cli run, its output collected while the event loop keeps the far end going.
+struct CliRun {
+    QProcess process;
+    QByteArray out;
+    QList<QJsonObject> events;
+
+    void start(const QStringList& args) {
+        QObject::connect(&process, &QProcess::readyReadStandardOutput, [this] {
+            out += process.readAllStandardOutput();
+            int end;
+            while ((end = out.indexOf('\n', parsed)) >= 0) {
+                const QJsonDocument doc = QJsonDocument::fromJson(out.mid(parsed, end - parsed));
+                if (doc.isObject()) events.append(doc.object());
+                parsed = end + 1;
+            }
+        });
+        process.start(binary(QStringLiteral("comm-cli")), QStringList{QStringLiteral("run")} + args);
+        process.waitForStarted();
+    }
+    bool has(const QString& event) const {
+        for (const QJsonObject& e : events)
+            if (e.value(QStringLiteral("event")).toString() == event) return true;
+        return false;
+    }
+    QStringList eventNames() const {
+        QStringList names;
+        for (const QJsonObject& e : events) names << e.value(QStringLiteral("event")).toString();
+        return names;
+    }
+    bool waitDone(int timeoutMs = 20000) {
+        QElapsedTimer t;
+        t.start();
+        while (process.state() != QProcess::NotRunning && t.elapsed() < timeoutMs) QTest::qWait(10);
+        out += process.readAllStandardOutput();
+        return process.state() == QProcess::NotRunning;
+    }
+    QString text() const { return QString::fromUtf8(out); }
+    QString err() { return QString::fromUtf8(process.readAllStandardError()); }
+
+private:
+    int parsed = 0;
+};
+
+}  // namespace
+
+class RunEndToEndTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void kind1ListsTheFrameAndSendsItCountTimes();
+    void kind2TakesFramesFromAStreamingDevice();
+    void kind2SplitsWhatArrivesIntoFramesJson();
+    void kind3ExchangesWithAnAnsweringDevice();
+    void kind4AnswersEachFrameAfterTheDelay();
+    void timeoutAnsweredStopEndsTheRun();
+    void timeoutAnsweredContinueAsksAgainUntilStopped();
+    void stopSignalEndsTheRunAndClosesThePort();
+    void vanishingDeviceEndsWithStatus4();
+    void refusalsAndFailuresHaveTheirStatus_data();
+    void refusalsAndFailuresHaveTheirStatus();
+    void simulatedDevice_data();
+    void simulatedDevice();
+
+private:
+    QString makeFile(const QString& name, const QString& json);
+    QTemporaryDir dir_;
+};
+
+void RunEndToEndTest::initTestCase() {
+    QVERIFY(dir_.isValid());
+    QVERIFY2(QFileInfo::exists(binary(QStringLiteral("comm-cli"))), "comm-cli is not built");
+}
+
+QString RunEndToEndTest::makeFile(const QString& name, const QString& json) {
+    const QString jsonPath = dir_.filePath(name + QStringLiteral(".json"));
+    const QString txlPath = dir_.filePath(name + QStringLiteral(".Txl"));
+    QFile f(jsonPath);
+    if (!f.open(QIODevice::WriteOnly)) return {};
+    f.write(json.toUtf8());
+    f.close();
+    QProcess make;
+    make.start(binary(QStringLiteral("comm-cli")), {QStringLiteral("make"), jsonPath, txlPath});
+    if (!make.waitForFinished(10000) || make.exitCode() != 0) return {};
+    return txlPath;
+}
+
+void RunEndToEndTest::kind1ListsTheFrameAndSendsItCountTimes() {
+    const QString file = makeFile(QStringLiteral("k1"),
+        QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],"loopCount":3,%1})").arg(kSend));
+    QVERIFY(!file.isEmpty());
+    PtyFarEnd device;
+    QVERIFY(device.isOpen());
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path()});
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QTRY_COMPARE(device.received(), kFrame.repeated(3));
+    const QString out = run.text();
+    QVERIFY2(out.startsWith(kFrameListing), qPrintable(out));
+    const QString summary = out.mid(kFrameListing.size());
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\r\\n发送：3幀  接收：0幀  执行时间：\\d+(\\.\\d+)?秒\\r\\n$"))
+                 .match(summary).hasMatch(), qPrintable(summary));
+}
+
+void RunEndToEndTest::kind2TakesFramesFromAStreamingDevice() {
+    const QString file = makeFile(QStringLiteral("k2"),
+        QStringLiteral(R"({"kind":2,"portSettingIndex":[6,4,1,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":2})"));
+    QVERIFY(!file.isEmpty());
+    PtyFarEnd device;
+    QTimer stream;
+    QObject::connect(&stream, &QTimer::timeout, [&] { device.write(QByteArray::fromHex("6801020316")); });
+    stream.start(40);
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path()});
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    const QString block = QStringLiteral(
+        "68   起始位第: 1位\r\n01   数据位第: 1位\r\n02   数据位第: 2位\r\n03   数据位第: 3位\r\n16   结束位第: 1位\r\n");
+    const QString expected = QStringLiteral("\r\n第1幀\r\n") + block + QStringLiteral("\r\n第2幀\r\n") + block;
+    QVERIFY2(run.text().startsWith(expected), qPrintable(run.text()));
+    QVERIFY(run.text().contains(QStringLiteral("发送：0幀  接收：2幀  执行时间：")));
+}
+
+void RunEndToEndTest::kind2SplitsWhatArrivesIntoFramesJson() {
+    const QString file = makeFile(QStringLiteral("k2j"),
+        QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,1,3,0,1]})"));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_VERIFY(run.has(QStringLiteral("started")));
+    device.write(QByteArray::fromHex("680102031668040506166807"));
+    QTRY_COMPARE(run.eventNames().count(QStringLiteral("received")), 2);
+    device.write(QByteArray::fromHex("080916"));
+    QTRY_COMPARE(run.eventNames().count(QStringLiteral("received")), 3);
+    run.process.terminate();  // SIGTERM: the stop button
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.eventNames(), (QStringList{"started", "received", "received", "received", "finished"}));
+    QCOMPARE(run.events[1].value("bytes").toString(), QStringLiteral("68 01 02 03 16"));
+    QCOMPARE(run.events[2].value("frame").toInt(), 2);
+    QCOMPARE(run.events[3].value("bytes").toString(), QStringLiteral("68 07 08 09 16"));
+    const QJsonObject fin = run.events.last();
+    QCOMPARE(fin.value("reason").toString(), QStringLiteral("stopped"));
+    QCOMPARE(fin.value("received").toInt(), 3);
+    QCOMPARE(fin.value("sent").toInt(), 0);
+    QVERIFY(fin.value("seconds").toDouble() > 0);
+}
+
+void RunEndToEndTest::kind3ExchangesWithAnAnsweringDevice() {
+    const QString file = makeFile(QStringLiteral("k3"),
+        QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,2,0,0],"loopCount":2,"wait":3000,%1})").arg(kSend));
+    PtyFarEnd device;
+    int answered = 0;
+    device.onReceived = [&](const QByteArray& all) {
+        while (answered < all.size() / kFrame.size()) {
+            ++answered;
+            device.write(QByteArray(2, char(0x40 + answered)));
+        }
+    };
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.eventNames(), (QStringList{"started", "sent", "received", "sent", "received", "finished"}));
+    QCOMPARE(run.events[2].value("bytes").toString(), QStringLiteral("41 41"));
+    QCOMPARE(run.events[4].value("bytes").toString(), QStringLiteral("42 42"));
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));
+    QCOMPARE(device.received(), kFrame.repeated(2));
+}
+
+void RunEndToEndTest::kind4AnswersEachFrameAfterTheDelay() {
+    const QString file = makeFile(QStringLiteral("k4"),
+        QStringLiteral(R"({"kind":4,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,3,0,0],"loopCount":2,"delay":200,%1})").arg(kSend));
+    PtyFarEnd device;
+    QElapsedTimer clock;
+    QList<qint64> answerTimes;
+    device.onReceived = [&](const QByteArray& all) {
+        while (answerTimes.size() < all.size() / kFrame.size()) answerTimes.append(clock.nsecsElapsed());
+    };
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_VERIFY(run.has(QStringLiteral("started")));
+    for (int i = 0; i < 2; ++i) {
+        clock.start();
+        device.write(QByteArray::fromHex("010203"));
+        QTRY_COMPARE_WITH_TIMEOUT(answerTimes.size(), i + 1, 5000);
+        QVERIFY2(answerTimes[i] >= 300'000'000, "answered before the delay + 100 ms");
+    }
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(device.received(), kFrame.repeated(2));
+    QCOMPARE(run.eventNames(), (QStringList{"started", "received", "sent", "received", "sent", "finished"}));
+}
+
+void RunEndToEndTest::timeoutAnsweredStopEndsTheRun() {
+    const QString file = makeFile(QStringLiteral("k2t"),
+        QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0],"wait":200})"));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json"),
+               QStringLiteral("--on-timeout"), QStringLiteral("stop")});
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.eventNames(), (QStringList{"started", "timeout", "finished"}));
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("timeout"));
+    QVERIFY(run.events.last().value("seconds").toDouble() >= 0.2);
+}
+
+void RunEndToEndTest::timeoutAnsweredContinueAsksAgainUntilStopped() {
+    const QString file = makeFile(QStringLiteral("k3t"),
+        QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,4,0,0],"wait":150,%1})").arg(kSend));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json"),
+               QStringLiteral("--on-timeout"), QStringLiteral("continue")});
+    QTRY_COMPARE_WITH_TIMEOUT(run.eventNames().count(QStringLiteral("timeout")), 2, 10000);
+    ::kill(pid_t(run.process.processId()), SIGINT);
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("stopped"));
+    // Waiting again for the answer sends nothing more: still the one frame.
+    QCOMPARE(device.received(), kFrame);
+}
+
+void RunEndToEndTest::stopSignalEndsTheRunAndClosesThePort() {
+    const QString file = makeFile(QStringLiteral("k1f"),
+        QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],%1})").arg(kSend));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_VERIFY(device.received().size() >= 10 * kFrame.size());
+    ::kill(pid_t(run.process.processId()), SIGINT);
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(run.process.exitCode(), 0);
+    const QJsonObject fin = run.events.last();
+    QCOMPARE(fin.value("reason").toString(), QStringLiteral("stopped"));
+    QTest::qWait(100);
+    // Every frame counted went out whole.
+    QCOMPARE(device.received(), kFrame.repeated(fin.value("sent").toInt()));
+    // The port is free again: a second run can open it.
+    CliRun again;
+    again.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_VERIFY(again.has(QStringLiteral("sent")));
+    again.process.terminate();
+    QVERIFY(again.waitDone());
+}
+
+void RunEndToEndTest::vanishingDeviceEndsWithStatus4() {
+    const QString file = makeFile(QStringLiteral("k2v"),
+        QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0]})"));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_VERIFY(run.has(QStringLiteral("started")));
+    device.hangUp();
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 4);
+    QCOMPARE(run.eventNames().mid(1), (QStringList{"error", "finished"}));
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("error"));
+}
+
+void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus_data() {
+    QTest::addColumn<QString>("json");
+    QTest::addColumn<bool>("goodPort");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unset byte") << QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[0,2,0,0,0,0,0,0],"send":{"start":[],"data":[1,-1],"check":[],"end":[]}})")
+                                << true << 1 << QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！");
+    QTest::newRow("no such port") << QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0]})")
+                                  << false << 3 << QStringLiteral("当前活动串口是非空闲串口！");
+    QTest::newRow("not a communication file") << QString() << true << 2 << QStringLiteral("该文件的格式不是通讯文件的格式！");
+}
+
+void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus() {
+    QFETCH(QString, json);
+    QFETCH(bool, goodPort);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    QString file;
+    if (json.isEmpty()) {
+        file = dir_.filePath(QStringLiteral("junk.Txl"));
+        QFile junk(file);
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("junk, no communication here");
+    } else {
+        file = makeFile(QStringLiteral("refusal"), json);
+    }
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), goodPort ? device.path() : dir_.filePath(QStringLiteral("nothing"))});
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), status);
+    QVERIFY2(run.err().contains(message), qPrintable(run.err()));
+    QVERIFY(device.received().isEmpty());
+}
+
+void RunEndToEndTest::simulatedDevice_data() {
+    QTest::addColumn<QString>("json");
+    QTest::addColumn<QStringList>("deviceArgs");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("kind 2 from a streaming device")
+        << QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":3})")
+        << QStringList{"--stream", "68 01 02 03 16", "--interval", "30"}
+        << QStringList{"started", "received", "received", "received", "finished"};
+    QTest::newRow("kind 3 with a device answering every frame")
+        << QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,1,1,0,0],"loopCount":2,%1})").arg(kSend)
+        << QStringList{"--answer", "55 AA", "--every", "7"}
+        << QStringList{"started", "sent", "received", "sent", "received", "finished"};
+}
+
+void RunEndToEndTest::simulatedDevice() {
+    QFETCH(QString, json);
+    QFETCH(QStringList, deviceArgs);
+    QFETCH(QStringList, events);
+    const QString sim = binary(QStringLiteral("rs232sim"));
+    if (!QFileInfo::exists(sim)) QSKIP("rs232sim is not built");
+    QProcess device;
+    device.start(sim, QStringList{QStringLiteral("device")} + deviceArgs);
+    QVERIFY(device.waitForStarted());
+    QTRY_VERIFY(device.canReadLine());
+    const QString line = QString::fromUtf8(device.readLine()).trimmed();
+    QVERIFY2(line.startsWith(QStringLiteral("PORT ")), qPrintable(line));
+    const QString file = makeFile(QStringLiteral("sim"), json);
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), line.mid(5), QStringLiteral("--json")});
+    QVERIFY(run.waitDone());
+    device.terminate();
+    device.waitForFinished();
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.eventNames(), events);
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));
+}
+
+QTEST_GUILESS_MAIN(RunEndToEndTest)
+#include "test_run_e2e.moc"
