@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "byteeditor.h"
 #include "texthelpers.h"
 
 namespace comm {
@@ -78,6 +79,7 @@ FramePanel::FramePanel(CommDefinition& definition, FrameSide side, QWidget* pare
             [this](int) { showField(); });
     connect(scrollBar_, &QScrollBar::valueChanged, this,
             [this](int value) { refreshDataRows(dataCount(), value); });
+    new FrameByteEditor(this);
 }
 
 void FramePanel::buildFieldRows(QGridLayout* grid) {
@@ -142,7 +144,6 @@ QLineEdit* FramePanel::makeByteBox(const QString& name, int width) {
     box->setObjectName(name);
     box->setFixedWidth(width);
     box->setAlignment(Qt::AlignCenter);
-    box->setReadOnly(true);
     keepPlaceWhenHidden(box);
     return box;
 }

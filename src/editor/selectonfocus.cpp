@@ -2,8 +2,6 @@
 
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QTimer>
 
 namespace comm {
 
@@ -16,18 +14,29 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::FocusIn) return false;
         auto* box = static_cast<QLineEdit*>(watched);
-        box->selectAll();
-        // A click places the cursor after the focus has arrived, which would undo the
-        // selection; select again once the click has been handled.
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
-            QTimer::singleShot(0, box, [box = QPointer<QLineEdit>(box)] {
-                if (box && box->hasFocus()) box->selectAll();
-            });
+        switch (event->type()) {
+            case QEvent::FocusIn:
+                box->selectAll();
+                // A click places the cursor after the focus has arrived, undoing the selection;
+                // the release of that click selects again, unless the user dragged a selection.
+                focusedByClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+                break;
+            case QEvent::MouseButtonRelease:
+                if (focusedByClick_ && !box->hasSelectedText()) box->selectAll();
+                focusedByClick_ = false;
+                break;
+            case QEvent::FocusOut:
+                focusedByClick_ = false;
+                break;
+            default:
+                break;
         }
         return false;
     }
+
+private:
+    bool focusedByClick_ = false;
 };
 
 }  // namespace
