@@ -89,6 +89,7 @@ void MainWindow::buildMenus() {
             QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
                                            : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
+            actions_.insert(action->objectName(), action);
             if (item.shortcut) action->setShortcut(QKeySequence(QLatin1String(item.shortcut)));
         }
     }
@@ -121,6 +122,7 @@ void MainWindow::buildToolBar() {
         const QString key = QLatin1String(spec.key);
         QAction* button = toolBar_->addAction(ToolBarIcon(key), QString::fromUtf8(spec.tip));
         button->setObjectName(key);
+        actions_.insert(key, button);
         button->setToolTip(QString::fromUtf8(spec.tip));
         toolButtons_[i] = button;
     }

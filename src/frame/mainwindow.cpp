@@ -43,11 +43,13 @@ MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder,
     resize(1100, 720);
 }
 
-MainWindow::~MainWindow() = default;
-
-QAction* MainWindow::action(const QString& name) const {
-    return findChild<QAction*>(name, Qt::FindChildrenRecursively);
+MainWindow::~MainWindow() {
+    // The document window goes with the main window's children, after this window has stopped
+    // being a main window: it must not report back.
+    if (document_) disconnect(document_, nullptr, this, nullptr);
 }
+
+QAction* MainWindow::action(const QString& name) const { return actions_.value(name); }
 
 QAction* MainWindow::toolButton(int index) const {
     return index >= 1 && index <= int(toolButtons_.size()) ? toolButtons_[index - 1] : nullptr;

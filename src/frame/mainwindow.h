@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -97,6 +98,7 @@ private:
     FileChooser chooser_;
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QHash<QString, QAction*> actions_;
     std::array<QAction*, 25> toolButtons_{};
     QList<QAction*> windowListActions_;
     StatusPanels* panels_ = nullptr;
