@@ -1,11 +1,11 @@
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
-
 #include <csignal>
 #include <cstdio>
 #include <memory>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include "commands.h"
 #include "portmap.h"
@@ -54,12 +54,17 @@ QString hexBytes(const QByteArray& bytes) {
 
 const char* reasonName(RunEngine::FinishReason reason) {
     switch (reason) {
-        case RunEngine::FinishReason::Count: return "count";
-        case RunEngine::FinishReason::Stopped: return "stopped";
-        case RunEngine::FinishReason::Timeout: return "timeout";
-        case RunEngine::FinishReason::LineEvent: return "line";
+        case RunEngine::FinishReason::Count:
+            return "count";
+        case RunEngine::FinishReason::Stopped:
+            return "stopped";
+        case RunEngine::FinishReason::Timeout:
+            return "timeout";
+        case RunEngine::FinishReason::LineEvent:
+            return "line";
         case RunEngine::FinishReason::DeviceLost:
-        case RunEngine::FinishReason::Failure: break;
+        case RunEngine::FinishReason::Failure:
+            break;
     }
     return "error";
 }
@@ -128,9 +133,9 @@ private:
         notifier_->setEnabled(false);
         const QString answer = QString::fromUtf8(line_).trimmed().toLower();
         line_.clear();
-        engine_->answerTimeout(n == 1 && (answer == QLatin1String("y") ||
-                                          answer == QLatin1String("yes") ||
-                                          answer == QStringLiteral("确定")));
+        engine_->answerTimeout(n == 1 &&
+                               (answer == QLatin1String("y") || answer == QLatin1String("yes") ||
+                                answer == QStringLiteral("确定")));
     }
 
     RunEngine* engine_;
@@ -259,7 +264,8 @@ int run(const QStringList& args) {
     });
 
     const RunEngine::StartResult started = engine.start();
-    if (started == RunEngine::StartResult::NoKind) reportError(QStringLiteral("通讯类型无效"), kBadFile);
+    if (started == RunEngine::StartResult::NoKind)
+        reportError(QStringLiteral("通讯类型无效"), kBadFile);
     if (started != RunEngine::StartResult::Started) {
         if (json) summary(QStringLiteral("error"), 0);
         return exitCode;

@@ -14,7 +14,9 @@ LinePacer::LinePacer(const QString& settings, int bufferBytes) {
     bufferNs_ = charNs_ * std::max(bufferBytes, 1);
 }
 
-void LinePacer::reset(qint64 nowNs) { lineFreeAtNs_ = double(nowNs); }
+void LinePacer::reset(qint64 nowNs) {
+    lineFreeAtNs_ = double(nowNs);
+}
 
 qint64 LinePacer::waitNs(qint64 nowNs) const {
     // Once the buffer is full, wait until half of it has gone: fewer wake-ups, and the line

@@ -37,7 +37,9 @@ RunEngine::RunEngine(const CommDefinition& def, const CommOptions& options, Seri
     connect(&port_, &SerialPort::deviceLost, this, &RunEngine::onDeviceLost);
 }
 
-RunEngine::~RunEngine() { abort(); }
+RunEngine::~RunEngine() {
+    abort();
+}
 
 RunEngine::StartResult RunEngine::start() {
     if (running_) return StartResult::Started;
@@ -63,7 +65,8 @@ RunEngine::StartResult RunEngine::start() {
     if (kind != 2) {
         const SendFrame frame = BuildSendFrame(def_);
         if (frame.invalid) {
-            emit refused(QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
+            emit refused(
+                QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
             return StartResult::Refused;
         }
         // Kinds 1 and 4 show what they could list even when a byte is missing; kind 3 only a
@@ -224,8 +227,9 @@ void RunEngine::onDeviceLost(const QString& reason) {
 void RunEngine::fail(const QString& message) {
     const SerialPort::Failure failure = port_.failure();
     const qint64 ms = endRun();
-    emit failed(failure.code, failure.reason.isEmpty() ? message
-                                                       : message + QStringLiteral("：") + failure.reason);
+    emit failed(failure.code, failure.reason.isEmpty()
+                                  ? message
+                                  : message + QStringLiteral("：") + failure.reason);
     emit finished(FinishReason::Failure, ms);
 }
 

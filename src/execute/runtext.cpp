@@ -56,7 +56,8 @@ QString FieldLine(int value, Field field, int position) {
 }
 
 QString ReceivedBlock(int frameNumber, const QByteArray& frame, const CommDefinition& def) {
-    QString block = QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀\r\n");
+    QString block =
+        QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀\r\n");
     int at = 0;
     for (Field field : {Field::Start, Field::Data, Field::Check, Field::End}) {
         const int n = def.count(FrameSide::Recv, field);
@@ -66,7 +67,9 @@ QString ReceivedBlock(int frameNumber, const QByteArray& frame, const CommDefini
     return block;
 }
 
-QString CounterText(int count) { return QString::number(count) + QStringLiteral("幀"); }
+QString CounterText(int count) {
+    return QString::number(count) + QStringLiteral("幀");
+}
 
 QString ElapsedText(qint64 milliseconds) {
     QString digits = QString::number(double(milliseconds) / 1000.0, 'f', 3);
@@ -82,7 +85,8 @@ double LeadingNumber(const QString& text) {
     const int begin = i;
     if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) ++i;
     bool digits = false;
-    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9')) ++i, digits = true;
+    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
+        ++i, digits = true;
     if (i < n && text.at(i) == QLatin1Char('.')) {
         ++i;
         while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))

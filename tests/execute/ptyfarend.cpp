@@ -1,12 +1,12 @@
 #include "ptyfarend.h"
 
-#include <QSocketNotifier>
-
-#include <cerrno>
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <cerrno>
 
 PtyFarEnd::PtyFarEnd() {
     char name[256] = {};
@@ -24,7 +24,9 @@ PtyFarEnd::PtyFarEnd() {
     connect(notifier_, &QSocketNotifier::activated, this, &PtyFarEnd::readAvailable);
 }
 
-PtyFarEnd::~PtyFarEnd() { hangUp(); }
+PtyFarEnd::~PtyFarEnd() {
+    hangUp();
+}
 
 void PtyFarEnd::write(const QByteArray& bytes) {
     if (master_ < 0) return;

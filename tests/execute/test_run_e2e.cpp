@@ -1,10 +1,8 @@
-#include <QtTest>
-
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
-
+#include <QtTest>
 #include <csignal>
 
 #include "ptyfarend.h"
@@ -25,7 +23,8 @@ const QString kFrameListing = QStringLiteral(
     "03   数据位第: 3位\r\n"
     "AA   校验和第: 1位\r\n"
     "0D   结束位第: 1位\r\n");
-const QString kSend = QStringLiteral(R"("send":{"start":[126,127],"data":[1,2,3],"check":[170],"end":[13]})");
+const QString kSend =
+    QStringLiteral(R"("send":{"start":[126,127],"data":[1,2,3],"check":[170],"end":[13]})");
 
 // One comm-cli run, its output collected while the event loop keeps the far end going.
 struct CliRun {
@@ -43,7 +42,8 @@ struct CliRun {
                 parsed = end + 1;
             }
         });
-        process.start(binary(QStringLiteral("comm-cli")), QStringList{QStringLiteral("run")} + args);
+        process.start(binary(QStringLiteral("comm-cli")),
+                      QStringList{QStringLiteral("run")} + args);
         process.waitForStarted();
     }
     bool has(const QString& event) const {
@@ -114,8 +114,11 @@ QString RunEndToEndTest::makeFile(const QString& name, const QString& json) {
 }
 
 void RunEndToEndTest::kind1ListsTheFrameAndSendsItCountTimes() {
-    const QString file = makeFile(QStringLiteral("k1"),
-        QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],"loopCount":3,%1})").arg(kSend));
+    const QString file = makeFile(
+        QStringLiteral("k1"),
+        QStringLiteral(
+            R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],"loopCount":3,%1})")
+            .arg(kSend));
     QVERIFY(!file.isEmpty());
     PtyFarEnd device;
     QVERIFY(device.isOpen());
@@ -127,31 +130,40 @@ void RunEndToEndTest::kind1ListsTheFrameAndSendsItCountTimes() {
     const QString out = run.text();
     QVERIFY2(out.startsWith(kFrameListing), qPrintable(out));
     const QString summary = out.mid(kFrameListing.size());
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\r\\n发送：3幀  接收：0幀  执行时间：\\d+(\\.\\d+)?秒\\r\\n$"))
-                 .match(summary).hasMatch(), qPrintable(summary));
+    QVERIFY2(QRegularExpression(
+                 QStringLiteral("^\\r\\n发送：3幀  接收：0幀  执行时间：\\d+(\\.\\d+)?秒\\r\\n$"))
+                 .match(summary)
+                 .hasMatch(),
+             qPrintable(summary));
 }
 
 void RunEndToEndTest::kind2TakesFramesFromAStreamingDevice() {
-    const QString file = makeFile(QStringLiteral("k2"),
-        QStringLiteral(R"({"kind":2,"portSettingIndex":[6,4,1,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":2})"));
+    const QString file = makeFile(
+        QStringLiteral("k2"),
+        QStringLiteral(
+            R"({"kind":2,"portSettingIndex":[6,4,1,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":2})"));
     QVERIFY(!file.isEmpty());
     PtyFarEnd device;
     QTimer stream;
-    QObject::connect(&stream, &QTimer::timeout, [&] { device.write(QByteArray::fromHex("6801020316")); });
+    QObject::connect(&stream, &QTimer::timeout,
+                     [&] { device.write(QByteArray::fromHex("6801020316")); });
     stream.start(40);
     CliRun run;
     run.start({file, QStringLiteral("--port"), device.path()});
     QVERIFY(run.waitDone());
     QCOMPARE(run.process.exitCode(), 0);
     const QString block = QStringLiteral(
-        "68   起始位第: 1位\r\n01   数据位第: 1位\r\n02   数据位第: 2位\r\n03   数据位第: 3位\r\n16   结束位第: 1位\r\n");
-    const QString expected = QStringLiteral("\r\n第1幀\r\n") + block + QStringLiteral("\r\n第2幀\r\n") + block;
+        "68   起始位第: 1位\r\n01   数据位第: 1位\r\n02   数据位第: 2位\r\n03   数据位第: "
+        "3位\r\n16   结束位第: 1位\r\n");
+    const QString expected =
+        QStringLiteral("\r\n第1幀\r\n") + block + QStringLiteral("\r\n第2幀\r\n") + block;
     QVERIFY2(run.text().startsWith(expected), qPrintable(run.text()));
     QVERIFY(run.text().contains(QStringLiteral("发送：0幀  接收：2幀  执行时间：")));
 }
 
 void RunEndToEndTest::kind2SplitsWhatArrivesIntoFramesJson() {
-    const QString file = makeFile(QStringLiteral("k2j"),
+    const QString file = makeFile(
+        QStringLiteral("k2j"),
         QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,1,3,0,1]})"));
     PtyFarEnd device;
     CliRun run;
@@ -164,7 +176,8 @@ void RunEndToEndTest::kind2SplitsWhatArrivesIntoFramesJson() {
     run.process.terminate();  // SIGTERM: the stop button
     QVERIFY(run.waitDone());
     QCOMPARE(run.process.exitCode(), 0);
-    QCOMPARE(run.eventNames(), (QStringList{"started", "received", "received", "received", "finished"}));
+    QCOMPARE(run.eventNames(),
+             (QStringList{"started", "received", "received", "received", "finished"}));
     QCOMPARE(run.events[1].value("bytes").toString(), QStringLiteral("68 01 02 03 16"));
     QCOMPARE(run.events[2].value("frame").toInt(), 2);
     QCOMPARE(run.events[3].value("bytes").toString(), QStringLiteral("68 07 08 09 16"));
@@ -176,8 +189,11 @@ void RunEndToEndTest::kind2SplitsWhatArrivesIntoFramesJson() {
 }
 
 void RunEndToEndTest::kind3ExchangesWithAnAnsweringDevice() {
-    const QString file = makeFile(QStringLiteral("k3"),
-        QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,2,0,0],"loopCount":2,"wait":3000,%1})").arg(kSend));
+    const QString file = makeFile(
+        QStringLiteral("k3"),
+        QStringLiteral(
+            R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,2,0,0],"loopCount":2,"wait":3000,%1})")
+            .arg(kSend));
     PtyFarEnd device;
     int answered = 0;
     device.onReceived = [&](const QByteArray& all) {
@@ -190,7 +206,8 @@ void RunEndToEndTest::kind3ExchangesWithAnAnsweringDevice() {
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
     QVERIFY(run.waitDone());
     QCOMPARE(run.process.exitCode(), 0);
-    QCOMPARE(run.eventNames(), (QStringList{"started", "sent", "received", "sent", "received", "finished"}));
+    QCOMPARE(run.eventNames(),
+             (QStringList{"started", "sent", "received", "sent", "received", "finished"}));
     QCOMPARE(run.events[2].value("bytes").toString(), QStringLiteral("41 41"));
     QCOMPARE(run.events[4].value("bytes").toString(), QStringLiteral("42 42"));
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));
@@ -198,13 +215,17 @@ void RunEndToEndTest::kind3ExchangesWithAnAnsweringDevice() {
 }
 
 void RunEndToEndTest::kind4AnswersEachFrameAfterTheDelay() {
-    const QString file = makeFile(QStringLiteral("k4"),
-        QStringLiteral(R"({"kind":4,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,3,0,0],"loopCount":2,"delay":200,%1})").arg(kSend));
+    const QString file = makeFile(
+        QStringLiteral("k4"),
+        QStringLiteral(
+            R"({"kind":4,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,3,0,0],"loopCount":2,"delay":200,%1})")
+            .arg(kSend));
     PtyFarEnd device;
     QElapsedTimer clock;
     QList<qint64> answerTimes;
     device.onReceived = [&](const QByteArray& all) {
-        while (answerTimes.size() < all.size() / kFrame.size()) answerTimes.append(clock.nsecsElapsed());
+        while (answerTimes.size() < all.size() / kFrame.size())
+            answerTimes.append(clock.nsecsElapsed());
     };
     CliRun run;
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
@@ -218,12 +239,15 @@ void RunEndToEndTest::kind4AnswersEachFrameAfterTheDelay() {
     QVERIFY(run.waitDone());
     QCOMPARE(run.process.exitCode(), 0);
     QCOMPARE(device.received(), kFrame.repeated(2));
-    QCOMPARE(run.eventNames(), (QStringList{"started", "received", "sent", "received", "sent", "finished"}));
+    QCOMPARE(run.eventNames(),
+             (QStringList{"started", "received", "sent", "received", "sent", "finished"}));
 }
 
 void RunEndToEndTest::timeoutAnsweredStopEndsTheRun() {
-    const QString file = makeFile(QStringLiteral("k2t"),
-        QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0],"wait":200})"));
+    const QString file = makeFile(
+        QStringLiteral("k2t"),
+        QStringLiteral(
+            R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0],"wait":200})"));
     PtyFarEnd device;
     CliRun run;
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json"),
@@ -236,8 +260,11 @@ void RunEndToEndTest::timeoutAnsweredStopEndsTheRun() {
 }
 
 void RunEndToEndTest::timeoutAnsweredContinueAsksAgainUntilStopped() {
-    const QString file = makeFile(QStringLiteral("k3t"),
-        QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,4,0,0],"wait":150,%1})").arg(kSend));
+    const QString file = makeFile(
+        QStringLiteral("k3t"),
+        QStringLiteral(
+            R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,4,0,0],"wait":150,%1})")
+            .arg(kSend));
     PtyFarEnd device;
     CliRun run;
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json"),
@@ -252,8 +279,10 @@ void RunEndToEndTest::timeoutAnsweredContinueAsksAgainUntilStopped() {
 }
 
 void RunEndToEndTest::stopSignalEndsTheRunAndClosesThePort() {
-    const QString file = makeFile(QStringLiteral("k1f"),
-        QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],%1})").arg(kSend));
+    const QString file = makeFile(
+        QStringLiteral("k1f"),
+        QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],%1})")
+            .arg(kSend));
     PtyFarEnd device;
     CliRun run;
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
@@ -276,7 +305,8 @@ void RunEndToEndTest::stopSignalEndsTheRunAndClosesThePort() {
 }
 
 void RunEndToEndTest::vanishingDeviceEndsWithStatus4() {
-    const QString file = makeFile(QStringLiteral("k2v"),
+    const QString file = makeFile(
+        QStringLiteral("k2v"),
         QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0]})"));
     PtyFarEnd device;
     CliRun run;
@@ -294,11 +324,15 @@ void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus_data() {
     QTest::addColumn<bool>("goodPort");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unset byte") << QStringLiteral(R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[0,2,0,0,0,0,0,0],"send":{"start":[],"data":[1,-1],"check":[],"end":[]}})")
-                                << true << 1 << QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！");
-    QTest::newRow("no such port") << QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0]})")
-                                  << false << 3 << QStringLiteral("当前活动串口是非空闲串口！");
-    QTest::newRow("not a communication file") << QString() << true << 2 << QStringLiteral("该文件的格式不是通讯文件的格式！");
+    QTest::newRow("unset byte")
+        << QStringLiteral(
+               R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[0,2,0,0,0,0,0,0],"send":{"start":[],"data":[1,-1],"check":[],"end":[]}})")
+        << true << 1 << QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！");
+    QTest::newRow("no such port")
+        << QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0]})")
+        << false << 3 << QStringLiteral("当前活动串口是非空闲串口！");
+    QTest::newRow("not a communication file")
+        << QString() << true << 2 << QStringLiteral("该文件的格式不是通讯文件的格式！");
 }
 
 void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus() {
@@ -317,7 +351,8 @@ void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus() {
     }
     PtyFarEnd device;
     CliRun run;
-    run.start({file, QStringLiteral("--port"), goodPort ? device.path() : dir_.filePath(QStringLiteral("nothing"))});
+    run.start({file, QStringLiteral("--port"),
+               goodPort ? device.path() : dir_.filePath(QStringLiteral("nothing"))});
     QVERIFY(run.waitDone());
     QCOMPARE(run.process.exitCode(), status);
     QVERIFY2(run.err().contains(message), qPrintable(run.err()));
@@ -329,11 +364,14 @@ void RunEndToEndTest::simulatedDevice_data() {
     QTest::addColumn<QStringList>("deviceArgs");
     QTest::addColumn<QStringList>("events");
     QTest::newRow("kind 2 from a streaming device")
-        << QStringLiteral(R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":3})")
+        << QStringLiteral(
+               R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,1,3,0,1],"loopCount":3})")
         << QStringList{"--stream", "68 01 02 03 16", "--interval", "30"}
         << QStringList{"started", "received", "received", "received", "finished"};
     QTest::newRow("kind 3 with a device answering every frame")
-        << QStringLiteral(R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,1,1,0,0],"loopCount":2,%1})").arg(kSend)
+        << QStringLiteral(
+               R"({"kind":3,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,1,1,0,0],"loopCount":2,%1})")
+               .arg(kSend)
         << QStringList{"--answer", "55 AA", "--every", "7"}
         << QStringList{"started", "sent", "received", "sent", "received", "finished"};
 }

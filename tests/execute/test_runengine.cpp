@@ -1,5 +1,4 @@
 #include <QtTest>
-
 #include <memory>
 
 #include "memoryserialport.h"
@@ -21,7 +20,9 @@ comm::CommOptions counted(const QString& count) {
     return options;
 }
 
-comm::CommOptions endless() { return comm::CommOptions{}; }
+comm::CommOptions endless() {
+    return comm::CommOptions{};
+}
 
 // One engine on an in-memory port, with everything it reports recorded.
 struct Rig {
@@ -46,13 +47,15 @@ struct Rig {
         engine = std::make_unique<RunEngine>(def, options, port);
         RunEngine* e = engine.get();
         QObject::connect(e, &RunEngine::sendListingCleared, [this] { sendListing.clear(); });
-        QObject::connect(e, &RunEngine::sendListingAppended, [this](const QString& t) { sendListing += t; });
+        QObject::connect(e, &RunEngine::sendListingAppended,
+                         [this](const QString& t) { sendListing += t; });
         QObject::connect(e, &RunEngine::receiveListingCleared, [this] { receiveListing.clear(); });
         QObject::connect(e, &RunEngine::receiveListingAppended,
                          [this](const QString& t) { receiveListing += t; });
         QObject::connect(e, &RunEngine::frameReceived,
                          [this](int, const QByteArray& b) { frames.append(b); });
-        QObject::connect(e, &RunEngine::sendPictureChanged, [this](Picture p) { sendPictures.append(p); });
+        QObject::connect(e, &RunEngine::sendPictureChanged,
+                         [this](Picture p) { sendPictures.append(p); });
         QObject::connect(e, &RunEngine::receivePictureChanged,
                          [this](Picture p) { receivePictures.append(p); });
         QObject::connect(e, &RunEngine::refused, [this](const QString& m) { refusals.append(m); });
@@ -60,8 +63,9 @@ struct Rig {
             failureCodes.append(code);
             failures.append(m);
         });
-        QObject::connect(e, &RunEngine::lineEvent,
-                         [this](int code, const QString& m) { lineEvents.append({code, m}); });
+        QObject::connect(e, &RunEngine::lineEvent, [this](int code, const QString& m) {
+            lineEvents.append({code, m});
+        });
         QObject::connect(e, &RunEngine::finished, [this](Reason r, qint64) { reasons.append(r); });
         QObject::connect(e, &RunEngine::elapsedChanged, [this](const QString& t) { elapsed = t; });
         QObject::connect(e, &RunEngine::sentCountChanged,
@@ -190,7 +194,8 @@ void RunEngineTest::kind1ForeverRunsUntilStopAndKeepsPaceWithTheLine() {
 void RunEngineTest::unsetByteIsRefusedBeforeThePortIsTouched_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("listing");
-    const QString partial = QStringLiteral("7E   起始位第: 1位\r\n01   数据位第: 1位\r\n03   数据位第: 3位\r\n");
+    const QString partial =
+        QStringLiteral("7E   起始位第: 1位\r\n01   数据位第: 1位\r\n03   数据位第: 3位\r\n");
     QTest::newRow("kind 1 lists the rest") << 1 << partial;
     QTest::newRow("kind 3 lists nothing") << 3 << QString();
     QTest::newRow("kind 4 lists the rest") << 4 << partial;
@@ -298,8 +303,10 @@ void RunEngineTest::kind2TakesWholeFramesAndLeavesTheRestWaiting() {
     QCOMPARE(rig.frames[0], testdefs::bytes({0x68, 1, 2, 3, 0x16}));
     QCOMPARE(rig.frames[1], testdefs::bytes({0x68, 4, 5, 6, 0x16}));
     QCOMPARE(rig.receivedLabel, QStringLiteral("2幀"));
-    QVERIFY(rig.receiveListing.startsWith(QStringLiteral("\r\n第1幀\r\n68   起始位第: 1位\r\n01   数据位第: 1位\r\n")));
-    QVERIFY(rig.receiveListing.contains(QStringLiteral("16   结束位第: 1位\r\n\r\n第2幀\r\n68   起始位第: 1位\r\n")));
+    QVERIFY(rig.receiveListing.startsWith(
+        QStringLiteral("\r\n第1幀\r\n68   起始位第: 1位\r\n01   数据位第: 1位\r\n")));
+    QVERIFY(rig.receiveListing.contains(
+        QStringLiteral("16   结束位第: 1位\r\n\r\n第2幀\r\n68   起始位第: 1位\r\n")));
 
     rig.port.inject(testdefs::bytes({8, 9, 0x16}));
     QTRY_COMPARE(rig.frames.size(), 3);
@@ -508,7 +515,8 @@ void RunEngineTest::kind4AnswerPause() {
         clock.start();
         rig.port.inject(testdefs::bytes({0x40 + i, 0x41}));
         QTRY_COMPARE_WITH_TIMEOUT(answers.size(), i + 1, 5000);
-        QVERIFY2(answers[i] >= qint64(pauseMs) * 1'000'000, qPrintable(QString::number(answers[i])));
+        QVERIFY2(answers[i] >= qint64(pauseMs) * 1'000'000,
+                 qPrintable(QString::number(answers[i])));
         QCOMPARE(rig.engine->receivedCount(), i + 1);
     }
     QCOMPARE(rig.port.written(), kFrame7.repeated(2));
@@ -542,7 +550,7 @@ void RunEngineTest::stopEndsTheRunAndStartAgainResets() {
     const QByteArray written = rig.port.written();
     QTest::qWait(30);
     QCOMPARE(rig.port.written(), written);  // nothing after the stop
-    rig.engine->stop();  // a second stop while idle changes nothing
+    rig.engine->stop();                     // a second stop while idle changes nothing
     QCOMPARE(rig.reasons.size(), 1);
 
     rig.receiveListing = QStringLiteral("old");
@@ -572,7 +580,8 @@ void RunEngineTest::stopDuringTheAnswerPauseSendsNothingMore() {
 
 void RunEngineTest::lineEventEndsTheRun_data() {
     QTest::addColumn<int>("code");
-    for (int code : comm::LineEventCodes()) QTest::newRow(qPrintable(QString::number(code))) << code;
+    for (int code : comm::LineEventCodes())
+        QTest::newRow(qPrintable(QString::number(code))) << code;
 }
 
 void RunEngineTest::lineEventEndsTheRun() {

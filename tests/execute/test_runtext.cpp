@@ -44,12 +44,12 @@ void RunTextTest::fieldLine_data() {
     QTest::addColumn<QString>("line");
     QTest::newRow("start 7E") << 0x7E << int(Field::Start) << 1
                               << QStringLiteral("7E   起始位第: 1位\r\n");
-    QTest::newRow("data 0A at 12") << 10 << int(Field::Data) << 12
-                                   << QStringLiteral("0A   数据位第: 12位\r\n");
+    QTest::newRow("data 0A at 12")
+        << 10 << int(Field::Data) << 12 << QStringLiteral("0A   数据位第: 12位\r\n");
     QTest::newRow("check 00") << 0 << int(Field::Check) << 3
                               << QStringLiteral("00   校验和第: 3位\r\n");
-    QTest::newRow("end FF at 255") << 255 << int(Field::End) << 255
-                                   << QStringLiteral("FF   结束位第: 255位\r\n");
+    QTest::newRow("end FF at 255")
+        << 255 << int(Field::End) << 255 << QStringLiteral("FF   结束位第: 255位\r\n");
 }
 
 void RunTextTest::fieldLine() {
@@ -67,10 +67,11 @@ void RunTextTest::sendFrameListsEveryByteInWireOrder() {
     QVERIFY(!frame.invalid);
     QCOMPARE(frame.bytes, testdefs::bytes({0x7E, 0x7F, 1, 2, 3, 0xAA, 0x0D}));
     const QStringList lines = frame.listing.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    QCOMPARE(lines, (QStringList{QStringLiteral("7E   起始位第: 1位"), QStringLiteral("7F   起始位第: 2位"),
-                                 QStringLiteral("01   数据位第: 1位"), QStringLiteral("02   数据位第: 2位"),
-                                 QStringLiteral("03   数据位第: 3位"), QStringLiteral("AA   校验和第: 1位"),
-                                 QStringLiteral("0D   结束位第: 1位")}));
+    QCOMPARE(lines, (QStringList{
+                        QStringLiteral("7E   起始位第: 1位"), QStringLiteral("7F   起始位第: 2位"),
+                        QStringLiteral("01   数据位第: 1位"), QStringLiteral("02   数据位第: 2位"),
+                        QStringLiteral("03   数据位第: 3位"), QStringLiteral("AA   校验和第: 1位"),
+                        QStringLiteral("0D   结束位第: 1位")}));
     QVERIFY(frame.listing.endsWith(QStringLiteral("位\r\n")));
 }
 
@@ -81,7 +82,8 @@ void RunTextTest::unsetBytesAreLeftOutAndLaterBytesMoveUp() {
     QVERIFY(!frame.invalid);
     QCOMPARE(frame.bytes, testdefs::bytes({0x7E, 1, 3}));
     // The listed position stays the byte's own position in its field.
-    QCOMPARE(frame.listing, QStringLiteral("7E   起始位第: 1位\r\n01   数据位第: 1位\r\n03   数据位第: 3位\r\n"));
+    QCOMPARE(frame.listing,
+             QStringLiteral("7E   起始位第: 1位\r\n01   数据位第: 1位\r\n03   数据位第: 3位\r\n"));
 }
 
 void RunTextTest::damagedDefinitionIsInvalid_data() {
@@ -107,7 +109,8 @@ void RunTextTest::damagedDefinitionIsInvalid() {
 
 void RunTextTest::receivedBlockSplitsBytesOverTheReceiveFields() {
     const auto def = testdefs::make(2, {}, {}, {}, {}, {1, 2, 1, 1});
-    const QString block = comm::ReceivedBlock(2, testdefs::bytes({0x68, 0x01, 0x02, 0x6B, 0x16}), def);
+    const QString block =
+        comm::ReceivedBlock(2, testdefs::bytes({0x68, 0x01, 0x02, 0x6B, 0x16}), def);
     QCOMPARE(block, QStringLiteral("\r\n第2幀\r\n"
                                    "68   起始位第: 1位\r\n"
                                    "01   数据位第: 1位\r\n"
@@ -215,18 +218,18 @@ void RunTextTest::runOptions_data() {
     QTest::addColumn<double>("count");
     QTest::addColumn<int>("pause");
     QTest::addColumn<int>("limit");
-    QTest::newRow("all first options") << 4 << true << "7" << true << "500" << true << "3000"
-                                       << false << 0.0 << 100 << 0;
-    QTest::newRow("kind 4 delay") << 4 << false << "3" << false << "500" << false << "3000"
-                                  << true << 3.0 << 600 << 0;
-    QTest::newRow("kind 3 keeps no delay") << 3 << false << "" << false << "500" << false << "3000"
-                                           << true << 0.0 << 100 << 3000;
-    QTest::newRow("kind 2 limit") << 2 << true << "" << true << "" << false << "250ms"
-                                  << false << 0.0 << 100 << 250;
-    QTest::newRow("kind 1 has no limit") << 1 << false << "12" << true << "" << false << "250"
-                                         << true << 12.0 << 100 << 0;
-    QTest::newRow("empty limit box") << 2 << true << "" << true << "" << false << ""
-                                     << false << 0.0 << 100 << 0;
+    QTest::newRow("all first options")
+        << 4 << true << "7" << true << "500" << true << "3000" << false << 0.0 << 100 << 0;
+    QTest::newRow("kind 4 delay") << 4 << false << "3" << false << "500" << false << "3000" << true
+                                  << 3.0 << 600 << 0;
+    QTest::newRow("kind 3 keeps no delay")
+        << 3 << false << "" << false << "500" << false << "3000" << true << 0.0 << 100 << 3000;
+    QTest::newRow("kind 2 limit") << 2 << true << "" << true << "" << false << "250ms" << false
+                                  << 0.0 << 100 << 250;
+    QTest::newRow("kind 1 has no limit")
+        << 1 << false << "12" << true << "" << false << "250" << true << 12.0 << 100 << 0;
+    QTest::newRow("empty limit box")
+        << 2 << true << "" << true << "" << false << "" << false << 0.0 << 100 << 0;
 }
 
 void RunTextTest::runOptions() {
@@ -257,10 +260,14 @@ void RunTextTest::unusableTimesAreRefusedOnlyForTheKindsThatUseThem_data() {
     QTest::addColumn<QString>("delayText");
     QTest::addColumn<QString>("waitText");
     QTest::addColumn<QList<int>>("refusingKinds");
-    QTest::newRow("huge delay") << "99999999999" << "" << QList<int>{4};
-    QTest::newRow("negative delay") << "-5" << "" << QList<int>{4};
-    QTest::newRow("huge limit") << "" << "3000000000" << QList<int>{2, 3};
-    QTest::newRow("negative limit") << "" << "-1" << QList<int>{2, 3};
+    QTest::newRow("huge delay") << "99999999999"
+                                << "" << QList<int>{4};
+    QTest::newRow("negative delay") << "-5"
+                                    << "" << QList<int>{4};
+    QTest::newRow("huge limit") << ""
+                                << "3000000000" << QList<int>{2, 3};
+    QTest::newRow("negative limit") << ""
+                                    << "-1" << QList<int>{2, 3};
 }
 
 void RunTextTest::unusableTimesAreRefusedOnlyForTheKindsThatUseThem() {
