@@ -15,5 +15,7 @@ struct Command {
 int show(const QStringList& args);
 int make(const QStringList& args);
 int run(const QStringList& args);
+int monitor(const QStringList& args);
+int dax(const QStringList& args);
 
 }  // namespace cli

@@ -10,6 +10,11 @@ const cli::Command kCommands[] = {
     {"show", "show FILE.Txl", cli::show},
     {"make", "make FILE.json FILE.Txl [--no-values]", cli::make},
     {"run", "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]", cli::run},
+    {"monitor",
+     "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS] [--out FILE.Dax]"
+     " [--ascii]",
+     cli::monitor},
+    {"dax", "dax FILE.Dax [--ascii]", cli::dax},
 };
 
 int usage() {

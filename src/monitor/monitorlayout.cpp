@@ -60,6 +60,15 @@ QString LineNumberText(int line) {
     return QStringLiteral("%1 ").arg(line, 4, 10, QLatin1Char('0'));
 }
 
+QString CaptureListing(const QByteArray& capture, DisplayMode mode) {
+    QString listing;
+    const int count = int(capture.size());
+    for (int line = 1; line <= LineCountFor(count); ++line)
+        listing += LineNumberText(line) + CaptureLineText(capture, count, line, mode) +
+                   QLatin1Char('\n');
+    return listing;
+}
+
 QString ColumnHeaderText() {
     QString text;
     for (int column = 1; column <= kBytesPerLine; ++column)

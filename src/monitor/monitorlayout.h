@@ -40,6 +40,9 @@ QString CaptureLineText(const QByteArray& capture, int count, int line, DisplayM
 // "0007 ": a line number as the line-number labels show it.
 QString LineNumberText(int line);
 
+// The whole capture as text, one line per 20 bytes, each "0001 " + its drawn text + "\n".
+QString CaptureListing(const QByteArray& capture, DisplayMode mode);
+
 // The column headers above and below the drawing area.
 QString ColumnHeaderText();
 

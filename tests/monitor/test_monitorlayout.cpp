@@ -144,6 +144,34 @@ private slots:
         QVERIFY(CaptureLineText(bytes, 1000, 4, DisplayMode::Hex).isEmpty());
     }
 
+    void listingGivesEveryByteBackUnderItsLineNumber_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("one") << 1;
+        QTest::newRow("one line") << 20;
+        QTest::newRow("partial last line") << 45;
+        QTest::newRow("all byte values") << 256;
+    }
+    void listingGivesEveryByteBackUnderItsLineNumber() {
+        QFETCH(int, count);
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i) bytes.append(char((i * 37 + 11) % 256));
+        const QStringList lines =
+            CaptureListing(bytes, DisplayMode::Hex).split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), LineCountFor(count) + 1);  // each line ends in a line break
+        QVERIFY(lines.last().isEmpty());
+        QByteArray back;
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            QCOMPARE(lines[i].left(5), QStringLiteral("%1 ").arg(i + 1, 4, 10, QLatin1Char('0')));
+            const QString cells = lines[i].mid(5);
+            QCOMPARE(cells.size() % 4, 0);
+            for (int c = 0; c < cells.size(); c += 4) back.append(char(comm::HexValue(cells.mid(c + 2, 2))));
+        }
+        QCOMPARE(back, bytes);
+        const QString chars = CaptureListing(bytes, DisplayMode::Chars);
+        QCOMPARE(chars.count(QLatin1Char('\n')), LineCountFor(count));
+    }
+
     void columnHeaders() {
         const QString header = ColumnHeaderText();
         QCOMPARE(header.size(), 20 * 4 + 2);

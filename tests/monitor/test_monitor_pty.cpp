@@ -1,0 +1,235 @@
+// The monitor over real pseudo-terminals and the real serial back end: socat links two ports,
+// the test plays the device on one end and the monitor (window or comm-cli) listens on the other.
+#include <QtTest>
+
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "daxfile.h"
+#include "messages.h"
+#include "monitorcapture.h"
+#include "monitordialogs.h"
+#include "monitorwindow.h"
+#include "serialfactory.h"
+
+using namespace comm;
+
+namespace {
+QByteArray randomBytes(int n, quint32 seed) {
+    QRandomGenerator gen(seed);
+    QByteArray bytes(n, Qt::Uninitialized);
+    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
+    return bytes;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The bytes of a listing: every token after the line number is one hexadecimal byte.
+QByteArray bytesOfListing(const QByteArray& listing, int* lines) {
+    QByteArray bytes;
+    *lines = 0;
+    for (const QByteArray& line : listing.split('\n')) {
+        if (line.isEmpty()) continue;
+        ++*lines;
+        const QList<QByteArray> tokens = line.simplified().split(' ');
+        if (tokens.value(0).toInt() != *lines) return "bad line number: " + line;
+        for (int i = 1; i < tokens.size(); ++i) bytes.append(char(tokens[i].toInt(nullptr, 16)));
+    }
+    return bytes;
+}
+}  // namespace
+
+class TestMonitorPty : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QProcess socat_;
+    int far_ = -1;
+    QList<QString> messages_;
+
+    QString near() const { return dir_.filePath(QStringLiteral("near")); }
+    QString farPath() const { return dir_.filePath(QStringLiteral("far")); }
+    QString cli() const { return qEnvironmentVariable("COMM_BIN_DIR") + "/comm-cli"; }
+
+    void send(const QByteArray& bytes) {
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(far_, bytes.constData() + done, size_t(bytes.size() - done));
+            QVERIFY(n > 0);
+            done += n;
+        }
+    }
+    // Starts comm-cli monitor and returns once it has its port open.
+    void startCli(QProcess& process, const QStringList& extra) {
+        process.start(cli(), QStringList{"monitor", "--port", near()} + extra);
+        QVERIFY(process.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += process.readAllStandardError()).contains("已打开") ||
+                                     process.state() != QProcess::Running,
+                                 20000);
+        QVERIFY2(process.state() == QProcess::Running, said.constData());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir_.isValid());
+        ui::SetMessageResponder([this](const QString& text, ui::MessageIcon, bool) {
+            messages_ << text;
+            return true;
+        });
+    }
+    void init() {
+        messages_.clear();
+        socat_.start(QStringLiteral("socat"),
+                     {"pty,raw,echo=0,link=" + near(), "pty,raw,echo=0,link=" + farPath()});
+        QVERIFY2(socat_.waitForStarted(), "socat is needed for this test");
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(near()) && QFileInfo::exists(farPath()), 10000);
+        far_ = ::open(QFile::encodeName(farPath()).constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(far_ >= 0);
+        qputenv("RS232_COM1", QFile::encodeName(near()));
+    }
+    void cleanup() {
+        if (far_ >= 0) ::close(far_);
+        far_ = -1;
+        socat_.terminate();
+        socat_.waitForFinished(5000);
+    }
+    void cleanupTestCase() {
+        ui::SetMessageResponder({});
+        monitor::SetStorageFileChooser({});
+    }
+
+    void cliCapturesAndStoresExactly() {
+        const QString out = dir_.filePath(QStringLiteral("cli.Dax"));
+        QProcess process;
+        startCli(process, {"--bytes", "1000", "--out", out});
+        const QByteArray sent = randomBytes(1000, 42);
+        send(sent);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        const QByteArray file = fileBytes(out);
+        QCOMPARE(file.size(), 1002);
+        QCOMPARE(quint8(file[0]), quint8(0x03));
+        QCOMPARE(quint8(file[1]), quint8(0xE8));
+        QCOMPARE(file.mid(2), sent);
+        int lines = 0;
+        QCOMPARE(bytesOfListing(process.readAllStandardOutput(), &lines), sent);
+        QCOMPARE(lines, 50);
+
+        // comm-cli dax prints the stored file the same way.
+        QProcess dax;
+        dax.start(cli(), {"dax", out});
+        QVERIFY(dax.waitForFinished(20000));
+        QCOMPARE(dax.exitCode(), 0);
+        QCOMPARE(bytesOfListing(dax.readAllStandardOutput(), &lines), sent);
+    }
+
+    void cliStopsWhenTheLineGoesQuiet() {
+        QProcess process;
+        startCli(process, {"--quiet-ms", "300", "--ascii"});
+        send("Hello, line!\x01");
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput(),
+                 QByteArray("0001    H   e   l   l   o   ,       l   i   n   e   !   .\n"));
+    }
+
+    void cliStopsOnInterrupt() {
+        QProcess process;
+        startCli(process, {});
+        send("abc");
+        QTest::qWait(300);
+        ::kill(pid_t(process.processId()), SIGINT);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(process.readAllStandardOutput(), QByteArray("0001   61  62  63\n"));
+    }
+
+    void cliRefusesABusyPort() {
+        QProcess first;
+        startCli(first, {});
+        QProcess second;
+        second.start(cli(), {"monitor", "--port", near()});
+        QVERIFY(second.waitForFinished(20000));
+        QCOMPARE(second.exitCode(), 3);
+        QVERIFY(QString::fromUtf8(second.readAllStandardError())
+                    .startsWith(QStringLiteral("当前活动串口是非空闲串口！")));
+        first.terminate();
+        QVERIFY(first.waitForFinished(20000));
+    }
+
+    void windowCapturesAndStoresExactly() {
+        CommDefinition def;
+        def.MonitorSettings = QStringLiteral("9600,O,8,1");
+        def.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
+        MonitorWindow window(def, 1, RealSerialPortFactory());
+        window.show();
+        QPushButton* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));
+        QTest::mouseClick(start, Qt::LeftButton);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(window.capture().listening());
+
+        const QByteArray sent = randomBytes(1000, 7);
+        send(sent);
+        QTRY_COMPARE_WITH_TIMEOUT(window.capture().count(), 1000, 20000);
+        QTRY_COMPARE(window.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+                     QStringLiteral("监听状态\n共收到 : 1000个"));
+        QTest::mouseClick(start, Qt::LeftButton);
+
+        const QString out = dir_.filePath(QStringLiteral("window.Dax"));
+        monitor::SetStorageFileChooser([out] { return out; });
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command6")),
+                          Qt::LeftButton);
+        const QByteArray file = fileBytes(out);
+        QCOMPARE(file.size(), 1002);
+        QCOMPARE(file.left(2), QByteArray("\x03\xE8", 2));
+        QCOMPARE(file.mid(2), sent);
+    }
+
+    void secondWindowFindsThePortBusy() {
+        CommDefinition def;
+        def.MonitorSettings = QStringLiteral("9600,O,8,1");
+        MonitorWindow first(def, 1, RealSerialPortFactory());
+        MonitorWindow second(def, 1, RealSerialPortFactory());
+        QTest::mouseClick(first.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QVERIFY(first.capture().listening());
+        QTest::mouseClick(second.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QCOMPARE(messages_, QList<QString>{QStringLiteral("当前活动串口是非空闲串口！")});
+        QVERIFY(!second.capture().listening());
+    }
+
+    void farEndGoingAwayEndsTheCapture() {
+        CommDefinition def;
+        def.MonitorSettings = QStringLiteral("9600,O,8,1");
+        MonitorWindow window(def, 1, RealSerialPortFactory());
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        send("kept");
+        QTRY_COMPARE_WITH_TIMEOUT(window.capture().count(), 4, 20000);
+        ::close(far_);
+        far_ = -1;
+        socat_.terminate();
+        QVERIFY(socat_.waitForFinished(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(!window.capture().listening(), 20000);
+        QCOMPARE(messages_, QList<QString>{QStringLiteral("当前活动串口是非空闲串口！")});
+        QCOMPARE(window.capture().capture(), QByteArray("kept"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("开始监听"));
+    }
+};
+
+QTEST_MAIN(TestMonitorPty)
+#include "test_monitor_pty.moc"
