@@ -102,6 +102,10 @@ private slots:
         QCOMPARE(lines.value(4), delayLine);
         QCOMPARE(lines.contains(QStringLiteral("5.微机发送数据幀格式")), sendSection);
         QCOMPARE(lines.contains(QStringLiteral("6.微机接收数据幀格式")), recvSection);
+        QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^6\\."))).size(),
+                 int(recvSection));
+        // Four count lines for each printed frame and nothing else after the delay line.
+        QCOMPARE(lines.size(), 5 + 5 * (int(sendSection) + int(recvSection)));
         if (sendSection) QVERIFY(lines.contains(QStringLiteral("数据位： 3位")));
         if (recvSection) QVERIFY(lines.contains(QStringLiteral("数据位： 4位")));
     }

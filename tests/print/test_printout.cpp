@@ -148,18 +148,6 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(GeneralNumberText(value), text);
     }
-
-    void countsUseTheNumberFormat() {
-        CommPrintout p = SamplePrintout(1);
-        p.fieldCounts = {0, 1025, 10, 9, 0, 0, 0, 0};
-        const QStringList lines = texts(PrintoutLines(p));
-        const int send = indexOfPrefix(lines, blanks(10) + "5.");
-        QVERIFY(send >= 0);
-        QCOMPARE(lines[send + 2], blanks(15) + "起始位：" + GeneralNumberText(0) + "位");
-        QCOMPARE(lines[send + 4], blanks(15) + "数据位：" + GeneralNumberText(1025) + "位");
-        QCOMPARE(lines[send + 6], blanks(15) + "校验位：" + GeneralNumberText(10) + "位");
-        QCOMPARE(lines[send + 8], blanks(15) + "结束位：" + GeneralNumberText(9) + "位");
-    }
 };
 
 QTEST_APPLESS_MAIN(TestPrintout)

@@ -37,68 +37,6 @@ class TestPrintPdf : public QObject {
 private slots:
     void initTestCase() { QVERIFY(dir_.isValid()); }
 
-    void kindsPrintTheirSections_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("hasSend");
-        QTest::addColumn<bool>("hasRecv");
-        QTest::newRow("kind 1") << 1 << true << false;
-        QTest::newRow("kind 2") << 2 << false << true;
-        QTest::newRow("kind 3") << 3 << true << true;
-        QTest::newRow("kind 4") << 4 << true << true;
-    }
-    void kindsPrintTheirSections() {
-        QFETCH(int, kind);
-        QFETCH(bool, hasSend);
-        QFETCH(bool, hasRecv);
-        const CommPrintout p = SamplePrintout(kind);
-        const QStringList lines = printAndRead(p);
-        QVERIFY(!lines.isEmpty());
-
-        QCOMPARE(lines.value(0), p.caption);
-        QCOMPARE(lines.value(1), p.kindLine);
-        QCOMPARE(lines.value(2), p.settingsLine);
-        QCOMPARE(lines.contains(QStringLiteral("5.微机发送数据幀格式")), hasSend);
-        QCOMPARE(lines.contains(QStringLiteral("6.微机接收数据幀格式")), hasRecv);
-        bool anySix = false;
-        for (const QString& line : lines) anySix = anySix || line.startsWith(QStringLiteral("6."));
-        QCOMPARE(anySix, hasRecv);
-        // Four count lines per printed frame.
-        QCOMPARE(lines.filter(QStringLiteral("起始位：")).size(), int(hasSend) + int(hasRecv));
-        QCOMPARE(lines.size(), 5 + 5 * (int(hasSend) + int(hasRecv)));
-    }
-
-    void loopAndDelayLines_data() {
-        QTest::addColumn<bool>("loopsForever");
-        QTest::addColumn<QString>("count");
-        QTest::addColumn<bool>("noDelay");
-        QTest::addColumn<QString>("delay");
-        QTest::addColumn<QString>("loopLine");
-        QTest::addColumn<QString>("delayLine");
-        QTest::newRow("5 times") << false << "5" << true << ""
-                                 << "3.循环通讯 : 循环次数5次"
-                                 << "4.延迟 : 不延迟";
-        QTest::newRow("forever, 250 ms") << true << "5" << false << "250"
-                                         << "3.循环通讯 : 一直循环"
-                                         << "4.延迟 : 延迟时间250毫秒";
-    }
-    void loopAndDelayLines() {
-        QFETCH(bool, loopsForever);
-        QFETCH(QString, count);
-        QFETCH(bool, noDelay);
-        QFETCH(QString, delay);
-        QFETCH(QString, loopLine);
-        QFETCH(QString, delayLine);
-        CommPrintout p = SamplePrintout(2);
-        p.loop.plainSelected = loopsForever;
-        p.loop.valueText = count;
-        p.delay.plainSelected = noDelay;
-        p.delay.valueText = delay;
-        const QStringList lines = printAndRead(p);
-        QCOMPARE(lines.value(3), loopLine);
-        QCOMPARE(lines.value(4), delayLine);
-        if (!loopsForever) QVERIFY(lines.value(3).endsWith(count + QStringLiteral("次")));
-    }
-
     void countsKeepTheirLeadingBlank() {
         CommPrintout p = SamplePrintout(3);
         p.fieldCounts = {2, 17, 0, 10, 3, 1024, 1, 9};
