@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QTimer>
-
 #include <cstdio>
 #include <memory>
 
@@ -32,8 +31,8 @@ void put(const QString& text, FILE* stream) {
 struct MonitorArgs {
     QString port;
     QString settings = QStringLiteral("9600,O,8,1");
-    qint64 bytes = 0;   // 0: no byte limit
-    int quietMs = 0;    // 0: no quiet limit
+    qint64 bytes = 0;  // 0: no byte limit
+    int quietMs = 0;   // 0: no quiet limit
     QString out;
     bool ascii = false;
 };

@@ -1,8 +1,9 @@
 #include "stopsignal.h"
 
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <csignal>
 
 namespace cli {
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSocketNotifier>
-
 #include <functional>
 #include <memory>
 

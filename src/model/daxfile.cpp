@@ -61,9 +61,9 @@ bool WriteDaxFile(const QString& path, const QByteArray& capture, DaxWriteMode m
         return false;
     }
     QFile file(path);
-    const QIODevice::OpenMode openMode =
-        mode == DaxWriteMode::Replace ? QIODevice::WriteOnly | QIODevice::Truncate
-                                      : QIODevice::ReadWrite;
+    const QIODevice::OpenMode openMode = mode == DaxWriteMode::Replace
+                                             ? QIODevice::WriteOnly | QIODevice::Truncate
+                                             : QIODevice::ReadWrite;
     if (!file.open(openMode)) {
         if (error) *error = file.errorString();
         return false;

@@ -8,7 +8,9 @@
 namespace comm::monitor {
 
 namespace {
-int twipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
+int twipsToPixels(int twips, int dpi) {
+    return (twips * dpi + 720) / 1440;
+}
 
 bool isNavigationKey(int key) {
     switch (key) {
@@ -59,9 +61,13 @@ void MonitorCanvas::setBackground(const QColor& colour) {
     update();
 }
 
-int MonitorCanvas::lineHeight() const { return twipsToPixels(kLineHeightTwips, logicalDpiY()); }
+int MonitorCanvas::lineHeight() const {
+    return twipsToPixels(kLineHeightTwips, logicalDpiY());
+}
 
-int MonitorCanvas::ruleWidth() const { return twipsToPixels(kRuleWidthTwips, logicalDpiX()); }
+int MonitorCanvas::ruleWidth() const {
+    return twipsToPixels(kRuleWidthTwips, logicalDpiX());
+}
 
 QSize MonitorCanvas::sizeHint() const {
     return {ruleWidth() + 4, lineHeight() * kLinesPerPage + 2};

@@ -13,9 +13,13 @@ MonitorCapture::MonitorCapture(std::unique_ptr<SerialPort> port, QObject* parent
     connect(port_.get(), &SerialPort::deviceLost, this, &MonitorCapture::onDeviceLost);
 }
 
-MonitorCapture::~MonitorCapture() { stop(); }
+MonitorCapture::~MonitorCapture() {
+    stop();
+}
 
-void MonitorCapture::setCommPort(int port) { port_->setCommPort(port); }
+void MonitorCapture::setCommPort(int port) {
+    port_->setCommPort(port);
+}
 
 bool MonitorCapture::start(const QString& settings) {
     if (listening_) return true;

@@ -20,10 +20,10 @@ ColourChooser& colourChooser() {
 QString ChooseStorageFile(QWidget* parent) {
     if (storageChooser()) return storageChooser()();
     // The main window's common dialog keeps its design-time title for every use.
-    return QFileDialog::getSaveFileName(
-        parent, QStringLiteral("打开/另存为[通讯]"), QCoreApplication::applicationDirPath(),
-        QStringLiteral(" 存储文件(*.Dax);;所有文件(*.*)"), nullptr,
-        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("打开/另存为[通讯]"),
+                                        QCoreApplication::applicationDirPath(),
+                                        QStringLiteral(" 存储文件(*.Dax);;所有文件(*.*)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
 QColor ChooseBackgroundColour(QWidget* parent, const QColor& current) {
@@ -31,8 +31,12 @@ QColor ChooseBackgroundColour(QWidget* parent, const QColor& current) {
     return QColorDialog::getColor(current, parent);
 }
 
-void SetStorageFileChooser(StorageFileChooser chooser) { storageChooser() = std::move(chooser); }
+void SetStorageFileChooser(StorageFileChooser chooser) {
+    storageChooser() = std::move(chooser);
+}
 
-void SetColourChooser(ColourChooser chooser) { colourChooser() = std::move(chooser); }
+void SetColourChooser(ColourChooser chooser) {
+    colourChooser() = std::move(chooser);
+}
 
 }  // namespace comm::monitor

@@ -64,8 +64,8 @@ QString CaptureListing(const QByteArray& capture, DisplayMode mode) {
     QString listing;
     const int count = int(capture.size());
     for (int line = 1; line <= LineCountFor(count); ++line)
-        listing += LineNumberText(line) + CaptureLineText(capture, count, line, mode) +
-                   QLatin1Char('\n');
+        listing +=
+            LineNumberText(line) + CaptureLineText(capture, count, line, mode) + QLatin1Char('\n');
     return listing;
 }
 

@@ -210,7 +210,9 @@ void MonitorWindow::onRefreshed(int count) {
     monitorState_->setText(MonitorStateText(true, count));
 }
 
-void MonitorWindow::onPortLost() { ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation); }
+void MonitorWindow::onPortLost() {
+    ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation);
+}
 
 void MonitorWindow::togglePin() {
     const bool pin = pinButton_->text() == QStringLiteral("钉在前面");
@@ -253,9 +255,8 @@ void MonitorWindow::store() {
     if (capture_->topLine() < 1) return;
     const QString name = ChooseStorageFile(this);
     if (name.isEmpty()) return;
-    if (QFileInfo::exists(name) &&
-        !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
-                         ui::MessageIcon::Question, true))
+    if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
+                                                    ui::MessageIcon::Question, true))
         return;
     if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
         ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
@@ -290,13 +291,26 @@ void MonitorWindow::onScroll(int value) {
 void MonitorWindow::onKey(int key) {
     const int before = capture_->topLine();
     switch (key) {
-        case Qt::Key_PageUp: capture_->navigate(NavigationKey::PageUp); break;
-        case Qt::Key_PageDown: capture_->navigate(NavigationKey::PageDown); break;
-        case Qt::Key_End: capture_->navigate(NavigationKey::End); break;
-        case Qt::Key_Home: capture_->navigate(NavigationKey::Home); break;
-        case Qt::Key_Up: capture_->navigate(NavigationKey::Up); break;
-        case Qt::Key_Down: capture_->navigate(NavigationKey::Down); break;
-        default: break;
+        case Qt::Key_PageUp:
+            capture_->navigate(NavigationKey::PageUp);
+            break;
+        case Qt::Key_PageDown:
+            capture_->navigate(NavigationKey::PageDown);
+            break;
+        case Qt::Key_End:
+            capture_->navigate(NavigationKey::End);
+            break;
+        case Qt::Key_Home:
+            capture_->navigate(NavigationKey::Home);
+            break;
+        case Qt::Key_Up:
+            capture_->navigate(NavigationKey::Up);
+            break;
+        case Qt::Key_Down:
+            capture_->navigate(NavigationKey::Down);
+            break;
+        default:
+            break;
     }
     const int target = qBound(scroll_->minimum(), capture_->topLine() - 1, scroll_->maximum());
     if (scroll_->value() != target)

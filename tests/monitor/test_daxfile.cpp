@@ -1,9 +1,8 @@
-#include <QtTest>
+#include <unistd.h>
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
-#include <unistd.h>
+#include <QtTest>
 
 #include "daxfile.h"
 
@@ -68,8 +67,8 @@ private slots:
     void tooLongForTheFormat() {
         QVERIFY(EncodeDax(QByteArray(32769, 'a')).isEmpty());
         QString error;
-        QVERIFY(!WriteDaxFile(path("long.Dax"), QByteArray(32769, 'a'), DaxWriteMode::Replace,
-                              &error));
+        QVERIFY(
+            !WriteDaxFile(path("long.Dax"), QByteArray(32769, 'a'), DaxWriteMode::Replace, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFile::exists(path("long.Dax")));
     }
@@ -84,14 +83,21 @@ private slots:
         declares32769 += QByteArray(32769, '\x5A');
         QTest::newRow("32768 imports fully") << declares32768 << int(DaxStatus::Ok) << 32768;
         QTest::newRow("32769 is refused") << declares32769 << int(DaxStatus::TooLong) << 0;
-        QTest::newRow("most a header can say") << QByteArray("\xFF\xFF", 2)
-                                               << int(DaxStatus::TooLong) << 0;
+        QTest::newRow("most a header can say")
+            << QByteArray("\xFF\xFF", 2) << int(DaxStatus::TooLong) << 0;
         QTest::newRow("empty file") << QByteArray() << int(DaxStatus::Ok) << 0;
         QTest::newRow("only the high byte") << QByteArray("\x01", 1) << int(DaxStatus::Ok) << 0;
         QTest::newRow("zero count") << QByteArray("\x00\x00", 2) << int(DaxStatus::Ok) << 0;
-        QTest::newRow("short file") << QByteArray("\x00\x0A" "abc", 5) << int(DaxStatus::Ok) << 3;
-        QTest::newRow("tail ignored") << QByteArray("\x00\x02" "abcdef", 8) << int(DaxStatus::Ok)
-                                      << 2;
+        QTest::newRow("short file") << QByteArray(
+                                           "\x00\x0A"
+                                           "abc",
+                                           5)
+                                    << int(DaxStatus::Ok) << 3;
+        QTest::newRow("tail ignored") << QByteArray(
+                                             "\x00\x02"
+                                             "abcdef",
+                                             8)
+                                      << int(DaxStatus::Ok) << 2;
     }
     void decodeLimits() {
         QFETCH(QByteArray, file);
@@ -159,8 +165,8 @@ private slots:
 
     void writeFailures() {
         QString error;
-        QVERIFY(!WriteDaxFile(path("no/such/folder/x.Dax"), "abc", DaxWriteMode::OverExisting,
-                              &error));
+        QVERIFY(
+            !WriteDaxFile(path("no/such/folder/x.Dax"), "abc", DaxWriteMode::OverExisting, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!WriteDaxFile(dir_.path(), "abc", DaxWriteMode::Replace, &error));
     }

@@ -1,16 +1,15 @@
 // The monitor over real pseudo-terminals and the real serial back end: socat links two ports,
 // the test plays the device on one end and the monitor (window or comm-cli) listens on the other.
-#include <QtTest>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-
+#include <QtTest>
 #include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "daxfile.h"
 #include "messages.h"

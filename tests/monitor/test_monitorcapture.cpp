@@ -1,6 +1,5 @@
-#include <QtTest>
-
 #include <QRandomGenerator>
+#include <QtTest>
 
 #include "memoryserialport.h"
 #include "monitorcapture.h"
@@ -93,8 +92,7 @@ private slots:
         QTest::newRow("exactly 100") << QList<int>{100} << QList<int>{100};
         QTest::newRow("250 at once") << QList<int>{250} << QList<int>{100, 200, 250};
         QTest::newRow("100 then 1") << QList<int>{100, 1} << QList<int>{100, 101};
-        QTest::newRow("counter carries over") << QList<int>{60, 60, 60}
-                                              << QList<int>{60, 120, 180};
+        QTest::newRow("counter carries over") << QList<int>{60, 60, 60} << QList<int>{60, 120, 180};
         QTest::newRow("50 then 150") << QList<int>{50, 150} << QList<int>{50, 150, 200};
     }
     void refreshRule() {

@@ -156,8 +156,7 @@ private slots:
         QFETCH(int, count);
         QByteArray bytes;
         for (int i = 0; i < count; ++i) bytes.append(char((i * 37 + 11) % 256));
-        const QStringList lines =
-            CaptureListing(bytes, DisplayMode::Hex).split(QLatin1Char('\n'));
+        const QStringList lines = CaptureListing(bytes, DisplayMode::Hex).split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), LineCountFor(count) + 1);  // each line ends in a line break
         QVERIFY(lines.last().isEmpty());
         QByteArray back;
@@ -165,7 +164,8 @@ private slots:
             QCOMPARE(lines[i].left(5), QStringLiteral("%1 ").arg(i + 1, 4, 10, QLatin1Char('0')));
             const QString cells = lines[i].mid(5);
             QCOMPARE(cells.size() % 4, 0);
-            for (int c = 0; c < cells.size(); c += 4) back.append(char(comm::HexValue(cells.mid(c + 2, 2))));
+            for (int c = 0; c < cells.size(); c += 4)
+                back.append(char(comm::HexValue(cells.mid(c + 2, 2))));
         }
         QCOMPARE(back, bytes);
         const QString chars = CaptureListing(bytes, DisplayMode::Chars);

@@ -1,5 +1,3 @@
-#include <QtTest>
-
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include "daxfile.h"
 #include "memoryserialport.h"
@@ -143,7 +142,8 @@ private slots:
         QCOMPARE(child<QGroupBox>(QStringLiteral("Frame1"))->title(),
                  QStringLiteral("   控制面板   "));
         QVERIFY(child<QRadioButton>(QStringLiteral("Option2"))->isChecked());
-        QCOMPARE(child<QRadioButton>(QStringLiteral("Option2"))->text(), QStringLiteral("十六进制"));
+        QCOMPARE(child<QRadioButton>(QStringLiteral("Option2"))->text(),
+                 QStringLiteral("十六进制"));
         QCOMPARE(child<QRadioButton>(QStringLiteral("Option1"))->text(), QStringLiteral("ASC"));
         QCOMPARE(scroll()->maximum(), 0);
         QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
@@ -164,7 +164,8 @@ private slots:
         click(QStringLiteral("Command1"));
         QVERIFY(port_->portOpen());
         QCOMPARE(port_->settings(), QStringLiteral("9600,O,8,1"));
-        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("结束监听"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("结束监听"));
         QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一已打开\n9600,奇,8,1"));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 0个"));
         QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
@@ -207,7 +208,8 @@ private slots:
         QCOMPARE(messages_.size(), 1);
         QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
         QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
-        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("开始监听"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("开始监听"));
         QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n9600,奇,8,1"));
         QVERIFY(child<QPushButton>(QStringLiteral("Command3"))->isEnabled());
         port_->setBusy(false);
@@ -222,7 +224,8 @@ private slots:
         port_->vanish(QStringLiteral("unplugged"));
         QTRY_COMPARE(messages_.size(), 1);
         QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
-        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(), QStringLiteral("开始监听"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("开始监听"));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 130个"));
         QVERIFY(child<QPushButton>(QStringLiteral("Command6"))->isEnabled());
         QCOMPARE(window_->capture().capture(), bytes);
@@ -463,11 +466,13 @@ private slots:
 
     void pinKeepsTheMainWindowOnTop() {
         click(QStringLiteral("Command2"));
-        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("恢复正常"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("恢复正常"));
         QVERIFY(mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(mainWindow_->isVisible());
         click(QStringLiteral("Command2"));
-        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(), QStringLiteral("钉在前面"));
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command2"))->text(),
+                 QStringLiteral("钉在前面"));
         QVERIFY(!mainWindow_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // Closing a pinning monitor puts the main window back to normal.
         click(QStringLiteral("Command2"));
@@ -501,9 +506,9 @@ private slots:
         monitor::SetColourChooser({});
         QCOMPARE(canvas()->background(), QColor(Qt::yellow));
         QCOMPARE(canvas()->redrawCount(), redraws + 1);
-        QCOMPARE(canvas()->grab().toImage().pixelColor(canvas()->width() - 2,
-                                                       canvas()->height() - 2),
-                 QColor(Qt::yellow));
+        QCOMPARE(
+            canvas()->grab().toImage().pixelColor(canvas()->width() - 2, canvas()->height() - 2),
+            QColor(Qt::yellow));
     }
 
     void settingsDialogForTheMonitor_data() {
@@ -525,8 +530,9 @@ private slots:
             found = true;
             modal->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentText("19200");
             modal->findChild<QComboBox*>(QStringLiteral("Combo1_2"))->setCurrentText("偶");
-            modal->findChild<QPushButton*>(confirm ? QStringLiteral("Command1")
-                                                   : QStringLiteral("Command2"))
+            modal
+                ->findChild<QPushButton*>(confirm ? QStringLiteral("Command1")
+                                                  : QStringLiteral("Command2"))
                 ->click();
         });
         poll.start();
@@ -535,8 +541,10 @@ private slots:
         QCOMPARE(def_.SettingsTarget, qint16(-1));
         QCOMPARE(def_.CommSettings, QStringLiteral("2400,N,7,2"));
         QCOMPARE(def_.CommSettingsText, QStringLiteral("2400,缺省,7,2"));
-        const QString settings = confirm ? QStringLiteral("19200,E,8,1") : QStringLiteral("9600,O,8,1");
-        const QString shown = confirm ? QStringLiteral("19200,偶,8,1") : QStringLiteral("9600,奇,8,1");
+        const QString settings =
+            confirm ? QStringLiteral("19200,E,8,1") : QStringLiteral("9600,O,8,1");
+        const QString shown =
+            confirm ? QStringLiteral("19200,偶,8,1") : QStringLiteral("9600,奇,8,1");
         QCOMPARE(def_.MonitorSettings, settings);
         QCOMPARE(def_.MonitorSettingsText, shown);
         QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n") + shown);
