@@ -47,7 +47,4 @@ QString LineEventMessage(int code);
 // Every code LineEventMessage knows, in the order they are checked.
 QList<int> LineEventCodes();
 
-// "1.发送数据后不向微机回送数据" and the other three kind lines; empty outside 1..4.
-QString KindLine(int kind);
-
 }  // namespace comm

@@ -1,0 +1,264 @@
+#include "executionwindow.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "activitypictures.h"
+#include "messages.h"
+#include "runtext.h"
+
+namespace comm {
+
+namespace {
+
+// The notes box: 21 lines, each ending in CR LF.
+const char* const kNotes[] = {
+    "1、当您的通讯是第一种或者第",
+    "三种类型时，您必须先执行下",
+    "位机的接收数据程序段，再执",
+    "行本微机程序，即点击本窗体",
+    "的开始执行按钮。",
+    "2、当您的通讯是第二种或者第",
+    "三四种类型时，您必须先执行",
+    "本微机程序，再执行下微机的",
+    "发送数据程序段。",
+    "3、为了防止您通讯的数据丢失",
+    "请您先运行接收数据端的程序",
+    "再运行发送数据的端的程序，",
+    "请您千万注意程序运行顺序，",
+    "否则可能会出现错误。",
+    "4、当程序在进行数据通讯时，",
+    "请您务必不要试图关闭通讯执",
+    "行窗口。",
+    "5、在断开通讯时，请您先停止",
+    "微机段程序，即先点击停止执",
+    "行按钮。停止程序通讯执行，",
+    "否则可能会出现错误。",
+};
+
+enum Indicator { kSendIndicator = 0, kReceiveIndicator = 1 };
+
+// A text box shows CR LF as one line break.
+QString shown(const QString& text) {
+    QString out = text;
+    return out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QPlainTextEdit* readOnlyBox(const QString& name, QWidget* parent) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return box;
+}
+
+QLabel* label(const QString& text, QWidget* parent, const QString& name = QString()) {
+    auto* l = new QLabel(text, parent);
+    if (!name.isEmpty()) l->setObjectName(name);
+    return l;
+}
+
+}  // namespace
+
+ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory,
+                                 QWidget* parent)
+    : QDialog(parent), request_(request) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(QStringLiteral("通讯执行窗口"));
+    setModal(true);
+    buildControls();
+
+    if (portFactory) port_ = portFactory();
+    if (!port_) {
+        startStop_->setEnabled(false);
+        return;
+    }
+    port_->setObjectName(QStringLiteral("MSComm1"));
+    // Loading: settings and raw input (the engine sets both), then the port number.
+    engine_ = std::make_unique<RunEngine>(request_.definition, request_.options, *port_);
+    port_->setCommPort(request_.port);
+    connectEngine();
+}
+
+ExecutionWindow::~ExecutionWindow() {
+    // The engine lets go of the port before the port goes.
+    engine_.reset();
+}
+
+void ExecutionWindow::buildControls() {
+    auto* layout = new QGridLayout(this);
+
+    titleLine_ = new QLineEdit(this);
+    titleLine_->setObjectName(QStringLiteral("Text4"));
+    titleLine_->setReadOnly(true);
+    titleLine_->setText(request_.kindLine + QLatin1Char('[') +
+                        request_.definition.CommSettingsText + QLatin1Char(']'));
+    layout->addWidget(titleLine_, 0, 0, 1, 2);
+
+    sendListing_ = readOnlyBox(QStringLiteral("Text2"), this);
+    receiveListing_ = readOnlyBox(QStringLiteral("Text3"), this);
+    notes_ = readOnlyBox(QStringLiteral("Text1"), this);
+    QString notes;
+    for (const char* line : kNotes) notes += QString::fromUtf8(line) + QStringLiteral("\r\n");
+    notes_->setPlainText(shown(notes));
+    notes_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    auto* listings = new QVBoxLayout;
+    listings->addWidget(label(QStringLiteral("发送窗口"), this));
+    listings->addWidget(sendListing_, 1);
+    listings->addWidget(label(QStringLiteral("接收窗口"), this));
+    listings->addWidget(receiveListing_, 2);
+    layout->addLayout(listings, 1, 0);
+
+    for (int i = 0; i < int(pictures_.size()); ++i) {
+        pictures_[i] = label(QString(), this, QStringLiteral("Image3_%1").arg(i));
+        pictures_[i]->setFixedSize(32, 32);
+    }
+    pictures_[2]->setPixmap(ActivityPicture(RunEngine::Picture::SendActive));
+    pictures_[3]->setPixmap(ActivityPicture(RunEngine::Picture::ReceiveActive));
+    pictures_[4]->setPixmap(ActivityPicture(RunEngine::Picture::Idle));
+    // The three pictures are only sources for the two indicators.
+    for (int i = 2; i < 5; ++i) pictures_[i]->hide();
+    showPicture(kSendIndicator, RunEngine::Picture::Idle);
+    showPicture(kReceiveIndicator, RunEngine::Picture::Idle);
+
+    sentCounter_ = label(CounterText(0), this, QStringLiteral("Label2"));
+    receivedCounter_ = label(CounterText(0), this, QStringLiteral("Label3"));
+    elapsed_ = label(ElapsedText(0), this, QStringLiteral("Label5"));
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(label(QStringLiteral("提示窗口"), this));
+    side->addWidget(notes_, 1);
+    auto* counters = new QGridLayout;
+    counters->addWidget(pictures_[kSendIndicator], 0, 0);
+    counters->addWidget(sentCounter_, 0, 1);
+    counters->addWidget(pictures_[kReceiveIndicator], 1, 0);
+    counters->addWidget(receivedCounter_, 1, 1);
+    counters->addWidget(label(QStringLiteral("执行时间："), this), 2, 0);
+    counters->addWidget(elapsed_, 2, 1);
+    counters->setColumnStretch(1, 1);
+    side->addLayout(counters);
+
+    startStop_ = new QPushButton(kStartCaption, this);
+    startStop_->setObjectName(QStringLiteral("Command1"));
+    startStop_->setAutoDefault(false);
+    exit_ = new QPushButton(QStringLiteral("退出"), this);
+    exit_->setObjectName(QStringLiteral("Command2"));
+    exit_->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(startStop_);
+    buttons->addWidget(exit_);
+    side->addLayout(buttons);
+    layout->addLayout(side, 1, 1);
+    layout->setColumnStretch(0, 3);
+    layout->setColumnStretch(1, 2);
+
+    connect(startStop_, &QPushButton::clicked, this, &ExecutionWindow::onStartStop);
+    connect(exit_, &QPushButton::clicked, this, &ExecutionWindow::close);
+    resize(720, 520);
+}
+
+void ExecutionWindow::connectEngine() {
+    RunEngine* e = engine_.get();
+    connect(e, &RunEngine::runningChanged, this, &ExecutionWindow::setRunning);
+    connect(e, &RunEngine::sendListingCleared, sendListing_, &QPlainTextEdit::clear);
+    connect(e, &RunEngine::receiveListingCleared, receiveListing_, &QPlainTextEdit::clear);
+    connect(e, &RunEngine::sendListingAppended, this,
+            [this](const QString& text) { appendListing(sendListing_, text); });
+    connect(e, &RunEngine::receiveListingAppended, this,
+            [this](const QString& text) { appendListing(receiveListing_, text); });
+    connect(e, &RunEngine::sentCountChanged, this,
+            [this](int n) { sentCounter_->setText(CounterText(n)); });
+    connect(e, &RunEngine::receivedCountChanged, this,
+            [this](int n) { receivedCounter_->setText(CounterText(n)); });
+    connect(e, &RunEngine::elapsedChanged, elapsed_, &QLabel::setText);
+    connect(e, &RunEngine::sendPictureChanged, this,
+            [this](RunEngine::Picture p) { showPicture(kSendIndicator, p); });
+    connect(e, &RunEngine::receivePictureChanged, this,
+            [this](RunEngine::Picture p) { showPicture(kReceiveIndicator, p); });
+
+    // Boxes are shown from the event loop, never from inside an engine step.
+    connect(
+        e, &RunEngine::timeoutQuestion, this,
+        [this] {
+            if (closing_) return;
+            const bool goOn =
+                ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true);
+            engine_->answerTimeout(goOn);
+        },
+        Qt::QueuedConnection);
+    connect(
+        e, &RunEngine::refused, this,
+        [this](const QString& message) {
+            if (!closing_) ui::ShowMessage(this, message, ui::MessageIcon::Exclamation);
+        },
+        Qt::QueuedConnection);
+    connect(
+        e, &RunEngine::failed, this,
+        [this](int code, const QString& message) {
+            if (closing_) return;
+            ui::ShowMessage(this, message,
+                            code == SerialPort::kOpenFailure ? ui::MessageIcon::Exclamation
+                                                             : ui::MessageIcon::Critical);
+        },
+        Qt::QueuedConnection);
+    connect(
+        e, &RunEngine::lineEvent, this,
+        [this](int, const QString& message) {
+            if (closing_) return;
+            ui::ShowMessage(this, message, ui::MessageIcon::Critical);
+            close();
+        },
+        Qt::QueuedConnection);
+}
+
+void ExecutionWindow::onStartStop() {
+    if (!engine_) return;
+    if (engine_->isRunning()) {
+        engine_->stop();
+        return;
+    }
+    if (!request_.saved) {
+        ui::ShowMessage(this, kUnsavedMessage, ui::MessageIcon::Exclamation);
+        return;
+    }
+    engine_->start();
+}
+
+void ExecutionWindow::setRunning(bool running) {
+    startStop_->setText(running ? kStopCaption : kStartCaption);
+    exit_->setEnabled(!running);
+}
+
+void ExecutionWindow::showPicture(int indicator, RunEngine::Picture picture) {
+    QLabel* target = pictures_[indicator];
+    target->setPixmap(ActivityPicture(picture));
+    target->setProperty("picture", int(picture));
+}
+
+void ExecutionWindow::appendListing(QPlainTextEdit* listing, const QString& text) {
+    QTextCursor cursor = listing->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(shown(text));
+    listing->verticalScrollBar()->setValue(listing->verticalScrollBar()->maximum());
+}
+
+void ExecutionWindow::done(int result) {
+    // A box still queued for a window that is going away is not shown.
+    closing_ = true;
+    if (engine_) engine_->abort();
+    QDialog::done(result);
+}
+
+void ExecutionWindow::showEvent(QShowEvent* event) {
+    closing_ = false;
+    QDialog::showEvent(event);
+}
+
+}  // namespace comm

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "commdefinition.h"
+#include "runengine.h"
+#include "serialport.h"
+#include "txlfile.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace comm {
+
+// What the Run command reads off the main window and the document window for a run.
+struct RunRequest {
+    CommDefinition definition;
+    CommOptions options;
+    QString kindLine;    // the document window's Label1_0
+    bool saved = false;  // its SaveFlag reads "1"
+    int port = 1;        // the active port
+};
+
+// The execution window (Form7): shows a run of the open communication and forwards the start,
+// stop and exit buttons to its RunEngine. Owns its port (MSComm1), made by the factory it is
+// given, and the engine; shown modally by the Run command, which owns the window.
+class ExecutionWindow : public QDialog {
+    Q_OBJECT
+public:
+    ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory,
+                    QWidget* parent = nullptr);
+    ~ExecutionWindow() override;
+
+    RunEngine* engine() const { return engine_.get(); }
+    SerialPort* port() const { return port_.get(); }
+
+    // Closing by any means ends a run in progress and releases the port.
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void onStartStop();
+    void setRunning(bool running);
+    void showPicture(int indicator, RunEngine::Picture picture);
+    void appendListing(QPlainTextEdit* listing, const QString& text);
+    void connectEngine();
+
+    RunRequest request_;
+    std::unique_ptr<SerialPort> port_;
+    std::unique_ptr<RunEngine> engine_;
+    bool closing_ = false;
+
+    QLineEdit* titleLine_ = nullptr;
+    QPushButton* startStop_ = nullptr;
+    QPushButton* exit_ = nullptr;
+    QPlainTextEdit* sendListing_ = nullptr;
+    QPlainTextEdit* receiveListing_ = nullptr;
+    QLabel* sentCounter_ = nullptr;
+    QLabel* receivedCounter_ = nullptr;
+    QLabel* elapsed_ = nullptr;
+    QPlainTextEdit* notes_ = nullptr;
+    std::array<QLabel*, 5> pictures_{};
+};
+
+}  // namespace comm
