@@ -98,23 +98,32 @@ bool QtSerialPortBackend::output(const QByteArray& bytes) {
 }
 
 void QtSerialPortBackend::onError(int error) {
-    if (!serial_->isOpen()) return;
+    if (closing_ || !serial_->isOpen()) return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
         error != QSerialPort::WriteError)
         return;
     // Qt keeps the port open and repeats the error on every notifier wake-up: close at the first.
     const QString reason = QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString());
-    closeDevice();
+    closeDevice(true);
     postDeviceLost(reason);
 }
 
-void QtSerialPortBackend::closeDevice() {
+void QtSerialPortBackend::closeDevice(bool deviceGone) {
     watcher_->stop();
-    // QSerialPort drops what it still queues when it closes: hand it to the driver first, so the
-    // last frame written before a close still goes out.
-    if (serial_->isOpen() && serial_->bytesToWrite() > 0) serial_->flush();
-    if (serial_->isOpen()) serial_->close();
+    // On a device that has gone, every step of a close raises errors again while the port still
+    // counts as open; they must not start another close.
+    closing_ = true;
+    if (serial_->isOpen()) {
+        // QSerialPort drops what it still queues when it closes: hand it to the driver first, so
+        // the last frame written before a close still goes out. A gone device takes nothing.
+        if (deviceGone)
+            serial_->clear(QSerialPort::Output);
+        else if (serial_->bytesToWrite() > 0)
+            serial_->flush();
+        serial_->close();
+    }
     serial_->clearError();
+    closing_ = false;
 }
 
 }  // namespace comm

@@ -27,11 +27,12 @@ public:
 
 private:
     void onError(int error);
-    void closeDevice();
+    void closeDevice(bool deviceGone = false);
 
     QSerialPort* serial_;
     LineWatcher* watcher_;
     bool discardOnOpen_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace comm

@@ -114,6 +114,16 @@ void SerialContractTest::everyByteValueBothWays() {
     QVERIFY(port.input().isEmpty());
 }
 
+void SerialContractTest::bytesWrittenJustBeforeACloseStillGoOut() {
+    SerialPort& port = rig_->port();
+    QVERIFY(port.setPortOpen(true));
+    const QByteArray frame = AllByteValues().repeated(4);
+    QVERIFY(port.output(frame));
+    QVERIFY(port.setPortOpen(false));  // before the event loop had a chance to send anything
+    QTRY_COMPARE_WITH_TIMEOUT(rig_->farReceived().size(), frame.size(), 5000);
+    QCOMPARE(rig_->farReceived(), frame);
+}
+
 void SerialContractTest::inputLenLimitsARead_data() {
     QTest::addColumn<int>("inputLen");
     QTest::addColumn<QList<int>>("reads");

@@ -41,6 +41,7 @@ private slots:
     void portNumberOutOfRangeFailsTheOpen();
     void busyDeviceFailsTheOpenUntilFreed();
     void everyByteValueBothWays();
+    void bytesWrittenJustBeforeACloseStillGoOut();
     void inputLenLimitsARead_data();
     void inputLenLimitsARead();
     void closedPortAcceptsInputLenAndDiscard();
