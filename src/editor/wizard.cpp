@@ -39,9 +39,21 @@ NewCommWizard::~NewCommWizard() {
     delete settingsStep_.data();
 }
 
+WizardKindStep* NewCommWizard::kindStep() const { return kindStep_; }
+
+WizardCountsStep* NewCommWizard::countsStep() const { return countsStep_; }
+
+WizardSettingsStep* NewCommWizard::settingsStep() const { return settingsStep_; }
+
 void NewCommWizard::start() {
     running_ = true;
-    kindStep_->show();
+    showStep(kindStep_);
+}
+
+void NewCommWizard::showStep(QDialog* step) {
+    step->show();
+    // Where no window manager hands the activation over, the shown step still takes the keys.
+    step->activateWindow();
 }
 
 void NewCommWizard::nextFromKind() {
@@ -50,7 +62,7 @@ void NewCommWizard::nextFromKind() {
     definition_.CommKind = qint16(kind);
     countsStep_->prepareForKind(kind);
     kindStep_->hide();
-    countsStep_->show();
+    showStep(countsStep_);
 }
 
 void NewCommWizard::nextFromCounts() {
@@ -58,19 +70,19 @@ void NewCommWizard::nextFromCounts() {
     if (!running_ || !countsStep_->countsValid()) return;
     definition_.FrameFieldCount = countsStep_->counts();
     countsStep_->hide();
-    settingsStep_->show();
+    showStep(settingsStep_);
 }
 
 void NewCommWizard::backToKind() {
     if (!running_) return;
     countsStep_->hide();
-    kindStep_->show();
+    showStep(kindStep_);
 }
 
 void NewCommWizard::backToCounts() {
     if (!running_) return;
     settingsStep_->hide();
-    countsStep_->show();
+    showStep(countsStep_);
 }
 
 void NewCommWizard::finish() {

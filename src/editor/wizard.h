@@ -7,6 +7,7 @@
 
 #include "commdefinition.h"
 
+class QDialog;
 class QWidget;
 
 namespace comm {
@@ -31,9 +32,9 @@ public:
     void start();
     bool isRunning() const { return running_; }
 
-    WizardKindStep* kindStep() const { return kindStep_; }
-    WizardCountsStep* countsStep() const { return countsStep_; }
-    WizardSettingsStep* settingsStep() const { return settingsStep_; }
+    WizardKindStep* kindStep() const;
+    WizardCountsStep* countsStep() const;
+    WizardSettingsStep* settingsStep() const;
 
 signals:
     // All three steps are closed; created tells whether a document window was made.
@@ -50,6 +51,7 @@ public slots:
     void abandon();
 
 private:
+    void showStep(QDialog* step);
     void closeSteps();
 
     CommDefinition& definition_;

@@ -1,7 +1,10 @@
 #include "toolcommands.h"
 
+#include <memory>
+
 #include "busypointer.h"
 #include "mainwindow.h"
+#include "wizard.h"
 
 // Each command shows the hourglass over the main window while its window is open, where the
 // command calls for it, and restores the pointer however the window closes.
@@ -9,9 +12,17 @@
 namespace comm {
 
 // The wizard's three steps; when its last step finishes, window.newDocumentWindow() shows the
-// new communication.
+// new communication. The steps are modal without blocking here, so the hourglass and the wizard
+// live until its last step closes, whichever way it closes.
 void NewCommand(MainWindow& window) {
-    const BusyPointer busy(&window);
+    auto busy = std::make_shared<BusyPointer>(&window);
+    auto* wizard = new NewCommWizard(
+        window.definition(), [&window] { window.newDocumentWindow(); }, &window);
+    QObject::connect(wizard, &NewCommWizard::finished, wizard, [wizard, busy]() mutable {
+        busy.reset();
+        wizard->deleteLater();
+    });
+    wizard->start();
 }
 
 void RunCommand(MainWindow& window) {
