@@ -1,14 +1,14 @@
 // Prints how long the main window takes to come up, to open the largest communication, to scroll
 // its data tables end to end and to save it, and the memory the program holds afterwards.
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-#include <sys/resource.h>
 
 #include "documentwindow.h"
 #include "framepanel.h"
@@ -18,7 +18,9 @@
 
 namespace {
 
-double ms(const QElapsedTimer& timer) { return double(timer.nsecsElapsed()) / 1e6; }
+double ms(const QElapsedTimer& timer) {
+    return double(timer.nsecsElapsed()) / 1e6;
+}
 
 // The largest communication a file can hold (a count is one byte there), every value entered.
 comm::CommDefinition largest() {
@@ -27,7 +29,8 @@ comm::CommDefinition largest() {
     def.PortSettingIndex = {12, 4, 2, 0};
     def.FrameFieldCount = {10, 255, 10, 10, 10, 255, 10, 10};
     for (comm::FrameSide side : {comm::FrameSide::Send, comm::FrameSide::Recv})
-        for (comm::Field field : {comm::Field::Start, comm::Field::Data, comm::Field::Check, comm::Field::End}) {
+        for (comm::Field field :
+             {comm::Field::Start, comm::Field::Data, comm::Field::Check, comm::Field::End}) {
             qint16* v = def.values(side, field);
             for (int i = 0; i < def.count(side, field); ++i) v[i] = qint16(i % 256);
         }

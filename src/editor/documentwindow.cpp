@@ -23,8 +23,8 @@ namespace {
 
 const QString kSettingsLinePrefix = QStringLiteral("2.串口设置:");
 
-const char* const kOptionCaptions[] = {"一直循环", "循环次数", "延迟时间",
-                                       "不延迟",   "不提示错误,直到收到数据", "等待"};
+const char* const kOptionCaptions[] = {
+    "一直循环", "循环次数", "延迟时间", "不延迟", "不提示错误,直到收到数据", "等待"};
 
 }  // namespace
 
@@ -58,7 +58,8 @@ QGroupBox* DocumentWindow::buildInfoPanel() {
 
     settingsLine_ = new QLabel(panel);
     settingsLine_->setObjectName(QStringLiteral("Label1_1"));
-    settingsButton_ = new FlatTextButton(QStringLiteral("更改设置"), QStringLiteral("Line16"), panel);
+    settingsButton_ =
+        new FlatTextButton(QStringLiteral("更改设置"), QStringLiteral("Line16"), panel);
     settingsButton_->setObjectName(QStringLiteral("Label12"));
     connect(settingsButton_, &FlatTextButton::clicked, this, &DocumentWindow::changePortSettings);
     auto* settingsRow = new QHBoxLayout;
@@ -76,7 +77,8 @@ QGroupBox* DocumentWindow::buildInfoPanel() {
     column->addWidget(buildOptionGroup(1, QStringLiteral("4.延迟"), NoDelay, DelayTime, delayBox_,
                                        {QStringLiteral("ms")}));
     column->addWidget(buildOptionGroup(2, QStringLiteral("5.接收最长等待时间"), NoWait, WaitTime,
-                                       waitBox_, {QStringLiteral("ms后提"), QStringLiteral("示错误")}));
+                                       waitBox_,
+                                       {QStringLiteral("ms后提"), QStringLiteral("示错误")}));
     column->addStretch();
     return panel;
 }
@@ -119,7 +121,9 @@ QGroupBox* DocumentWindow::buildOptionGroup(int group, const QString& caption, O
     return frame;
 }
 
-void DocumentWindow::select(Option option) { options_[option]->setChecked(true); }
+void DocumentWindow::select(Option option) {
+    options_[option]->setChecked(true);
+}
 
 void DocumentWindow::buildFromDefinition() {
     CommDefinition& d = definition_;
@@ -180,25 +184,41 @@ void DocumentWindow::setOptions(const CommOptions& o) {
     waitBox_->setText(o.waitText);
 }
 
-QString DocumentWindow::saveFlag() const { return saveFlag_->text(); }
+QString DocumentWindow::saveFlag() const {
+    return saveFlag_->text();
+}
 
-void DocumentWindow::setSaveFlag(const QString& flag) { saveFlag_->setText(flag); }
+void DocumentWindow::setSaveFlag(const QString& flag) {
+    saveFlag_->setText(flag);
+}
 
-QString DocumentWindow::kindLine() const { return kindLine_->text(); }
+QString DocumentWindow::kindLine() const {
+    return kindLine_->text();
+}
 
-QString DocumentWindow::settingsLine() const { return settingsLine_->text(); }
+QString DocumentWindow::settingsLine() const {
+    return settingsLine_->text();
+}
 
 QString DocumentWindow::groupCaption(int group) const {
     return group >= 0 && group < int(groups_.size()) ? groups_[group]->title() : QString();
 }
 
-QString DocumentWindow::optionCaption(Option option) const { return options_[option]->text(); }
+QString DocumentWindow::optionCaption(Option option) const {
+    return options_[option]->text();
+}
 
-bool DocumentWindow::isOptionSelected(Option option) const { return options_[option]->isChecked(); }
+bool DocumentWindow::isOptionSelected(Option option) const {
+    return options_[option]->isChecked();
+}
 
-bool DocumentWindow::isFrameShown(FrameSide side) const { return !framePanel(side)->isHidden(); }
+bool DocumentWindow::isFrameShown(FrameSide side) const {
+    return !framePanel(side)->isHidden();
+}
 
-QString DocumentWindow::frameCaption(FrameSide side) const { return framePanel(side)->title(); }
+QString DocumentWindow::frameCaption(FrameSide side) const {
+    return framePanel(side)->title();
+}
 
 void DocumentWindow::changePortSettings() {
     const QString keptSettings = definition_.CommSettings;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-
 #include <array>
 
 #include "commdefinition.h"
@@ -26,9 +25,12 @@ class DocumentWindow : public QWidget {
 public:
     // The Option1 indexes, in the pairs they form.
     enum Option {
-        LoopForever = 0, LoopCount = 1,
-        DelayTime = 2, NoDelay = 3,
-        NoWait = 4, WaitTime = 5
+        LoopForever = 0,
+        LoopCount = 1,
+        DelayTime = 2,
+        NoDelay = 3,
+        NoWait = 4,
+        WaitTime = 5
     };
 
     explicit DocumentWindow(CommDefinition& definition, QWidget* parent = nullptr);

@@ -30,7 +30,9 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QString countText(int count) { return QStringLiteral("(%1位)").arg(count); }
+QString countText(int count) {
+    return QStringLiteral("(%1位)").arg(count);
+}
 
 // A hidden box keeps its place, so the boxes that stay never move.
 void keepPlaceWhenHidden(QWidget* widget) {
@@ -88,7 +90,8 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
 
     selector_ = new QComboBox(this);
     selector_->setObjectName(indexed("Combo1", s));
-    selector_->addItems({QStringLiteral("起始符"), QStringLiteral("校验符"), QStringLiteral("结束符")});
+    selector_->addItems(
+        {QStringLiteral("起始符"), QStringLiteral("校验符"), QStringLiteral("结束符")});
     fieldCountLabel_ = new QLabel(this);
     fieldCountLabel_->setObjectName(indexed("Label4", s));
     grid->addWidget(selector_, 0, 0, 1, 4);
@@ -159,7 +162,9 @@ Field FramePanel::fieldOfItem(int item) {
     }
 }
 
-Field FramePanel::selectedField() const { return fieldOfItem(selector_->currentIndex()); }
+Field FramePanel::selectedField() const {
+    return fieldOfItem(selector_->currentIndex());
+}
 
 int FramePanel::fieldCount() const {
     return qBound(0, definition_.count(side_, selectedField()), kFieldCapacity);
@@ -173,9 +178,13 @@ int FramePanel::dataEntry(int row) const {
     return (scrollBar_->isEnabled() ? scrollBar_->value() : 0) + row;
 }
 
-qint16* FramePanel::fieldValues() const { return definition_.values(side_, selectedField()); }
+qint16* FramePanel::fieldValues() const {
+    return definition_.values(side_, selectedField());
+}
 
-qint16* FramePanel::dataValues() const { return definition_.values(side_, Field::Data); }
+qint16* FramePanel::dataValues() const {
+    return definition_.values(side_, Field::Data);
+}
 
 void FramePanel::showEntry(QLineEdit* charBox, QLineEdit* hexBox, qint16 value) {
     if (value < 0) {

@@ -11,7 +11,8 @@ namespace comm {
 class BusyPointer {
 public:
     explicit BusyPointer(QWidget* window)
-        : window_(window), hadCursor_(window->testAttribute(Qt::WA_SetCursor)),
+        : window_(window),
+          hadCursor_(window->testAttribute(Qt::WA_SetCursor)),
           previous_(window->cursor()) {
         window->setCursor(Qt::WaitCursor);
     }

@@ -23,7 +23,8 @@ QStringList DialogNameFilters(const QString& pipeFilter) {
 
 std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode mode,
                                                 const QString& folder) {
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("打开/另存为[通讯]"), folder);
+    auto dialog =
+        std::make_unique<QFileDialog>(parent, QStringLiteral("打开/另存为[通讯]"), folder);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setNameFilters(DialogNameFilters(kTxlFilter));
     // Any name is accepted: a name that does not exist is reported by the command.

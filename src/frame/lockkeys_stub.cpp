@@ -3,6 +3,8 @@
 namespace comm {
 
 // This platform tells nothing about its lock lamps; the panels stay as they are.
-LockKeyStates ReadLockKeys() { return {}; }
+LockKeyStates ReadLockKeys() {
+    return {};
+}
 
 }  // namespace comm

@@ -1,8 +1,9 @@
 #include <QGuiApplication>
 
-#include <X11/XKBlib.h>
-
 #include "lockkeys.h"
+
+// Xlib's macros (Bool, Status, None) clash with names in Qt's headers, so it comes last.
+#include <X11/XKBlib.h>
 
 namespace comm {
 

@@ -30,7 +30,8 @@ struct MenuSpec {
 };
 
 const MenuSpec kMenus[] = {
-    {"Comm", "通讯[&C]",
+    {"Comm",
+     "通讯[&C]",
      {{"NewComm", "新建通讯[&N]", "Ctrl+N"},
       {"OpenComm", "打开通讯[&O]...", "Ctrl+O"},
       {"RunComm", "执行通讯[&R]", "Ctrl+R"},
@@ -46,12 +47,21 @@ const MenuSpec kMenus[] = {
       {"Exit", "退出[&X]", "Ctrl+X"}}},
     {"listen", "监听[&L]", {{"listencomm", "监听活动串口"}, {"autoSee", "自动识别设置"}}},
     {"file", "文件[&F]", {{"sendfile", "发送文件"}, {"receivefile", "接收文件"}}},
-    {"Setup", "设置[&O]",
+    {"Setup",
+     "设置[&O]",
      {{"ck1", "串口一"}, {"ck2", "串口二"}, {"ck3", "串口三"}, {"ck4", "串口四"}}},
-    {"Windows", "窗口[&W]",
-     {{"sppp", "水平平铺[&H]"}, {"czpp", "垂直平铺[&V]"}, {"ct", "层叠    [&C]"}, {"pltb", "排列图标[&A]"}}},
-    {"Help", "帮助[&H]",
-     {{"nr", "内容"}, {"jscc", "技术支持"}, {"line5", nullptr}, {"About", "关于系统[&A]", "Ctrl+A"}}},
+    {"Windows",
+     "窗口[&W]",
+     {{"sppp", "水平平铺[&H]"},
+      {"czpp", "垂直平铺[&V]"},
+      {"ct", "层叠    [&C]"},
+      {"pltb", "排列图标[&A]"}}},
+    {"Help",
+     "帮助[&H]",
+     {{"nr", "内容"},
+      {"jscc", "技术支持"},
+      {"line5", nullptr},
+      {"About", "关于系统[&A]", "Ctrl+A"}}},
 };
 
 // Toolbar entries in index order 1..25; a null key is a separator.
@@ -178,7 +188,8 @@ void MainWindow::updatePortToolTips() {
 void MainWindow::choosePort(int port) {
     if (port < 1 || port > 4) return;
     for (int i = 1; i <= 4; ++i) action(QStringLiteral("ck%1").arg(i))->setChecked(i == port);
-    panels_->setActivePortText(QStringLiteral("活动串口: ") + QString::fromUtf8(kPortNames[port - 1]));
+    panels_->setActivePortText(QStringLiteral("活动串口: ") +
+                               QString::fromUtf8(kPortNames[port - 1]));
 }
 
 void MainWindow::choosePortFromToolbar(int port) {
@@ -199,7 +210,8 @@ void MainWindow::fillWindowMenu() {
     windowListActions_ << windows->addSeparator();
     int number = 0;
     for (QMdiSubWindow* child : children) {
-        QAction* item = windows->addAction(QStringLiteral("&%1 %2").arg(++number).arg(child->windowTitle()));
+        QAction* item =
+            windows->addAction(QStringLiteral("&%1 %2").arg(++number).arg(child->windowTitle()));
         item->setCheckable(true);
         item->setChecked(child == mdiArea_->currentSubWindow());
         const QPointer<QMdiSubWindow> target(child);

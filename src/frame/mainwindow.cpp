@@ -19,7 +19,8 @@ namespace comm {
 MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent),
       definition_(definition),
-      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder),
+      programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                             : programFolder),
       chooser_(&ChooseCommFile) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("通用RS232通讯程序"));
@@ -49,7 +50,9 @@ MainWindow::~MainWindow() {
     if (document_) disconnect(document_, nullptr, this, nullptr);
 }
 
-QAction* MainWindow::action(const QString& name) const { return actions_.value(name); }
+QAction* MainWindow::action(const QString& name) const {
+    return actions_.value(name);
+}
 
 QAction* MainWindow::toolButton(int index) const {
     return index >= 1 && index <= int(toolButtons_.size()) ? toolButtons_[index - 1] : nullptr;
@@ -61,11 +64,14 @@ int MainWindow::activePort() const {
     return 1;
 }
 
-bool MainWindow::saveFrameData() const { return action(QStringLiteral("SaveData"))->isChecked(); }
+bool MainWindow::saveFrameData() const {
+    return action(QStringLiteral("SaveData"))->isChecked();
+}
 
 void MainWindow::updateActions() {
     const bool open = document_ != nullptr;
-    for (const char* name : {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
+    for (const char* name :
+         {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
         action(QLatin1String(name))->setEnabled(open);
     for (const char* name : {"NewComm", "OpenComm", "t1", "t2"})
         action(QLatin1String(name))->setEnabled(!open);
@@ -96,13 +102,21 @@ void MainWindow::closeComm() {
     if (documentFrame_) documentFrame_->close();
 }
 
-void MainWindow::tileHorizontally() { TileHorizontally(mdiArea_); }
+void MainWindow::tileHorizontally() {
+    TileHorizontally(mdiArea_);
+}
 
-void MainWindow::tileVertically() { TileVertically(mdiArea_); }
+void MainWindow::tileVertically() {
+    TileVertically(mdiArea_);
+}
 
-void MainWindow::cascade() { mdiArea_->cascadeSubWindows(); }
+void MainWindow::cascade() {
+    mdiArea_->cascadeSubWindows();
+}
 
-void MainWindow::arrangeIcons() { ArrangeIcons(mdiArea_); }
+void MainWindow::arrangeIcons() {
+    ArrangeIcons(mdiArea_);
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!ui::ShowMessage(this, QStringLiteral("是否退出程序？"), ui::MessageIcon::Question, true)) {

@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-
 #include <array>
 
 #include "commdefinition.h"

@@ -17,9 +17,13 @@ constexpr int kClockInterval = 60000;
 
 StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar), now_(&QDateTime::currentDateTime) {
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const QString texts[] = {QStringLiteral("欢迎使用通用RS232通讯程序"), QString(),
-                             QStringLiteral("CAPS"), QStringLiteral("NUM"),
-                             QStringLiteral("Ins"), QStringLiteral("SCRL"), QString()};
+    const QString texts[] = {QStringLiteral("欢迎使用通用RS232通讯程序"),
+                             QString(),
+                             QStringLiteral("CAPS"),
+                             QStringLiteral("NUM"),
+                             QStringLiteral("Ins"),
+                             QStringLiteral("SCRL"),
+                             QString()};
     for (int i = 0; i < 7; ++i) {
         auto* label = new QLabel(texts[i], bar);
         label->setObjectName(QStringLiteral("Panels_%1").arg(i + 1));
@@ -45,19 +49,30 @@ StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar), now_(&QDateTime::cur
     updateLockKeys();
 }
 
-StatusPanels::~StatusPanels() { qApp->removeEventFilter(this); }
+StatusPanels::~StatusPanels() {
+    qApp->removeEventFilter(this);
+}
 
-QString StatusPanels::text(Panel which) const { return panel(which)->text(); }
+QString StatusPanels::text(Panel which) const {
+    return panel(which)->text();
+}
 
-bool StatusPanels::isLit(Panel which) const { return panel(which)->isEnabled(); }
+bool StatusPanels::isLit(Panel which) const {
+    return panel(which)->isEnabled();
+}
 
-void StatusPanels::setActivePortText(const QString& text) { panel(ActivePort)->setText(text); }
+void StatusPanels::setActivePortText(const QString& text) {
+    panel(ActivePort)->setText(text);
+}
 
-void StatusPanels::setTimeSource(std::function<QDateTime()> now) { now_ = std::move(now); }
+void StatusPanels::setTimeSource(std::function<QDateTime()> now) {
+    now_ = std::move(now);
+}
 
 void StatusPanels::tick() {
     const QDateTime now = now_();
-    panel(Clock)->setText(QStringLiteral("时间日期:%1 %2").arg(DateText(now.date()), TimeText(now.time())));
+    panel(Clock)->setText(
+        QStringLiteral("时间日期:%1 %2").arg(DateText(now.date()), TimeText(now.time())));
 }
 
 void StatusPanels::updateLockKeys() {

@@ -2,7 +2,6 @@
 
 #include <QDateTime>
 #include <QObject>
-
 #include <array>
 #include <functional>
 

@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -153,7 +152,8 @@ const std::map<QString, Painter>& painters() {
              p.setPen(QColor(30, 90, 170));
              p.drawText(QRectF(3, 3, 12, 12), Qt::AlignCenter, QStringLiteral("?"));
          }},
-        {QStringLiteral("t10"), [](QPainter& p) { badge(p, QColor(40, 110, 200), QStringLiteral("?")); }},
+        {QStringLiteral("t10"),
+         [](QPainter& p) { badge(p, QColor(40, 110, 200), QStringLiteral("?")); }},
         {QStringLiteral("t11"),
          [](QPainter& p) {
              // A life ring: help at hand.
@@ -161,11 +161,13 @@ const std::map<QString, Painter>& painters() {
              p.setBrush(QColor(220, 50, 50));
              p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
              p.setBrush(Qt::white);
-             for (int a = 0; a < 4; ++a) p.drawPie(QRectF(2.5, 2.5, 19, 19), (45 + a * 90 - 15) * 16, 30 * 16);
+             for (int a = 0; a < 4; ++a)
+                 p.drawPie(QRectF(2.5, 2.5, 19, 19), (45 + a * 90 - 15) * 16, 30 * 16);
              p.setBrush(QColor(240, 240, 240));
              p.drawEllipse(QRectF(8, 8, 8, 8));
          }},
-        {QStringLiteral("t12"), [](QPainter& p) { badge(p, QColor(40, 150, 120), QStringLiteral("i")); }},
+        {QStringLiteral("t12"),
+         [](QPainter& p) { badge(p, QColor(40, 150, 120), QStringLiteral("i")); }},
         {QStringLiteral("t13"),
          [](QPainter& p) {
              p.setPen(QPen(QColor(100, 70, 40), 1));

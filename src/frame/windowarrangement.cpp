@@ -36,9 +36,13 @@ void tile(QMdiArea* area, Qt::Orientation bands) {
 
 }  // namespace
 
-void TileHorizontally(QMdiArea* area) { tile(area, Qt::Horizontal); }
+void TileHorizontally(QMdiArea* area) {
+    tile(area, Qt::Horizontal);
+}
 
-void TileVertically(QMdiArea* area) { tile(area, Qt::Vertical); }
+void TileVertically(QMdiArea* area) {
+    tile(area, Qt::Vertical);
+}
 
 void ArrangeIcons(QMdiArea* area) {
     const QRect space = area->viewport()->rect();

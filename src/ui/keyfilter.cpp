@@ -22,12 +22,14 @@ bool isControlKey(QChar c) {
 
 }  // namespace
 
-KeyFilter::KeyFilter(const QString& allowed, QObject* parent) : QObject(parent), allowed_(allowed) {}
+KeyFilter::KeyFilter(const QString& allowed, QObject* parent)
+    : QObject(parent), allowed_(allowed) {}
 
 KeyFilter* KeyFilter::install(QLineEdit* box, const QString& allowed) {
     auto* filter = new KeyFilter(allowed, box);
     box->installEventFilter(filter);
-    const QRegularExpression pattern(QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowed)));
+    const QRegularExpression pattern(
+        QStringLiteral("[%1]*").arg(QRegularExpression::escape(allowed)));
     box->setValidator(new QRegularExpressionValidator(pattern, box));
     return filter;
 }

@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 
 #include "documentwindow.h"
@@ -65,8 +64,7 @@ void whenSettingsDialogShows(const std::function<void(comm::SettingsDialog*)>& a
     QTimer::singleShot(0, [act, seen] {
         auto* dialog = qobject_cast<comm::SettingsDialog*>(QApplication::activeModalWidget());
         *seen = dialog != nullptr;
-        if (dialog)
-            act(dialog);
+        if (dialog) act(dialog);
     });
 }
 
@@ -81,7 +79,8 @@ private slots:
         QTest::addColumn<bool>("sendShown");
         QTest::addColumn<bool>("recvShown");
         QTest::newRow("1") << 1 << QStringLiteral("1.发送数据后不向微机回送数据") << true << false;
-        QTest::newRow("2") << 2 << QStringLiteral("1.接收数据后不向下位机回送数据") << false << true;
+        QTest::newRow("2") << 2 << QStringLiteral("1.接收数据后不向下位机回送数据") << false
+                           << true;
         QTest::newRow("3") << 3 << QStringLiteral("1.发送数据后向微机回送数据") << true << true;
         QTest::newRow("4") << 4 << QStringLiteral("1.接收数据后向下位机回送数据") << true << true;
     }
@@ -128,7 +127,8 @@ private slots:
         QCOMPARE(window.saveFlag(), QStringLiteral("0"));
         QCOMPARE(child<QLabel>(window, "SaveFlag")->text(), QStringLiteral("0"));
         QVERIFY(child<QLabel>(window, "SaveFlag")->isHidden());
-        for (auto option : {DocumentWindow::LoopForever, DocumentWindow::NoDelay, DocumentWindow::NoWait})
+        for (auto option :
+             {DocumentWindow::LoopForever, DocumentWindow::NoDelay, DocumentWindow::NoWait})
             QVERIFY(window.isOptionSelected(option));
         for (const char* box : {"Text1", "Text2", "Text11"}) {
             QVERIFY(!child<QLineEdit>(window, box)->isEnabled());
@@ -306,7 +306,7 @@ private slots:
         CommDefinition def = newCommunication(3, {});
         DocumentWindow window(def);
         for (const char* name : {"Text1", "Text2", "Text11"}) {
-            child<QRadioButton>(window, name == QLatin1String("Text1")    ? "Option1_1"
+            child<QRadioButton>(window, name == QLatin1String("Text1")   ? "Option1_1"
                                         : name == QLatin1String("Text2") ? "Option1_2"
                                                                          : "Option1_5")
                 ->click();
@@ -328,7 +328,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* button = child<comm::FlatTextButton>(window, "Label12");
         QList<QFrame*> lines;
-        for (int i = 0; i < 4; ++i) lines << child<QFrame>(window, QStringLiteral("Line16_%1").arg(i));
+        for (int i = 0; i < 4; ++i)
+            lines << child<QFrame>(window, QStringLiteral("Line16_%1").arg(i));
         for (QFrame* line : lines) QVERIFY(line->isHidden());
 
         QEnterEvent enter(QPointF(3, 3), QPointF(3, 3), QPointF(3, 3));

@@ -37,7 +37,8 @@ private slots:
         QTest::addColumn<int>("side");
         QTest::addColumn<QStringList>("families");
         QTest::newRow("send") << 0 << QStringList{"Text3", "Text4", "Text5", "Text6", "Label7"};
-        QTest::newRow("receive") << 1 << QStringList{"Text7", "Text8", "Text9", "Text10", "Label10"};
+        QTest::newRow("receive") << 1
+                                 << QStringList{"Text7", "Text8", "Text9", "Text10", "Label10"};
     }
     void controlNamesFollowTheSide() {
         QFETCH(int, side);
@@ -117,11 +118,15 @@ private slots:
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("hex");
         QTest::addColumn<QString>("character");
-        QTest::newRow("not entered") << -1 << "" << "";
+        QTest::newRow("not entered") << -1 << ""
+                                     << "";
         QTest::newRow("line feed") << 10 << "0A" << QStringLiteral("Φ");
-        QTest::newRow("A") << 65 << "41" << "A";
-        QTest::newRow("blank") << 32 << "20" << " ";
-        QTest::newRow("tilde") << 126 << "7E" << "~";
+        QTest::newRow("A") << 65 << "41"
+                           << "A";
+        QTest::newRow("blank") << 32 << "20"
+                               << " ";
+        QTest::newRow("tilde") << 126 << "7E"
+                               << "~";
         QTest::newRow("delete") << 127 << "7F" << QStringLiteral("Φ");
         QTest::newRow("zero") << 0 << "00" << QStringLiteral("Φ");
         QTest::newRow("top") << 255 << "FF" << QStringLiteral("Φ");

@@ -27,11 +27,16 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("beeps");
-        QTest::newRow("digits pass") << comm::kDigitKeys << "0123456789" << "0123456789" << 0;
-        QTest::newRow("letter refused in digits") << comm::kDigitKeys << "1a2" << "12" << 1;
-        QTest::newRow("blank and sign refused") << comm::kDigitKeys << " -5+" << "5" << 3;
-        QTest::newRow("hex both cases") << comm::kHexKeys << "aF09" << "aF09" << 0;
-        QTest::newRow("g and dot refused in hex") << comm::kHexKeys << "g.1" << "1" << 2;
+        QTest::newRow("digits pass") << comm::kDigitKeys << "0123456789"
+                                     << "0123456789" << 0;
+        QTest::newRow("letter refused in digits") << comm::kDigitKeys << "1a2"
+                                                  << "12" << 1;
+        QTest::newRow("blank and sign refused") << comm::kDigitKeys << " -5+"
+                                                << "5" << 3;
+        QTest::newRow("hex both cases") << comm::kHexKeys << "aF09"
+                                        << "aF09" << 0;
+        QTest::newRow("g and dot refused in hex") << comm::kHexKeys << "g.1"
+                                                  << "1" << 2;
     }
     void typing() {
         QFETCH(QString, allowed);
@@ -75,7 +80,8 @@ private slots:
     void wideCharacterKeyIsRefused() {
         QLineEdit box;
         KeyFilter::install(&box, comm::kDigitKeys);
-        QKeyEvent fullWidthOne(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("１"));
+        QKeyEvent fullWidthOne(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                               QStringLiteral("１"));
         QApplication::sendEvent(&box, &fullWidthOne);
         QCOMPARE(box.text(), QString());
         QCOMPARE(beeps_, 1);

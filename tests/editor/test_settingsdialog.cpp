@@ -168,8 +168,8 @@ private slots:
         QTest::newRow("empty gives the presets") << "" << QStringList{"9600", "8", odd, "1"};
         QTest::newRow("one and a half") << QStringLiteral("110,偶,4,1.5")
                                         << QStringList{"110", "4", QStringLiteral("偶"), "1.5"};
-        QTest::newRow("letter form") << "38400,N,6,2"
-                                     << QStringList{"38400", "6", QStringLiteral("缺省"), "2"};
+        QTest::newRow("letter form")
+            << "38400,N,6,2" << QStringList{"38400", "6", QStringLiteral("缺省"), "2"};
         QTest::newRow("unknown parts keep the presets")
             << "1234,X,9" << QStringList{"9600", "8", odd, "1"};
     }

@@ -47,7 +47,8 @@ CommDefinition sample(int kind) {
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) qFatal("cannot write test file");
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file");
 }
 
 QByteArray readBytes(const QString& path) {
@@ -69,10 +70,11 @@ private:
     QString path(const QString& name) const { return folder_->filePath(name); }
 
     void chooseFiles(MainWindow& window) {
-        window.setFileChooser([this, &window](QWidget*, FileDialogMode mode, const QString& folder) {
-            chosen_ << Chosen{mode, folder, window.cursor().shape()};
-            return names_.isEmpty() ? QString() : names_.takeFirst();
-        });
+        window.setFileChooser(
+            [this, &window](QWidget*, FileDialogMode mode, const QString& folder) {
+                chosen_ << Chosen{mode, folder, window.cursor().shape()};
+                return names_.isEmpty() ? QString() : names_.takeFirst();
+            });
     }
 
     // A communication file of the given kind, written as the program writes it.
@@ -94,10 +96,11 @@ private slots:
         chosen_.clear();
         names_.clear();
         answer_ = true;
-        comm::ui::SetMessageResponder([this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
-            asked_ << Asked{text, icon, okCancel};
-            return answer_;
-        });
+        comm::ui::SetMessageResponder(
+            [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
+                asked_ << Asked{text, icon, okCancel};
+                return answer_;
+            });
     }
     void cleanup() { comm::ui::SetMessageResponder({}); }
 
@@ -225,7 +228,8 @@ private slots:
         }
         const bool written = !exists || overwrite;
         QCOMPARE(document->saveFlag(), written ? QStringLiteral("1") : QStringLiteral("0"));
-        QCOMPARE(document->caption(), written ? QStringLiteral("通讯 ") + file : QStringLiteral("通讯 1"));
+        QCOMPARE(document->caption(),
+                 written ? QStringLiteral("通讯 ") + file : QStringLiteral("通讯 1"));
         QCOMPARE(def.CommFileName, written ? file : QString());
         if (!written) {
             QCOMPARE(readBytes(file), old);
@@ -411,12 +415,13 @@ private slots:
     }
     void fileDialog() {
         QFETCH(bool, save);
-        const auto dialog =
-            comm::MakeCommFileDialog(nullptr, save ? FileDialogMode::Save : FileDialogMode::Open, folder_->path());
+        const auto dialog = comm::MakeCommFileDialog(
+            nullptr, save ? FileDialogMode::Save : FileDialogMode::Open, folder_->path());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("打开/另存为[通讯]"));
         QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(folder_->path()).canonicalPath());
         // The dialog trims the blank in front of the first description.
-        QCOMPARE(dialog->nameFilters(), (QStringList{QStringLiteral("通讯文件(*.Txl)"), QStringLiteral("所有文件(*.*)")}));
+        QCOMPARE(dialog->nameFilters(),
+                 (QStringList{QStringLiteral("通讯文件(*.Txl)"), QStringLiteral("所有文件(*.*)")}));
         QVERIFY(dialog->testOption(QFileDialog::DontUseNativeDialog));
         QCOMPARE(dialog->acceptMode(), save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         // The commands ask about overwriting themselves, once.
@@ -429,8 +434,8 @@ private slots:
         QTest::newRow("patterns in the descriptions")
             << " 通讯文件(*.Txl)|*.Txl|所有文件(*.*)|*.*"
             << QStringList{QStringLiteral(" 通讯文件(*.Txl)"), QStringLiteral("所有文件(*.*)")};
-        QTest::newRow("bare descriptions") << "Data|*.Dax|Text|*.txt"
-                                           << QStringList{"Data (*.Dax)", "Text (*.txt)"};
+        QTest::newRow("bare descriptions")
+            << "Data|*.Dax|Text|*.txt" << QStringList{"Data (*.Dax)", "Text (*.txt)"};
         QTest::newRow("odd part dropped") << "Data|*.Dax|Text" << QStringList{"Data (*.Dax)"};
     }
     void dialogNameFilters() {

@@ -53,10 +53,11 @@ private slots:
     void init() {
         asked_.clear();
         answer_ = true;
-        comm::ui::SetMessageResponder([this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
-            asked_ << Asked{text, icon, okCancel};
-            return answer_;
-        });
+        comm::ui::SetMessageResponder(
+            [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
+                asked_ << Asked{text, icon, okCancel};
+                return answer_;
+            });
     }
     void cleanup() { comm::ui::SetMessageResponder({}); }
 
@@ -150,18 +151,30 @@ private slots:
             int index;
             const char *key, *tip;
             bool enabled;
-        } rows[] = {{1, "t1", "新建通讯", true},          {2, "t2", "打开通讯", true},
-                    {3, "t3", "保存通讯", false},         {4, "t4", "打印通讯", false},
-                    {5, "", "", true},                    {6, "", "", true},
-                    {7, "t5", "执行通讯", false},         {8, "", "", true},
-                    {9, "t14", "监听串口", true},         {10, "", "", true},
-                    {11, "t15", "发送文件", true},        {12, "t16", "接收文件", true},
-                    {13, "", "", true},                   {14, "t6", "串口一有效", true},
-                    {15, "t7", "串口二有效", true},       {16, "t8", "串口三有效", true},
-                    {17, "t9", "串口四有效", true},       {18, "", "", true},
-                    {19, "", "", true},                   {20, "t17", "自动识别串口设置", true},
-                    {21, "", "", true},                   {22, "t10", "帮助主题", true},
-                    {23, "t11", "技术支持", true},        {24, "t12", "关于程序", true},
+        } rows[] = {{1, "t1", "新建通讯", true},
+                    {2, "t2", "打开通讯", true},
+                    {3, "t3", "保存通讯", false},
+                    {4, "t4", "打印通讯", false},
+                    {5, "", "", true},
+                    {6, "", "", true},
+                    {7, "t5", "执行通讯", false},
+                    {8, "", "", true},
+                    {9, "t14", "监听串口", true},
+                    {10, "", "", true},
+                    {11, "t15", "发送文件", true},
+                    {12, "t16", "接收文件", true},
+                    {13, "", "", true},
+                    {14, "t6", "串口一有效", true},
+                    {15, "t7", "串口二有效", true},
+                    {16, "t8", "串口三有效", true},
+                    {17, "t9", "串口四有效", true},
+                    {18, "", "", true},
+                    {19, "", "", true},
+                    {20, "t17", "自动识别串口设置", true},
+                    {21, "", "", true},
+                    {22, "t10", "帮助主题", true},
+                    {23, "t11", "技术支持", true},
+                    {24, "t12", "关于程序", true},
                     {25, "t13", "退出程序", true}};
         for (const auto& r : rows)
             QTest::newRow(qPrintable(QString::number(r.index)))
@@ -211,7 +224,8 @@ private slots:
             return QStringLiteral("时间日期:") + comm::DateText(t.date()) + QLatin1Char(' ') +
                    comm::TimeText(t.time());
         };
-        QVERIFY2(shown == clockText(after) || shown == clockText(after.addSecs(-60)), qPrintable(shown));
+        QVERIFY2(shown == clockText(after) || shown == clockText(after.addSecs(-60)),
+                 qPrintable(shown));
         QCOMPARE(panels->clockTimer()->interval(), 60000);
         QVERIFY(panels->clockTimer()->isActive());
         QCOMPARE(panels->clockTimer()->objectName(), QStringLiteral("Timer1"));
@@ -257,7 +271,8 @@ private slots:
         comm::CommDefinition def;
         MainWindow window(def, folder_.path());
         window.action(QStringLiteral("ck%1").arg(port))->trigger();
-        for (int i = 1; i <= 4; ++i) QCOMPARE(window.action(QStringLiteral("ck%1").arg(i))->isChecked(), i == port);
+        for (int i = 1; i <= 4; ++i)
+            QCOMPARE(window.action(QStringLiteral("ck%1").arg(i))->isChecked(), i == port);
         QCOMPARE(window.activePort(), port);
         QCOMPARE(window.statusPanels()->text(StatusPanels::ActivePort), panel);
         // The toolbar is left as it was.
@@ -286,7 +301,9 @@ private slots:
             QCOMPARE(window.action(QStringLiteral("ck%1").arg(i))->isChecked(), i == port);
         }
         QCOMPARE(window.activePort(), port);
-        QVERIFY(window.statusPanels()->text(StatusPanels::ActivePort).startsWith(QStringLiteral("活动串口: ")));
+        QVERIFY(window.statusPanels()
+                    ->text(StatusPanels::ActivePort)
+                    .startsWith(QStringLiteral("活动串口: ")));
         // Pressing the pressed button again leaves it pressed.
         window.toolButton(13 + port)->trigger();
         QVERIFY(window.toolButton(13 + port)->isChecked());
@@ -297,7 +314,9 @@ private slots:
         comm::CommDefinition def;
         MainWindow window(def, folder_.path());
         for (int port = 1; port <= 4; ++port)
-            QVERIFY(window.action(QStringLiteral("ck%1").arg(port))->toolTip().contains(comm::PortDevice(port)));
+            QVERIFY(window.action(QStringLiteral("ck%1").arg(port))
+                        ->toolTip()
+                        .contains(comm::PortDevice(port)));
         QVERIFY(window.action("ck2")->toolTip().contains(QStringLiteral("/tmp/virtual-line-b")));
         qunsetenv("RS232_COM2");
     }
@@ -358,9 +377,11 @@ private slots:
         QCOMPARE(document->caption(), QStringLiteral("通讯 5"));
         QCOMPARE(def.DocumentCounter, 5);
         QCOMPARE(document->saveFlag(), QStringLiteral("0"));
-        for (const char* name : {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
+        for (const char* name :
+             {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
             QVERIFY2(window.action(name)->isEnabled(), name);
-        for (const char* name : {"NewComm", "OpenComm", "t1", "t2"}) QVERIFY2(!window.action(name)->isEnabled(), name);
+        for (const char* name : {"NewComm", "OpenComm", "t1", "t2"})
+            QVERIFY2(!window.action(name)->isEnabled(), name);
         // One communication at a time.
         QCOMPARE(window.newDocumentWindow(), nullptr);
         QCOMPARE(def.DocumentCounter, 5);
@@ -369,9 +390,11 @@ private slots:
         window.action("CloseComm")->trigger();
         QTRY_COMPARE(window.documentWindow(), nullptr);
         QVERIFY(asked_.isEmpty());
-        for (const char* name : {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
+        for (const char* name :
+             {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
             QVERIFY2(!window.action(name)->isEnabled(), name);
-        for (const char* name : {"NewComm", "OpenComm", "t1", "t2"}) QVERIFY2(window.action(name)->isEnabled(), name);
+        for (const char* name : {"NewComm", "OpenComm", "t1", "t2"})
+            QVERIFY2(window.action(name)->isEnabled(), name);
         // Closing leaves the definition as it was.
         QCOMPARE(def.FrameFieldCount, before.FrameFieldCount);
         QCOMPARE(def.SendStartBytes, before.SendStartBytes);
