@@ -2,18 +2,17 @@
 // how fast bursts are captured, the longest time the interface is kept from its events meanwhile,
 // and the CPU spent listening to a silent line. Prints its figures; run by hand.
 //   bench_monitor [silent-seconds]
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QPushButton>
-#include <QTimer>
-
 #include <fcntl.h>
 #include <pty.h>
 #include <sys/resource.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 #include <thread>
 
@@ -54,7 +53,8 @@ struct Pty {
     void writeAll(const QByteArray& bytes) const {
         qsizetype done = 0;
         while (done < bytes.size()) {
-            const ssize_t n = ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
+            const ssize_t n =
+                ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
             if (n <= 0) return;
             done += n;
         }
