@@ -1,14 +1,13 @@
 // CPU spent while nothing happens: an open port waiting on a silent line, the simulator between
 // bytes, and a port whose device went away (which must not spin on repeated errors).
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QFile>
-#include <QTimer>
-
 #include <signal.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 

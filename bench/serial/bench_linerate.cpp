@@ -4,7 +4,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
-
 #include <cstdio>
 #include <memory>
 
@@ -57,10 +56,11 @@ double Transfer(const QStringList& simArgs, const QByteArray& bytes) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const double seconds = argc > 1 ? QByteArray(argv[1]).toDouble() : 2.0;
-    const Line lines[] = {{1200, "8N1", 10},  {9600, "8N1", 10},   {9600, "8E1", 11},
-                          {19200, "7E2", 11}, {57600, "8O1", 11},  {115200, "8N1", 10}};
+    const Line lines[] = {{1200, "8N1", 10},  {9600, "8N1", 10},  {9600, "8E1", 11},
+                          {19200, "7E2", 11}, {57600, "8O1", 11}, {115200, "8N1", 10}};
     std::printf("rs232sim paced lines (%.1f s of data each)\n", seconds);
-    std::printf("%-14s %8s %12s %12s %7s\n", "line", "bytes", "theory B/s", "measured B/s", "ratio");
+    std::printf("%-14s %8s %12s %12s %7s\n", "line", "bytes", "theory B/s", "measured B/s",
+                "ratio");
     for (const Line& line : lines) {
         const double theory = line.baud / line.bitsPerChar;
         const int n = qMax(16, int(theory * seconds));
@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
     const int big = 4 << 20;
     const double elapsed = Transfer({"pair"}, QByteArray(big, 'x'));
     if (elapsed > 0)
-        std::printf("unpaced pair: %d bytes in %.3f s = %.1f MB/s\n", big, elapsed, big / elapsed / 1e6);
+        std::printf("unpaced pair: %d bytes in %.3f s = %.1f MB/s\n", big, elapsed,
+                    big / elapsed / 1e6);
     else
         std::printf("unpaced pair: stalled\n");
     return 0;

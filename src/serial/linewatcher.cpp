@@ -5,7 +5,9 @@
 namespace comm {
 
 namespace {
-bool grew(quint32 before, quint32 after) { return qint32(after - before) > 0; }
+bool grew(quint32 before, quint32 after) {
+    return qint32(after - before) > 0;
+}
 }  // namespace
 
 QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& after) {

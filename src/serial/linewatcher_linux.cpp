@@ -1,7 +1,7 @@
-#include "linewatcher.h"
-
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+
+#include "linewatcher.h"
 
 namespace comm {
 

@@ -3,6 +3,8 @@
 namespace comm {
 
 // No line reporting on this platform yet: the port works, line events never come.
-bool ReadLineSnapshot(qintptr, LineSnapshot*) { return false; }
+bool ReadLineSnapshot(qintptr, LineSnapshot*) {
+    return false;
+}
 
 }  // namespace comm

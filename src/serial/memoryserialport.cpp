@@ -77,7 +77,9 @@ void MemorySerialPort::arrive(const QByteArray& bytes) {
     postReadyRead();
 }
 
-void MemorySerialPort::inject(const QByteArray& bytes) { arrive(bytes); }
+void MemorySerialPort::inject(const QByteArray& bytes) {
+    arrive(bytes);
+}
 
 void MemorySerialPort::injectPaced(const QByteArray& bytes, int intervalMs) {
     if (intervalMs <= 0) {
@@ -105,13 +107,17 @@ void MemorySerialPort::pacedTick() {
     if (paced_.isEmpty()) pacer_.stop();
 }
 
-void MemorySerialPort::injectEvent(int code) { postEvent(code); }
+void MemorySerialPort::injectEvent(int code) {
+    postEvent(code);
+}
 
 void MemorySerialPort::failNextOpen(const QString& reason) {
     nextOpenFailure_ = reason.isNull() ? QStringLiteral("") : reason;
 }
 
-void MemorySerialPort::setBusy(bool busy) { busy_ = busy; }
+void MemorySerialPort::setBusy(bool busy) {
+    busy_ = busy;
+}
 
 void MemorySerialPort::vanish(const QString& reason) {
     if (vanished_) return;

@@ -1,17 +1,18 @@
 #pragma once
 
-#include "serialportbase.h"
-
 #include <QByteArray>
 #include <QTimer>
 
+#include "serialportbase.h"
+
 namespace comm {
 
-// A scriptable port without a device, for unit tests of engines; owned by the test (or by the window
-// the test hands it to). It behaves as the real back end does where the contract says so: settings
-// are checked at open, reads honour InputLen, a discard while closed still holds after the next open,
-// and every signal arrives from the event loop (see SerialPortBase). Bytes that reach it while it is
-// closed wait on the "line" and show up at the next open, as a pseudo-terminal keeps them.
+// A scriptable port without a device, for unit tests of engines; owned by the test (or by the
+// window the test hands it to). It behaves as the real back end does where the contract says so:
+// settings are checked at open, reads honour InputLen, a discard while closed still holds after the
+// next open, and every signal arrives from the event loop (see SerialPortBase). Bytes that reach it
+// while it is closed wait on the "line" and show up at the next open, as a pseudo-terminal keeps
+// them.
 class MemorySerialPort : public SerialPortBase {
     Q_OBJECT
 public:
@@ -25,7 +26,8 @@ public:
     // Records the bytes and emits bytesWritten before returning.
     bool output(const QByteArray& bytes) override;
 
-    // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event loop.
+    // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event
+    // loop.
     void inject(const QByteArray& bytes);
     // The first byte arrives now, each following one intervalMs later, each with its own readyRead.
     // A second call while bytes are still pending queues behind them and sets the interval.

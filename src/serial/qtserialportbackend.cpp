@@ -1,27 +1,33 @@
 #include "qtserialportbackend.h"
 
+#include <QSerialPort>
+
 #include "linewatcher.h"
 #include "serialsettings.h"
-
-#include <QSerialPort>
 
 namespace comm {
 
 namespace {
 QSerialPort::Parity QtParity(Parity parity) {
     switch (parity) {
-        case Parity::Even: return QSerialPort::EvenParity;
-        case Parity::Odd: return QSerialPort::OddParity;
-        case Parity::None: break;
+        case Parity::Even:
+            return QSerialPort::EvenParity;
+        case Parity::Odd:
+            return QSerialPort::OddParity;
+        case Parity::None:
+            break;
     }
     return QSerialPort::NoParity;
 }
 
 QSerialPort::StopBits QtStopBits(StopBits stop) {
     switch (stop) {
-        case StopBits::OneAndHalf: return QSerialPort::OneAndHalfStop;
-        case StopBits::Two: return QSerialPort::TwoStop;
-        case StopBits::One: break;
+        case StopBits::OneAndHalf:
+            return QSerialPort::OneAndHalfStop;
+        case StopBits::Two:
+            return QSerialPort::TwoStop;
+        case StopBits::One:
+            break;
     }
     return QSerialPort::OneStop;
 }
@@ -38,7 +44,9 @@ QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
     connect(watcher_, &LineWatcher::lineEvent, this, [this](int code) { postEvent(code); });
 }
 
-QtSerialPortBackend::~QtSerialPortBackend() { closeDevice(); }
+QtSerialPortBackend::~QtSerialPortBackend() {
+    closeDevice();
+}
 
 bool QtSerialPortBackend::setPortOpen(bool open) {
     if (open == serial_->isOpen()) return true;
@@ -67,7 +75,9 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     return true;
 }
 
-bool QtSerialPortBackend::portOpen() const { return serial_->isOpen(); }
+bool QtSerialPortBackend::portOpen() const {
+    return serial_->isOpen();
+}
 
 int QtSerialPortBackend::inBufferCount() const {
     return serial_->isOpen() ? int(serial_->bytesAvailable()) : 0;
@@ -91,7 +101,8 @@ bool QtSerialPortBackend::output(const QByteArray& bytes) {
         return false;
     }
     if (serial_->write(bytes) != bytes.size()) {
-        setFailure(kDeviceFailure, QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString()));
+        setFailure(kDeviceFailure,
+                   QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString()));
         return false;
     }
     return true;

@@ -1,15 +1,17 @@
 #include "serialportbase.h"
 
+#include <QPointer>
+
 #include "portmap.h"
 #include "serialsettings.h"
-
-#include <QPointer>
 
 namespace comm {
 
 SerialPortBase::SerialPortBase(QObject* parent) : SerialPort(parent) {}
 
-QString SerialPortBase::deviceName() const { return PortDevice(commPort_); }
+QString SerialPortBase::deviceName() const {
+    return PortDevice(commPort_);
+}
 
 int SerialPortBase::readLength(int available) const {
     return inputLen_ > 0 && inputLen_ < available ? inputLen_ : available;
@@ -47,7 +49,8 @@ void SerialPortBase::postReadyRead() {
 
 void SerialPortBase::postEvent(int code) {
     pendingEvents_.append(code);
-    QMetaObject::invokeMethod(this, [this] { deliverEvents(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { deliverEvents(); }, Qt::QueuedConnection);
 }
 
 void SerialPortBase::deliverEvents() {
@@ -64,8 +67,8 @@ void SerialPortBase::deliverEvents() {
 
 void SerialPortBase::postDeviceLost(const QString& reason) {
     setFailure(kDeviceFailure, reason);
-    QMetaObject::invokeMethod(this, [this, reason] { emit deviceLost(reason); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, reason] { emit deviceLost(reason); }, Qt::QueuedConnection);
 }
 
 }  // namespace comm

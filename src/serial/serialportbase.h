@@ -1,8 +1,8 @@
 #pragma once
 
-#include "serialport.h"
-
 #include <QList>
+
+#include "serialport.h"
 
 namespace comm {
 

@@ -17,7 +17,8 @@ LineCapabilities PlatformLineCapabilities() {
 bool ParseLineSettings(const QString& text, LineSettings* settings, QString* error) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 4) {
-        *error = QStringLiteral("串口设置“%1”格式不对，应为“波特率,校验,数据位,停止位”，例如“9600,O,8,1”")
+        *error = QStringLiteral(
+                     "串口设置“%1”格式不对，应为“波特率,校验,数据位,停止位”，例如“9600,O,8,1”")
                      .arg(text);
         return false;
     }
@@ -28,7 +29,8 @@ bool ParseLineSettings(const QString& text, LineSettings* settings, QString* err
 
     LineSettings parsed;
     bool digitsOnly = !baudText.isEmpty();
-    for (const QChar c : baudText) digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    for (const QChar c : baudText)
+        digitsOnly = digitsOnly && c >= QLatin1Char('0') && c <= QLatin1Char('9');
     bool ok = false;
     parsed.baudRate = baudText.toInt(&ok);
     if (!digitsOnly || !ok || parsed.baudRate <= 0) {
@@ -42,7 +44,8 @@ bool ParseLineSettings(const QString& text, LineSettings* settings, QString* err
     } else if (parityText == QLatin1String("O")) {
         parsed.parity = Parity::Odd;
     } else {
-        *error = QStringLiteral("校验“%1”无效，应为 E（偶）、O（奇）或 N（无）").arg(parts[1].trimmed());
+        *error =
+            QStringLiteral("校验“%1”无效，应为 E（偶）、O（奇）或 N（无）").arg(parts[1].trimmed());
         return false;
     }
     if (dataText.size() != 1 || dataText[0] < QLatin1Char('4') || dataText[0] > QLatin1Char('8')) {

@@ -21,7 +21,9 @@ PtyLine::PtyLine() {
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
 
-PtyLine::~PtyLine() { hangUp(); }
+PtyLine::~PtyLine() {
+    hangUp();
+}
 
 void PtyLine::send(const QByteArray& bytes) {
     qsizetype done = 0;

@@ -21,7 +21,9 @@ void SerialContractTest::init() {
     QVERIFY(!rig_->port().portOpen());
 }
 
-void SerialContractTest::cleanup() { rig_.reset(); }
+void SerialContractTest::cleanup() {
+    rig_.reset();
+}
 
 void SerialContractTest::openAndClose() {
     SerialPort& port = rig_->port();

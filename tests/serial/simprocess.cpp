@@ -1,11 +1,11 @@
 #include "simprocess.h"
 
+#include <signal.h>
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-
-#include <signal.h>
 
 SimProcess::SimProcess(const QStringList& args) {
     process_.setProgram(Program());

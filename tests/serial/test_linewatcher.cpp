@@ -48,8 +48,8 @@ private slots:
         QTest::newRow("break") << base << with(&LineSnapshot::brk, 11) << QList<int>{1001};
         QTest::newRow("framing") << base << with(&LineSnapshot::frame, 11) << QList<int>{1004};
         QTest::newRow("overrun") << base << with(&LineSnapshot::overrun, 12) << QList<int>{1006};
-        QTest::newRow("buffer overrun") << base << with(&LineSnapshot::bufferOverrun, 11)
-                                        << QList<int>{1008};
+        QTest::newRow("buffer overrun")
+            << base << with(&LineSnapshot::bufferOverrun, 11) << QList<int>{1008};
         QTest::newRow("parity") << base << with(&LineSnapshot::parity, 11) << QList<int>{1009};
         QTest::newRow("cts") << base << with(&LineSnapshot::cts, 11) << QList<int>{3};
         QTest::newRow("dsr") << base << with(&LineSnapshot::dsr, 11) << QList<int>{4};
@@ -57,8 +57,8 @@ private slots:
         QTest::newRow("ring") << base << with(&LineSnapshot::ring, 11) << QList<int>{6};
         QTest::newRow("burst of 500 parity errors is one event")
             << base << with(&LineSnapshot::parity, 510) << QList<int>{1009};
-        QTest::newRow("everything, errors first") << base << Counters(11)
-                                                  << QList<int>{1001, 1004, 1006, 1008, 1009, 5, 3, 4, 6};
+        QTest::newRow("everything, errors first")
+            << base << Counters(11) << QList<int>{1001, 1004, 1006, 1008, 1009, 5, 3, 4, 6};
         QTest::newRow("counter wraps") << Counters(0xFFFFFFFFu) << Counters(1)
                                        << QList<int>{1001, 1004, 1006, 1008, 1009, 5, 3, 4, 6};
         QTest::newRow("driver reset is no event") << Counters(500) << Counters(0) << QList<int>{};
@@ -69,8 +69,8 @@ private slots:
                                    << Lines(false, false, false, false) << QList<int>{4};
         QTest::newRow("cd and ring") << Lines(false, false, false, false)
                                      << Lines(false, false, true, true) << QList<int>{5, 6};
-        QTest::newRow("steady lines") << Lines(true, true, true, false)
-                                      << Lines(true, true, true, false) << QList<int>{};
+        QTest::newRow("steady lines")
+            << Lines(true, true, true, false) << Lines(true, true, true, false) << QList<int>{};
 
         LineSnapshot both = base;
         both.hasLines = true;
@@ -85,7 +85,8 @@ private slots:
         LineSnapshot none;
         QTest::newRow("driver tells nothing") << none << none << QList<int>{};
         QTest::newRow("counters only on one side") << none << Counters(5) << QList<int>{};
-        QTest::newRow("lines only on one side") << none << Lines(true, true, true, true) << QList<int>{};
+        QTest::newRow("lines only on one side")
+            << none << Lines(true, true, true, true) << QList<int>{};
     }
     void mapping() {
         QFETCH(LineSnapshot, before);

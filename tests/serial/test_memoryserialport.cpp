@@ -122,8 +122,9 @@ private slots:
         QCOMPARE(port.failure().code, SerialPort::kNotOpen);
         QVERIFY(port.setPortOpen(true));
         // A device that answers each write with its length.
-        connect(&port, &MemorySerialPort::bytesWritten, this,
-                [&port](const QByteArray& bytes) { port.inject(QByteArray(1, char(bytes.size()))); });
+        connect(&port, &MemorySerialPort::bytesWritten, this, [&port](const QByteArray& bytes) {
+            port.inject(QByteArray(1, char(bytes.size())));
+        });
         QVERIFY(port.output("abc"));
         QVERIFY(port.output("de"));
         QCOMPARE(port.written(), QByteArray("abcde"));

@@ -6,7 +6,8 @@ class TestPortMap : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        for (int port = 1; port <= 4; ++port) qunsetenv(qPrintable(QStringLiteral("RS232_COM%1").arg(port)));
+        for (int port = 1; port <= 4; ++port)
+            qunsetenv(qPrintable(QStringLiteral("RS232_COM%1").arg(port)));
     }
 
     void devices_data() {
@@ -20,11 +21,15 @@ private slots:
 #endif
         QTest::newRow("port 1 default") << 1 << QString() << first;
         QTest::newRow("port 4 default") << 4 << QString() << fourth;
-        QTest::newRow("USB adapter") << 2 << "/dev/ttyUSB0" << "/dev/ttyUSB0";
-        QTest::newRow("virtual line") << 3 << "/tmp/lines/ttyA" << "/tmp/lines/ttyA";
+        QTest::newRow("USB adapter") << 2 << "/dev/ttyUSB0"
+                                     << "/dev/ttyUSB0";
+        QTest::newRow("virtual line") << 3 << "/tmp/lines/ttyA"
+                                      << "/tmp/lines/ttyA";
         QTest::newRow("empty variable is no override") << 1 << "" << first;
-        QTest::newRow("port 0") << 0 << "/dev/x" << "";
-        QTest::newRow("port 5") << 5 << "/dev/x" << "";
+        QTest::newRow("port 0") << 0 << "/dev/x"
+                                << "";
+        QTest::newRow("port 5") << 5 << "/dev/x"
+                                << "";
     }
     void devices() {
         QFETCH(int, port);

@@ -1,7 +1,7 @@
 // rs232sim end to end: its pseudo-terminals opened by the real port back end.
-#include <QtTest>
-
 #include <signal.h>
+
+#include <QtTest>
 
 #include "qtserialportbackend.h"
 #include "simprocess.h"
@@ -56,7 +56,8 @@ private slots:
     void pairCarriesEveryByteBothWays_data() {
         QTest::addColumn<QStringList>("args");
         QTest::newRow("unpaced") << QStringList{"pair"};
-        QTest::newRow("115200 8E1 paced") << QStringList{"pair", "--baud", "115200", "--format", "8E1"};
+        QTest::newRow("115200 8E1 paced")
+            << QStringList{"pair", "--baud", "115200", "--format", "8E1"};
     }
     void pairCarriesEveryByteBothWays() {
         QFETCH(QStringList, args);
@@ -100,7 +101,8 @@ private slots:
             ++flipped;
         }
         const double rate = double(flipped) / n;
-        QVERIFY2(qAbs(rate - p) < 5 * std::sqrt(p * (1 - p) / n), qPrintable(QString::number(rate)));
+        QVERIFY2(qAbs(rate - p) < 5 * std::sqrt(p * (1 - p) / n),
+                 qPrintable(QString::number(rate)));
     }
 
     void dropLosesBytesAtRatePAndKeepsOrder() {
@@ -116,7 +118,8 @@ private slots:
         const QByteArray got = Collect(*a, n);
         QVERIFY(IsOrderedSubsequence(got, sent));
         const double rate = 1.0 - double(got.size()) / n;
-        QVERIFY2(qAbs(rate - p) < 5 * std::sqrt(p * (1 - p) / n), qPrintable(QString::number(rate)));
+        QVERIFY2(qAbs(rate - p) < 5 * std::sqrt(p * (1 - p) / n),
+                 qPrintable(QString::number(rate)));
     }
 
     void sameSeedSameFaults() {

@@ -29,14 +29,16 @@ private slots:
         QTest::addColumn<StopBits>("stopBits");
         QTest::newRow("odd 8 1") << "9600,O,8,1" << 9600 << Parity::Odd << 8 << StopBits::One;
         QTest::newRow("even 7 2") << "19200,E,7,2" << 19200 << Parity::Even << 7 << StopBits::Two;
-        QTest::newRow("none 5 1.5") << "110,N,5,1.5" << 110 << Parity::None << 5 << StopBits::OneAndHalf;
+        QTest::newRow("none 5 1.5")
+            << "110,N,5,1.5" << 110 << Parity::None << 5 << StopBits::OneAndHalf;
         QTest::newRow("6 data bits") << "300,N,6,1" << 300 << Parity::None << 6 << StopBits::One;
         QTest::newRow("4 data bits") << "1200,E,4,1" << 1200 << Parity::Even << 4 << StopBits::One;
-        QTest::newRow("lower-case parity") << "2400,o,8,1" << 2400 << Parity::Odd << 8 << StopBits::One;
-        QTest::newRow("blanks around fields") << " 4800 , e , 7 , 2 " << 4800 << Parity::Even << 7
-                                              << StopBits::Two;
-        QTest::newRow("rate outside the list") << "250000,N,8,1" << 250000 << Parity::None << 8
-                                               << StopBits::One;
+        QTest::newRow("lower-case parity")
+            << "2400,o,8,1" << 2400 << Parity::Odd << 8 << StopBits::One;
+        QTest::newRow("blanks around fields")
+            << " 4800 , e , 7 , 2 " << 4800 << Parity::Even << 7 << StopBits::Two;
+        QTest::newRow("rate outside the list")
+            << "250000,N,8,1" << 250000 << Parity::None << 8 << StopBits::One;
         QTest::newRow("one baud") << "1,N,8,1" << 1 << Parity::None << 8 << StopBits::One;
     }
     void fieldsParse() {
@@ -57,26 +59,46 @@ private slots:
     void malformedTextsAreRefused_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("mentions");
-        QTest::newRow("empty") << "" << "9600,O,8,1";
-        QTest::newRow("three fields") << "9600,N,8" << "9600,O,8,1";
-        QTest::newRow("five fields") << "9600,N,8,1,1" << "9600,O,8,1";
-        QTest::newRow("shown form") << "9600,奇,8,1" << "奇";
-        QTest::newRow("zero baud") << "0,N,8,1" << "波特率";
-        QTest::newRow("negative baud") << "-9600,N,8,1" << "-9600";
-        QTest::newRow("signed baud") << "+9600,N,8,1" << "+9600";
-        QTest::newRow("hex baud") << "0x2580,N,8,1" << "0x2580";
-        QTest::newRow("fraction baud") << "9600.5,N,8,1" << "9600.5";
-        QTest::newRow("baud too large") << "99999999999,N,8,1" << "99999999999";
-        QTest::newRow("empty baud") << ",N,8,1" << "波特率";
-        QTest::newRow("mark parity") << "9600,M,8,1" << "M";
-        QTest::newRow("two parity letters") << "9600,EO,8,1" << "EO";
-        QTest::newRow("3 data bits") << "9600,N,3,1" << "3";
-        QTest::newRow("9 data bits") << "9600,N,9,1" << "9";
-        QTest::newRow("08 data bits") << "9600,N,08,1" << "08";
-        QTest::newRow("0 stop bits") << "9600,N,8,0" << "停止位";
-        QTest::newRow("3 stop bits") << "9600,N,8,3" << "停止位";
-        QTest::newRow("1.0 stop bits") << "9600,N,8,1.0" << "1.0";
-        QTest::newRow("semicolons") << "9600;N;8;1" << "9600,O,8,1";
+        QTest::newRow("empty") << ""
+                               << "9600,O,8,1";
+        QTest::newRow("three fields") << "9600,N,8"
+                                      << "9600,O,8,1";
+        QTest::newRow("five fields") << "9600,N,8,1,1"
+                                     << "9600,O,8,1";
+        QTest::newRow("shown form") << "9600,奇,8,1"
+                                    << "奇";
+        QTest::newRow("zero baud") << "0,N,8,1"
+                                   << "波特率";
+        QTest::newRow("negative baud") << "-9600,N,8,1"
+                                       << "-9600";
+        QTest::newRow("signed baud") << "+9600,N,8,1"
+                                     << "+9600";
+        QTest::newRow("hex baud") << "0x2580,N,8,1"
+                                  << "0x2580";
+        QTest::newRow("fraction baud") << "9600.5,N,8,1"
+                                       << "9600.5";
+        QTest::newRow("baud too large") << "99999999999,N,8,1"
+                                        << "99999999999";
+        QTest::newRow("empty baud") << ",N,8,1"
+                                    << "波特率";
+        QTest::newRow("mark parity") << "9600,M,8,1"
+                                     << "M";
+        QTest::newRow("two parity letters") << "9600,EO,8,1"
+                                            << "EO";
+        QTest::newRow("3 data bits") << "9600,N,3,1"
+                                     << "3";
+        QTest::newRow("9 data bits") << "9600,N,9,1"
+                                     << "9";
+        QTest::newRow("08 data bits") << "9600,N,08,1"
+                                      << "08";
+        QTest::newRow("0 stop bits") << "9600,N,8,0"
+                                     << "停止位";
+        QTest::newRow("3 stop bits") << "9600,N,8,3"
+                                     << "停止位";
+        QTest::newRow("1.0 stop bits") << "9600,N,8,1.0"
+                                       << "1.0";
+        QTest::newRow("semicolons") << "9600;N;8;1"
+                                    << "9600,O,8,1";
     }
     void malformedTextsAreRefused() {
         QFETCH(QString, text);
@@ -97,8 +119,8 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::newRow("4 bits, no driver support") << "9600,N,4,1" << false << true << "4 位数据位";
         QTest::newRow("4 bits, driver support") << "9600,N,4,1" << true << false << "";
-        QTest::newRow("1.5 stop, no driver support") << "9600,N,5,1.5" << true << false
-                                                     << "1.5 位停止位";
+        QTest::newRow("1.5 stop, no driver support")
+            << "9600,N,5,1.5" << true << false << "1.5 位停止位";
         QTest::newRow("1.5 stop, driver support") << "9600,N,5,1.5" << false << true << "";
         QTest::newRow("common settings") << "9600,O,8,2" << false << false << "";
     }

@@ -17,10 +17,10 @@ private slots:
         QCOMPARE(c.pair.timing.characterNs(), 0);
         QVERIFY(!c.pair.seed.has_value());
 
-        QCOMPARE(ParseSimArguments({"pair", "--baud", "9600", "--format=7E2", "--corrupt", "0.25",
-                                    "--drop=0.5", "--seed", "18446744073709551615", "--link-a",
-                                    "/tmp/a", "--link-b=/tmp/b"},
-                                   &c),
+        QCOMPARE(ParseSimArguments(
+                     {"pair", "--baud", "9600", "--format=7E2", "--corrupt", "0.25", "--drop=0.5",
+                      "--seed", "18446744073709551615", "--link-a", "/tmp/a", "--link-b=/tmp/b"},
+                     &c),
                  QString());
         QCOMPARE(c.pair.timing.baud, 9600);
         QCOMPARE(c.pair.timing.format.dataBits, 7);
@@ -40,13 +40,15 @@ private slots:
         QCOMPARE(c.device.mode, DeviceOptions::Mode::Echo);
         QCOMPARE(c.device.link, QStringLiteral("/tmp/dev"));
 
-        QCOMPARE(ParseSimArguments({"device", "--answer", "AA 55,0d", "--every", "3"}, &c), QString());
+        QCOMPARE(ParseSimArguments({"device", "--answer", "AA 55,0d", "--every", "3"}, &c),
+                 QString());
         QCOMPARE(c.device.mode, DeviceOptions::Mode::Answer);
         QCOMPARE(c.device.bytes, QByteArray("\xAA\x55\x0D"));
         QCOMPARE(c.device.every, 3);
 
-        QCOMPARE(ParseSimArguments({"device", "--interval=250", "--stream=0102", "--baud=115200"}, &c),
-                 QString());
+        QCOMPARE(
+            ParseSimArguments({"device", "--interval=250", "--stream=0102", "--baud=115200"}, &c),
+            QString());
         QCOMPARE(c.device.mode, DeviceOptions::Mode::Stream);
         QCOMPARE(c.device.bytes, QByteArray("\x01\x02"));
         QCOMPARE(c.device.intervalMs, 250);
@@ -78,32 +80,34 @@ private slots:
         QTest::newRow("format stop") << QStringList{"pair", "--format", "8N3"} << "1/1.5/2";
         QTest::newRow("corrupt above 1") << QStringList{"pair", "--corrupt", "1.5"} << "\"1.5\"";
         QTest::newRow("drop below 0") << QStringList{"pair", "--drop", "-0.1"} << "\"-0.1\"";
-        QTest::newRow("drop not a number") << QStringList{"pair", "--drop", "often"} << "probability";
+        QTest::newRow("drop not a number")
+            << QStringList{"pair", "--drop", "often"} << "probability";
         QTest::newRow("drop nan") << QStringList{"pair", "--drop", "nan"} << "probability";
         QTest::newRow("seed negative") << QStringList{"pair", "--seed", "-1"} << "--seed";
-        QTest::newRow("same links") << QStringList{"pair", "--link-a", "/tmp/x", "--link-b", "/tmp/x"}
-                                    << "different";
+        QTest::newRow("same links")
+            << QStringList{"pair", "--link-a", "/tmp/x", "--link-b", "/tmp/x"} << "different";
         QTest::newRow("empty link") << QStringList{"pair", "--link-a="} << "--link-a wants a path";
         QTest::newRow("device without mode") << QStringList{"device"} << "exactly one";
-        QTest::newRow("device two modes") << QStringList{"device", "--echo", "--stream", "01",
-                                                         "--interval", "5"}
-                                          << "exactly one";
-        QTest::newRow("answer without every") << QStringList{"device", "--answer", "01"} << "--every";
-        QTest::newRow("every without answer") << QStringList{"device", "--stream", "01", "--interval",
-                                                             "5", "--every", "2"}
-                                              << "--answer and --every";
-        QTest::newRow("stream without interval") << QStringList{"device", "--stream", "01"}
-                                                 << "--interval";
-        QTest::newRow("interval zero") << QStringList{"device", "--stream", "01", "--interval", "0"}
-                                       << "--interval";
-        QTest::newRow("every fraction") << QStringList{"device", "--answer", "01", "--every", "1.5"}
-                                        << "\"1.5\"";
+        QTest::newRow("device two modes")
+            << QStringList{"device", "--echo", "--stream", "01", "--interval", "5"}
+            << "exactly one";
+        QTest::newRow("answer without every")
+            << QStringList{"device", "--answer", "01"} << "--every";
+        QTest::newRow("every without answer")
+            << QStringList{"device", "--stream", "01", "--interval", "5", "--every", "2"}
+            << "--answer and --every";
+        QTest::newRow("stream without interval")
+            << QStringList{"device", "--stream", "01"} << "--interval";
+        QTest::newRow("interval zero")
+            << QStringList{"device", "--stream", "01", "--interval", "0"} << "--interval";
+        QTest::newRow("every fraction")
+            << QStringList{"device", "--answer", "01", "--every", "1.5"} << "\"1.5\"";
         QTest::newRow("odd hex") << QStringList{"device", "--answer", "123", "--every", "1"}
                                  << "half a byte";
-        QTest::newRow("split hex byte") << QStringList{"device", "--answer", "1 23", "--every", "1"}
-                                        << "single hex digit";
-        QTest::newRow("empty hex") << QStringList{"device", "--answer", " ", "--every", "1"}
-                                   << "no bytes";
+        QTest::newRow("split hex byte")
+            << QStringList{"device", "--answer", "1 23", "--every", "1"} << "single hex digit";
+        QTest::newRow("empty hex")
+            << QStringList{"device", "--answer", " ", "--every", "1"} << "no bytes";
         QTest::newRow("echo with value") << QStringList{"device", "--echo=yes"} << "--echo";
         QTest::newRow("device option on pair") << QStringList{"pair", "--echo"} << "\"--echo\"";
     }

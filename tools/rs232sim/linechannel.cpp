@@ -1,12 +1,11 @@
 #include "linechannel.h"
 
-#include "pacedwriter.h"
-
-#include <QSocketNotifier>
-
 #include <unistd.h>
 
+#include <QSocketNotifier>
 #include <cerrno>
+
+#include "pacedwriter.h"
 
 namespace rs232sim {
 
@@ -17,7 +16,9 @@ constexpr int kHighWater = 4096;
 
 LineChannel::LineChannel(int fromMaster, int toMaster, qint64 characterNs,
                          const LineImpairment& impairment, QObject* parent)
-    : QObject(parent), from_(fromMaster), impairment_(impairment),
+    : QObject(parent),
+      from_(fromMaster),
+      impairment_(impairment),
       writer_(new PacedWriter(toMaster, characterNs, this)),
       readable_(new QSocketNotifier(fromMaster, QSocketNotifier::Read, this)) {
     connect(readable_, &QSocketNotifier::activated, this, &LineChannel::readSome);

@@ -1,6 +1,5 @@
 // rs232sim: virtual serial lines for trying the program without hardware and for its tests.
 #include <QCoreApplication>
-
 #include <cstdio>
 #include <memory>
 #include <random>
@@ -57,8 +56,8 @@ int main(int argc, char** argv) {
         // Each direction has its own faults, both fixed by the one seed.
         new LineChannel(a.master(), b.master(), ns, LineImpairment(o.corrupt, o.drop, seed, bits),
                         running.get());
-        new LineChannel(b.master(), a.master(), ns, LineImpairment(o.corrupt, o.drop, seed + 1, bits),
-                        running.get());
+        new LineChannel(b.master(), a.master(), ns,
+                        LineImpairment(o.corrupt, o.drop, seed + 1, bits), running.get());
         Say(QStringLiteral("A %1").arg(a.path()));
         Say(QStringLiteral("B %1").arg(b.path()));
     } else {

@@ -1,16 +1,17 @@
 #include "pacedwriter.h"
 
-#include <QSocketNotifier>
-
 #include <unistd.h>
 
+#include <QSocketNotifier>
 #include <algorithm>
 #include <cerrno>
 
 namespace rs232sim {
 
 PacedWriter::PacedWriter(int fd, qint64 characterNs, QObject* parent)
-    : QObject(parent), fd_(fd), characterNs_(characterNs),
+    : QObject(parent),
+      fd_(fd),
+      characterNs_(characterNs),
       writable_(new QSocketNotifier(fd, QSocketNotifier::Write, this)) {
     clock_.start();
     timer_.setSingleShot(true);
@@ -44,7 +45,8 @@ void PacedWriter::schedule() {
 void PacedWriter::flush() {
     const qint64 now = clock_.nsecsElapsed();
     QByteArray due;
-    for (auto it = queue_.begin(); it != queue_.end() && it->dueNs <= now; ++it) due.append(it->byte);
+    for (auto it = queue_.begin(); it != queue_.end() && it->dueNs <= now; ++it)
+        due.append(it->byte);
     if (!due.isEmpty()) {
         const ssize_t n = ::write(fd_, due.constData(), size_t(due.size()));
         if (n > 0) {

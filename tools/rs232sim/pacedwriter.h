@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-
 #include <deque>
 
 class QSocketNotifier;

@@ -1,12 +1,11 @@
 #include "simdevice.h"
 
-#include "pacedwriter.h"
-
-#include <QSocketNotifier>
-
 #include <unistd.h>
 
+#include <QSocketNotifier>
 #include <cerrno>
+
+#include "pacedwriter.h"
 
 namespace rs232sim {
 
@@ -16,7 +15,9 @@ constexpr int kStreamBacklog = 4096;
 }  // namespace
 
 SimDevice::SimDevice(int master, const DeviceOptions& options, QObject* parent)
-    : QObject(parent), master_(master), options_(options),
+    : QObject(parent),
+      master_(master),
+      options_(options),
       writer_(new PacedWriter(master, options.timing.characterNs(), this)),
       readable_(new QSocketNotifier(master, QSocketNotifier::Read, this)) {
     connect(readable_, &QSocketNotifier::activated, this, &SimDevice::readSome);

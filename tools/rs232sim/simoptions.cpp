@@ -1,7 +1,6 @@
 #include "simoptions.h"
 
 #include <QRegularExpression>
-
 #include <cmath>
 
 namespace rs232sim {
@@ -44,7 +43,10 @@ bool ParsePositive(const QString& option, const QString& text, int max, int* out
     const qlonglong v = text.toLongLong(&ok);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     if (!ok || !digits.match(text).hasMatch() || v <= 0 || v > max) {
-        *error = QStringLiteral("%1 wants a whole number from 1 to %2, not \"%3\"").arg(option).arg(max).arg(text);
+        *error = QStringLiteral("%1 wants a whole number from 1 to %2, not \"%3\"")
+                     .arg(option)
+                     .arg(max)
+                     .arg(text);
         return false;
     }
     *out = int(v);
@@ -67,15 +69,19 @@ bool ParseSeed(const QString& text, quint64* out, QString* error) {
     const quint64 seed = text.toULongLong(&ok);
     static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     if (!ok || !digits.match(text).hasMatch()) {
-        *error = QStringLiteral("--seed wants a whole number from 0 to 18446744073709551615, not \"%1\"").arg(text);
+        *error =
+            QStringLiteral("--seed wants a whole number from 0 to 18446744073709551615, not \"%1\"")
+                .arg(text);
         return false;
     }
     *out = seed;
     return true;
 }
 
-bool ParseTimingOption(const QString& option, const QString& value, LineTiming* timing, QString* error) {
-    if (option == QLatin1String("--baud")) return ParsePositive(option, value, kMaxBaud, &timing->baud, error);
+bool ParseTimingOption(const QString& option, const QString& value, LineTiming* timing,
+                       QString* error) {
+    if (option == QLatin1String("--baud"))
+        return ParsePositive(option, value, kMaxBaud, &timing->baud, error);
     return ParseFormat(value, &timing->format, error);
 }
 
@@ -136,7 +142,8 @@ QString ParseDevice(ArgumentReader& r, DeviceOptions* out) {
             echo = true;
         } else if (option == QLatin1String("--answer") || option == QLatin1String("--stream")) {
             if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseHexBytes(value, &o.bytes, &error)) return QStringLiteral("%1: %2").arg(option, error);
+            if (!ParseHexBytes(value, &o.bytes, &error))
+                return QStringLiteral("%1: %2").arg(option, error);
             (option == QLatin1String("--answer") ? answer : stream) = true;
         } else if (option == QLatin1String("--every")) {
             if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
@@ -144,17 +151,22 @@ QString ParseDevice(ArgumentReader& r, DeviceOptions* out) {
             every = true;
         } else if (option == QLatin1String("--interval")) {
             if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParsePositive(option, value, 24 * 3600 * 1000, &o.intervalMs, &error)) return error;
+            if (!ParsePositive(option, value, 24 * 3600 * 1000, &o.intervalMs, &error))
+                return error;
             interval = true;
         } else {
             return QStringLiteral("device: unknown argument \"%1\"").arg(option);
         }
     }
     if (int(echo) + int(answer) + int(stream) != 1)
-        return QStringLiteral("device: choose exactly one of --echo, --answer HEX --every N, --stream HEX --interval MS");
+        return QStringLiteral(
+            "device: choose exactly one of --echo, --answer HEX --every N, --stream HEX --interval "
+            "MS");
     if (answer != every) return QStringLiteral("device: --answer and --every go together");
     if (stream != interval) return QStringLiteral("device: --stream and --interval go together");
-    o.mode = echo ? DeviceOptions::Mode::Echo : answer ? DeviceOptions::Mode::Answer : DeviceOptions::Mode::Stream;
+    o.mode = echo     ? DeviceOptions::Mode::Echo
+             : answer ? DeviceOptions::Mode::Answer
+                      : DeviceOptions::Mode::Stream;
     *out = o;
     return {};
 }
@@ -204,17 +216,22 @@ bool ParseFormat(const QString& text, comm::LineSettings* format, QString* error
     static const QRegularExpression pattern(QStringLiteral("^([5-8])([NEOneo])(1|1\\.5|2)$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch()) {
-        *error = QStringLiteral("--format wants data bits 5-8, parity N/E/O and stop bits 1/1.5/2, like 8N1 or 7E2, not \"%1\"").arg(text);
+        *error = QStringLiteral(
+                     "--format wants data bits 5-8, parity N/E/O and stop bits 1/1.5/2, like 8N1 "
+                     "or 7E2, not \"%1\"")
+                     .arg(text);
         return false;
     }
     comm::LineSettings f = *format;
     f.dataBits = m.captured(1).toInt();
     const QChar parity = m.captured(2).at(0).toUpper();
-    f.parity = parity == QLatin1Char('E') ? comm::Parity::Even
-               : parity == QLatin1Char('O') ? comm::Parity::Odd : comm::Parity::None;
+    f.parity = parity == QLatin1Char('E')   ? comm::Parity::Even
+               : parity == QLatin1Char('O') ? comm::Parity::Odd
+                                            : comm::Parity::None;
     const QString stop = m.captured(3);
-    f.stopBits = stop == QLatin1String("1") ? comm::StopBits::One
-                 : stop == QLatin1String("2") ? comm::StopBits::Two : comm::StopBits::OneAndHalf;
+    f.stopBits = stop == QLatin1String("1")   ? comm::StopBits::One
+                 : stop == QLatin1String("2") ? comm::StopBits::Two
+                                              : comm::StopBits::OneAndHalf;
     *format = f;
     return true;
 }
@@ -222,7 +239,8 @@ bool ParseFormat(const QString& text, comm::LineSettings* format, QString* error
 QString ParseSimArguments(const QStringList& args, SimCommand* command) {
     if (args.isEmpty()) return QStringLiteral("missing command: pair or device");
     const QString& verb = args[0];
-    if (verb == QLatin1String("--help") || verb == QLatin1String("-h") || verb == QLatin1String("help")) {
+    if (verb == QLatin1String("--help") || verb == QLatin1String("-h") ||
+        verb == QLatin1String("help")) {
         command->kind = SimCommand::Kind::Help;
         return {};
     }
@@ -255,13 +273,18 @@ QString Synopsis() {
 }
 
 QString Usage() {
-    return Synopsis() + QStringLiteral(
-        "\n"
-        "pair    two pseudo-terminals joined like a null-modem cable; prints \"A <path>\" and \"B <path>\".\n"
-        "device  a simulated device on one pseudo-terminal; prints \"PORT <path>\".\n"
-        "--baud  each character takes its real time on the line (start, data, parity and stop bits).\n"
-        "--corrupt/--drop  each byte gets one bit flipped / is lost with probability P; --seed repeats it.\n"
-        "Runs until SIGINT or SIGTERM, then removes its links. Give the paths to RS232_COM1..RS232_COM4.\n");
+    return Synopsis() +
+           QStringLiteral(
+               "\n"
+               "pair    two pseudo-terminals joined like a null-modem cable; prints \"A <path>\" "
+               "and \"B <path>\".\n"
+               "device  a simulated device on one pseudo-terminal; prints \"PORT <path>\".\n"
+               "--baud  each character takes its real time on the line (start, data, parity and "
+               "stop bits).\n"
+               "--corrupt/--drop  each byte gets one bit flipped / is lost with probability P; "
+               "--seed repeats it.\n"
+               "Runs until SIGINT or SIGTERM, then removes its links. Give the paths to "
+               "RS232_COM1..RS232_COM4.\n");
 }
 
 }  // namespace rs232sim

@@ -1,10 +1,9 @@
 #include "stopsignals.h"
 
-#include <QSocketNotifier>
-
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QSocketNotifier>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -35,7 +34,8 @@ StopSignals::~StopSignals() {
 
 bool StopSignals::install(QString* error) {
     if (::pipe2(gPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-        *error = QStringLiteral("cannot make a pipe: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        *error = QStringLiteral("cannot make a pipe: %1")
+                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     notifier_ = new QSocketNotifier(gPipe[0], QSocketNotifier::Read, this);
