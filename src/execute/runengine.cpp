@@ -56,50 +56,7 @@ RunEngine::StartResult RunEngine::start() {
     const int kind = def_.CommKind;
     if (kind < 1 || kind > 4) return StartResult::NoKind;
 
-    QString error;
-    if (!ResolveRunOptions(kind, options_, &run_, &error)) {
-        emit refused(error);
-        return StartResult::Refused;
-    }
-
-    if (kind != 2) {
-        const SendFrame frame = BuildSendFrame(def_);
-        if (frame.invalid) {
-            emit refused(
-                QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
-            return StartResult::Refused;
-        }
-        // Kinds 1 and 4 show what they could list even when a byte is missing; kind 3 only a
-        // complete frame.
-        if (kind != 3) emit sendListingAppended(frame.listing);
-        if (frame.incomplete) {
-            emit refused(kIncompleteMessage);
-            return StartResult::Refused;
-        }
-        if (kind == 3) emit sendListingAppended(frame.listing);
-        if (frame.bytes.isEmpty()) {
-            emit refused(QStringLiteral("发送幀没有任何字节，无法执行！"));
-            return StartResult::Refused;
-        }
-        frame_ = frame.bytes;
-    }
-    if (kind != 1) {
-        frameLength_ = ReceiveFrameLength(def_);
-        if (frameLength_ <= 0) {
-            // An empty receive frame would be "taken" on every step without end.
-            emit refused(frameLength_ < 0
-                             ? QStringLiteral("接收幀的定义已损坏（字节数超出范围），无法执行！")
-                             : QStringLiteral("接收幀没有任何字节，无法执行！"));
-            return StartResult::Refused;
-        }
-    }
-
-    // Settings the driver cannot run would fail the open; say why instead of "not free".
-    const QString settingsRefusal = CheckLineSettings(def_.CommSettings);
-    if (!settingsRefusal.isEmpty()) {
-        emit refused(settingsRefusal);
-        return StartResult::Refused;
-    }
+    if (!prepare(kind)) return StartResult::Refused;
 
     timedOut_ = false;
     receiveTimer_.stop();
@@ -128,6 +85,56 @@ RunEngine::StartResult RunEngine::start() {
             break;
     }
     return StartResult::Started;
+}
+
+// Everything a run needs before it touches the port: the options, the send frame and its
+// listing, the receive frame length and settings the driver can run. False after a refusal.
+bool RunEngine::prepare(int kind) {
+    QString error;
+    if (!ResolveRunOptions(kind, options_, &run_, &error)) {
+        emit refused(error);
+        return false;
+    }
+
+    if (kind != 2) {
+        const SendFrame frame = BuildSendFrame(def_);
+        if (frame.invalid) {
+            emit refused(
+                QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
+            return false;
+        }
+        // Kinds 1 and 4 show what they could list even when a byte is missing; kind 3 only a
+        // complete frame.
+        if (kind != 3) emit sendListingAppended(frame.listing);
+        if (frame.incomplete) {
+            emit refused(kIncompleteMessage);
+            return false;
+        }
+        if (kind == 3) emit sendListingAppended(frame.listing);
+        if (frame.bytes.isEmpty()) {
+            emit refused(QStringLiteral("发送幀没有任何字节，无法执行！"));
+            return false;
+        }
+        frame_ = frame.bytes;
+    }
+    if (kind != 1) {
+        frameLength_ = ReceiveFrameLength(def_);
+        if (frameLength_ <= 0) {
+            // An empty receive frame would be "taken" on every step without end.
+            emit refused(frameLength_ < 0
+                             ? QStringLiteral("接收幀的定义已损坏（字节数超出范围），无法执行！")
+                             : QStringLiteral("接收幀没有任何字节，无法执行！"));
+            return false;
+        }
+    }
+
+    // Settings the driver cannot run would fail the open; say why instead of "not free".
+    const QString settingsRefusal = CheckLineSettings(def_.CommSettings);
+    if (!settingsRefusal.isEmpty()) {
+        emit refused(settingsRefusal);
+        return false;
+    }
+    return true;
 }
 
 void RunEngine::stop() {

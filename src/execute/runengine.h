@@ -90,6 +90,7 @@ private:
     };
     using Action = void (RunEngine::*)();
 
+    bool prepare(int kind);
     bool openPort();
     void beginRun();
     void queue(Action action, int delayMs = 0);
