@@ -2,8 +2,17 @@
 
 #include <memory>
 
+#include "aboutbox.h"
 #include "busypointer.h"
+#include "documentprintout.h"
+#include "documentwindow.h"
+#include "helpwindow.h"
+#include "keptprinter.h"
 #include "mainwindow.h"
+#include "messages.h"
+#include "printer.h"
+#include "printsetup.h"
+#include "supportbox.h"
 #include "wizard.h"
 
 // Each command shows the hourglass over the main window while its window is open, where the
@@ -29,12 +38,23 @@ void RunCommand(MainWindow& window) {
     Q_UNUSED(window);
 }
 
+// Prints on the printer the setup chose (the platform's default until then). A print that
+// cannot happen is reported and the program carries on.
 void PrintCommand(MainWindow& window) {
-    const BusyPointer busy(&window);
+    const DocumentWindow* document = window.documentWindow();
+    if (!document) return;
+    print::PrintOutcome outcome;
+    {
+        const BusyPointer busy(&window);
+        outcome = print::PrintCommPrintout(print::KeptPrinter(&window),
+                                           print::PrintoutFromDocument(*document));
+    }
+    if (!outcome.ok) ui::ShowMessage(&window, outcome.message, ui::MessageIcon::Critical);
 }
 
 void PrintSetupCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    print::RunPrinterSetup(&window, print::KeptPrinter(&window));
 }
 
 void MonitorCommand(MainWindow& window) {
@@ -54,15 +74,20 @@ void ReceiveFileCommand(MainWindow& window) {
 }
 
 void HelpContentsCommand(MainWindow& window) {
-    Q_UNUSED(window);
+    help::HelpWindow help(&window);
+    help.exec();
 }
 
 void SupportCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    help::SupportBox box(&window);
+    box.exec();
 }
 
 void AboutCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    help::AboutBox box(&window);
+    box.exec();
 }
 
 }  // namespace comm
