@@ -26,9 +26,13 @@ TwinState shown(qint16 value, bool store) {
 
 }  // namespace
 
-QString CharTextOf(qint16 value) { return value < 0 ? QString() : ByteCharText(value); }
+QString CharTextOf(qint16 value) {
+    return value < 0 ? QString() : ByteCharText(value);
+}
 
-QString HexTextOf(qint16 value) { return value < 0 ? QString() : HexText(value); }
+QString HexTextOf(qint16 value) {
+    return value < 0 ? QString() : HexText(value);
+}
 
 TwinState AfterCharEdit(const QString& text, qint16 current) {
     if (text.isEmpty()) return shown(kNotEntered, true);

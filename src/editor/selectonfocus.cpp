@@ -20,7 +20,8 @@ protected:
                 box->selectAll();
                 // A click places the cursor after the focus has arrived, undoing the selection;
                 // the release of that click selects again, unless the user dragged a selection.
-                focusedByClick_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+                focusedByClick_ =
+                    static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
                 break;
             case QEvent::MouseButtonRelease:
                 if (focusedByClick_ && !box->hasSelectedText()) box->selectAll();
@@ -41,6 +42,8 @@ private:
 
 }  // namespace
 
-void SelectAllOnFocus(QLineEdit* box) { box->installEventFilter(new SelectAllFilter(box)); }
+void SelectAllOnFocus(QLineEdit* box) {
+    box->installEventFilter(new SelectAllFilter(box));
+}
 
 }  // namespace comm

@@ -39,11 +39,17 @@ NewCommWizard::~NewCommWizard() {
     delete settingsStep_.data();
 }
 
-WizardKindStep* NewCommWizard::kindStep() const { return kindStep_; }
+WizardKindStep* NewCommWizard::kindStep() const {
+    return kindStep_;
+}
 
-WizardCountsStep* NewCommWizard::countsStep() const { return countsStep_; }
+WizardCountsStep* NewCommWizard::countsStep() const {
+    return countsStep_;
+}
 
-WizardSettingsStep* NewCommWizard::settingsStep() const { return settingsStep_; }
+WizardSettingsStep* NewCommWizard::settingsStep() const {
+    return settingsStep_;
+}
 
 void NewCommWizard::start() {
     running_ = true;

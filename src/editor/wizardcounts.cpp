@@ -106,10 +106,10 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
     panels_[s] = panel;
 
     auto* grid = new QGridLayout(panel);
-    auto* heading = new QLabel(side == FrameSide::Send
-                                   ? QStringLiteral("微机发送数据格式[下位机接收数据格式]")
-                                   : QStringLiteral("微机接收数据格式[下位机发送数据格式]"),
-                               panel);
+    auto* heading =
+        new QLabel(side == FrameSide::Send ? QStringLiteral("微机发送数据格式[下位机接收数据格式]")
+                                           : QStringLiteral("微机接收数据格式[下位机发送数据格式]"),
+                   panel);
     heading->setObjectName(QStringLiteral("Heading_%1").arg(s));
     grid->addWidget(heading, 0, 0, 1, 4);
 
@@ -119,7 +119,8 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
         auto* caption = new QLabel(QString::fromUtf8(spec.caption), panel);
         QWidget* countWidget = nullptr;
         auto* spin = new SpinButtons(spec.minimum, spec.maximum, panel);
-        spin->setObjectName(QStringLiteral("%1Spin_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
+        spin->setObjectName(
+            QStringLiteral("%1Spin_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
         spins_[s][f] = spin;
         if (spec.field == Field::Data) {
             auto* box = new QLineEdit(QString::number(spec.initial), panel);

@@ -16,7 +16,9 @@ namespace {
 
 // The marker's course is given in twips; at the usual 96 dots per inch a pixel is 15 twips.
 constexpr int kTwipsPerPixel = 15;
-int pixels(int twips) { return twips / kTwipsPerPixel; }
+int pixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 struct MarkerCourse {
     int start;
@@ -46,9 +48,10 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
         int noAnswerKind;
         int answerKind;
     };
-    const GroupText groups[2] = {
-        {"1.微机发送数据至下位机系统", "发送数据后不向微机回送数据", "发送数据后向微机回送数据", 1, 3},
-        {"2.微机接收下位机发送的数据", "接收数据后不向下位机回送数据", "接收数据后向下位机回送数据", 2, 4}};
+    const GroupText groups[2] = {{"1.微机发送数据至下位机系统", "发送数据后不向微机回送数据",
+                                  "发送数据后向微机回送数据", 1, 3},
+                                 {"2.微机接收下位机发送的数据", "接收数据后不向下位机回送数据",
+                                  "接收数据后向下位机回送数据", 2, 4}};
     for (int g = 0; g < 2; ++g) {
         auto* group = new QGroupBox(QString::fromUtf8(groups[g].caption), this);
         group->setObjectName(QStringLiteral("Frame1_%1").arg(g));
@@ -94,7 +97,9 @@ int WizardKindStep::kind() const {
     return 1;
 }
 
-QRadioButton* WizardKindStep::option(int kind) const { return options_.at(kind - 1); }
+QRadioButton* WizardKindStep::option(int kind) const {
+    return options_.at(kind - 1);
+}
 
 void WizardKindStep::followGroup(int group) {
     if (group == markerGroup_) return;

@@ -39,8 +39,10 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
     const ListSpec specs[4] = {
         {kBaudIndex, "波特率：", numberItems(kBaudRates), "9600"},
         {kDataBitsIndex, "数据位：", numberItems(kDataBits), "8"},
-        {kParityIndex, "校验位：",
-         {QStringLiteral("偶校验"), QStringLiteral("奇校验"), QStringLiteral("缺省")}, "奇校验"},
+        {kParityIndex,
+         "校验位：",
+         {QStringLiteral("偶校验"), QStringLiteral("奇校验"), QStringLiteral("缺省")},
+         "奇校验"},
         {kStopBitsIndex, "停止位：", kStopBits, "1"}};
     for (int row = 0; row < 4; ++row) {
         const ListSpec& spec = specs[row];

@@ -1,12 +1,10 @@
-#include <QtTest>
-
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-
+#include <QtTest>
 #include <memory>
 
 #include "commdefinition.h"
@@ -61,7 +59,8 @@ class TestByteEditing : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
     QLineEdit* box(int side, const char* family, int index) const {
-        auto* found = window_->findChild<QLineEdit*>(QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(index));
+        auto* found = window_->findChild<QLineEdit*>(
+            QStringLiteral("%1_%2").arg(QLatin1String(family)).arg(index));
         if (found == nullptr) qWarning("no box %s_%d", family, index);
         Q_UNUSED(side);
         return found;
@@ -94,9 +93,15 @@ class TestByteEditing : public QObject {
         QTest::newRow("receive field row") << 1 << false;
         QTest::newRow("receive data table") << 1 << true;
     }
-    QLineEdit* charBox(int side, bool inData) const { return inData ? dataChar(side, 0) : fieldChar(side, 0); }
-    QLineEdit* hexBox(int side, bool inData) const { return inData ? dataHex(side, 0) : fieldHex(side, 0); }
-    qint16& entry0(int side, bool inData) { return values(side, inData ? Field::Data : Field::Start)[0]; }
+    QLineEdit* charBox(int side, bool inData) const {
+        return inData ? dataChar(side, 0) : fieldChar(side, 0);
+    }
+    QLineEdit* hexBox(int side, bool inData) const {
+        return inData ? dataHex(side, 0) : fieldHex(side, 0);
+    }
+    qint16& entry0(int side, bool inData) {
+        return values(side, inData ? Field::Data : Field::Start)[0];
+    }
 
 private slots:
     void init() {
@@ -251,11 +256,16 @@ private slots:
         QTest::addColumn<QString>("clipboard");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("value");
-        QTest::newRow("prefixed") << "0x1f" << "1F" << 0x1F;
-        QTest::newRow("long") << "A1B2C3" << "A1" << 0xA1;
-        QTest::newRow("mixed") << "7G8Z9" << "78" << 0x78;
-        QTest::newRow("one digit") << "5" << "5" << 5;
-        QTest::newRow("nothing usable keeps the byte") << "xyz" << "33" << 0x33;
+        QTest::newRow("prefixed") << "0x1f"
+                                  << "1F" << 0x1F;
+        QTest::newRow("long") << "A1B2C3"
+                              << "A1" << 0xA1;
+        QTest::newRow("mixed") << "7G8Z9"
+                               << "78" << 0x78;
+        QTest::newRow("one digit") << "5"
+                                   << "5" << 5;
+        QTest::newRow("nothing usable keeps the byte") << "xyz"
+                                                       << "33" << 0x33;
     }
     void pasteIsCutToTwoDigits() {
         QFETCH(QString, clipboard);

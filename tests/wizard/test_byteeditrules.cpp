@@ -18,16 +18,26 @@ private slots:
         QTest::addColumn<QString>("hexText");
         QTest::addColumn<int>("value");
         QTest::addColumn<bool>("store");
-        QTest::newRow("A into empty") << "A" << -1 << "A" << "41" << 65 << true;
-        QTest::newRow("blank") << " " << -1 << " " << "20" << 32 << true;
-        QTest::newRow("tilde") << "~" << 7 << "~" << "7E" << 126 << true;
-        QTest::newRow("deleted") << "" << 65 << "" << "" << -1 << true;
-        QTest::newRow("latin-1 letter shows as placeholder") << "é" << -1 << "Φ" << "E9" << 233 << true;
-        QTest::newRow("placeholder keeps a non-printable byte") << "Φ" << 13 << "Φ" << "0D" << 13 << false;
-        QTest::newRow("placeholder over a letter puts it back") << "Φ" << 65 << "A" << "41" << 65 << false;
-        QTest::newRow("placeholder into empty stays empty") << "Φ" << -1 << "" << "" << -1 << false;
-        QTest::newRow("beyond one byte restores") << "中" << 66 << "B" << "42" << 66 << false;
-        QTest::newRow("beyond one byte into empty") << "中" << -1 << "" << "" << -1 << false;
+        QTest::newRow("A into empty") << "A" << -1 << "A"
+                                      << "41" << 65 << true;
+        QTest::newRow("blank") << " " << -1 << " "
+                               << "20" << 32 << true;
+        QTest::newRow("tilde") << "~" << 7 << "~"
+                               << "7E" << 126 << true;
+        QTest::newRow("deleted") << "" << 65 << ""
+                                 << "" << -1 << true;
+        QTest::newRow("latin-1 letter shows as placeholder") << "é" << -1 << "Φ"
+                                                             << "E9" << 233 << true;
+        QTest::newRow("placeholder keeps a non-printable byte") << "Φ" << 13 << "Φ"
+                                                                << "0D" << 13 << false;
+        QTest::newRow("placeholder over a letter puts it back") << "Φ" << 65 << "A"
+                                                                << "41" << 65 << false;
+        QTest::newRow("placeholder into empty stays empty") << "Φ" << -1 << ""
+                                                            << "" << -1 << false;
+        QTest::newRow("beyond one byte restores") << "中" << 66 << "B"
+                                                  << "42" << 66 << false;
+        QTest::newRow("beyond one byte into empty") << "中" << -1 << ""
+                                                    << "" << -1 << false;
     }
     void charEdit() {
         QFETCH(QString, typed);
@@ -48,14 +58,30 @@ private slots:
         QTest::addColumn<QString>("hexText");
         QTest::addColumn<QString>("charText");
         QTest::addColumn<int>("value");
-        QTest::newRow("single lower-case digit is the low digit") << "a" << "A" << "Φ" << 10;
-        QTest::newRow("single digit 4") << "4" << "4" << "Φ" << 4;
-        QTest::newRow("41") << "41" << "41" << "A" << 65;
-        QTest::newRow("ff") << "ff" << "FF" << "Φ" << 255;
-        QTest::newRow("7e") << "7e" << "7E" << "~" << 126;
-        QTest::newRow("7f is not printable") << "7F" << "7F" << "Φ" << 127;
-        QTest::newRow("empty") << "" << "" << "" << -1;
-        QTest::newRow("stray characters are cut") << "4x1" << "41" << "A" << 65;
+        QTest::newRow("single lower-case digit is the low digit") << "a"
+                                                                  << "A"
+                                                                  << "Φ" << 10;
+        QTest::newRow("single digit 4") << "4"
+                                        << "4"
+                                        << "Φ" << 4;
+        QTest::newRow("41") << "41"
+                            << "41"
+                            << "A" << 65;
+        QTest::newRow("ff") << "ff"
+                            << "FF"
+                            << "Φ" << 255;
+        QTest::newRow("7e") << "7e"
+                            << "7E"
+                            << "~" << 126;
+        QTest::newRow("7f is not printable") << "7F"
+                                             << "7F"
+                                             << "Φ" << 127;
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "" << -1;
+        QTest::newRow("stray characters are cut") << "4x1"
+                                                  << "41"
+                                                  << "A" << 65;
     }
     void hexEdit() {
         QFETCH(QString, typed);
@@ -102,15 +128,24 @@ private slots:
     void cleanHexText_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("clean");
-        QTest::newRow("prefixed") << "0x1F" << "1F";
-        QTest::newRow("upper-case prefix") << "0X0d" << "0d";
-        QTest::newRow("blanks around") << "  ab " << "ab";
-        QTest::newRow("three digits") << "123" << "12";
-        QTest::newRow("mixed") << "7G8Z9" << "78";
-        QTest::newRow("nothing usable") << "xyz" << "";
-        QTest::newRow("full-width digits are not digits") << "１２" << "";
-        QTest::newRow("one digit") << "0" << "0";
-        QTest::newRow("two bytes") << "41 42" << "41";
+        QTest::newRow("prefixed") << "0x1F"
+                                  << "1F";
+        QTest::newRow("upper-case prefix") << "0X0d"
+                                           << "0d";
+        QTest::newRow("blanks around") << "  ab "
+                                       << "ab";
+        QTest::newRow("three digits") << "123"
+                                      << "12";
+        QTest::newRow("mixed") << "7G8Z9"
+                               << "78";
+        QTest::newRow("nothing usable") << "xyz"
+                                        << "";
+        QTest::newRow("full-width digits are not digits") << "１２"
+                                                          << "";
+        QTest::newRow("one digit") << "0"
+                                   << "0";
+        QTest::newRow("two bytes") << "41 42"
+                                   << "41";
     }
     void cleanHexText() {
         QFETCH(QString, text);
@@ -171,19 +206,26 @@ private slots:
         QTest::newRow("left is the twin") << MoveKey::Left << 3 << 5 << 0 << Move::Twin << 3;
         QTest::newRow("right is the twin") << MoveKey::Right << 0 << 20 << 4 << Move::Twin << 0;
         QTest::newRow("down inside 5") << MoveKey::Down << 3 << 5 << 0 << Move::DataRow << 4;
-        QTest::newRow("down from row 4 of 5") << MoveKey::Down << 4 << 5 << 0 << Move::Selector << 0;
-        QTest::newRow("enter from row 4 of 5") << MoveKey::Enter << 4 << 5 << 0 << Move::Selector << 0;
-        QTest::newRow("down from row 6 of 7") << MoveKey::Down << 6 << 7 << 0 << Move::Selector << 0;
+        QTest::newRow("down from row 4 of 5")
+            << MoveKey::Down << 4 << 5 << 0 << Move::Selector << 0;
+        QTest::newRow("enter from row 4 of 5")
+            << MoveKey::Enter << 4 << 5 << 0 << Move::Selector << 0;
+        QTest::newRow("down from row 6 of 7")
+            << MoveKey::Down << 6 << 7 << 0 << Move::Selector << 0;
         QTest::newRow("up from row 0 of 5") << MoveKey::Up << 0 << 5 << 0 << Move::Selector << 0;
         QTest::newRow("up inside 5") << MoveKey::Up << 4 << 5 << 0 << Move::DataRow << 3;
         QTest::newRow("down inside 20") << MoveKey::Down << 5 << 20 << 3 << Move::DataRow << 6;
-        QTest::newRow("down at 12 of 13 scrolls") << MoveKey::Down << 6 << 20 << 12 << Move::ScrollDown << 6;
-        QTest::newRow("enter at 0 scrolls") << MoveKey::Enter << 6 << 20 << 0 << Move::ScrollDown << 6;
-        QTest::newRow("down at the end") << MoveKey::Down << 6 << 20 << max20 << Move::Selector << 0;
+        QTest::newRow("down at 12 of 13 scrolls")
+            << MoveKey::Down << 6 << 20 << 12 << Move::ScrollDown << 6;
+        QTest::newRow("enter at 0 scrolls")
+            << MoveKey::Enter << 6 << 20 << 0 << Move::ScrollDown << 6;
+        QTest::newRow("down at the end")
+            << MoveKey::Down << 6 << 20 << max20 << Move::Selector << 0;
         QTest::newRow("up at 5 scrolls") << MoveKey::Up << 0 << 20 << 5 << Move::ScrollUp << 0;
         QTest::newRow("up at 0") << MoveKey::Up << 0 << 20 << 0 << Move::Selector << 0;
         QTest::newRow("up inside 20") << MoveKey::Up << 1 << 20 << 9 << Move::DataRow << 0;
-        QTest::newRow("down from row 0 of 1") << MoveKey::Down << 0 << 1 << 0 << Move::Selector << 0;
+        QTest::newRow("down from row 0 of 1")
+            << MoveKey::Down << 0 << 1 << 0 << Move::Selector << 0;
         QTest::newRow("eight, at the end") << MoveKey::Down << 6 << 8 << 1 << Move::Selector << 0;
     }
     void dataTable() {

@@ -1,5 +1,3 @@
-#include <QtTest>
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -10,7 +8,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QToolButton>
-
+#include <QtTest>
 #include <vector>
 
 #include "commdefinition.h"
@@ -40,7 +38,9 @@ const std::vector<int> kRecvData = {0x01, 0x7F, 'B'};
 const std::vector<int> kRecvCheck = {0x12, 0x34};
 const std::vector<int> kRecvEnd = {0x0D, 0x0A};
 
-bool printable(int v) { return v >= 32 && v <= 126; }
+bool printable(int v) {
+    return v >= 32 && v <= 126;
+}
 
 // The hexadecimal a user would type: one digit when it is enough, lower case now and then.
 QString typedHex(int v) {
@@ -80,10 +80,14 @@ class TestNewCommEndToEnd : public QObject {
         typeText(target, printable(v) ? QString(QChar(char16_t(v))) : typedHex(v));
         QTest::keyClick(target, Qt::Key_Return);
     }
-    static void typeDataByte(QWidget* root, const char* charFamily, const char* hexFamily, int row, int v) {
-        auto* charBox = named<QLineEdit>(root, QStringLiteral("%1_%2").arg(QLatin1String(charFamily)).arg(row));
-        auto* hexBox = named<QLineEdit>(root, QStringLiteral("%1_%2").arg(QLatin1String(hexFamily)).arg(row));
-        QVERIFY2(focused() == charBox || focused() == hexBox, qPrintable(QStringLiteral("row %1").arg(row)));
+    static void typeDataByte(QWidget* root, const char* charFamily, const char* hexFamily, int row,
+                             int v) {
+        auto* charBox =
+            named<QLineEdit>(root, QStringLiteral("%1_%2").arg(QLatin1String(charFamily)).arg(row));
+        auto* hexBox =
+            named<QLineEdit>(root, QStringLiteral("%1_%2").arg(QLatin1String(hexFamily)).arg(row));
+        QVERIFY2(focused() == charBox || focused() == hexBox,
+                 qPrintable(QStringLiteral("row %1").arg(row)));
         QLineEdit* target = printable(v) ? charBox : hexBox;
         if (focused() != target) QTest::keyClick(focused(), Qt::Key_Right);
         QCOMPARE(focused(), static_cast<QWidget*>(target));
@@ -93,8 +97,9 @@ class TestNewCommEndToEnd : public QObject {
 
     // One frame: its start field, its data table, then the checksum and end fields reached
     // through the field selector by keyboard.
-    void typeFrame(QWidget* doc, int side, const std::vector<int>& start, const std::vector<int>& data,
-                   const std::vector<int>& check, const std::vector<int>& end) {
+    void typeFrame(QWidget* doc, int side, const std::vector<int>& start,
+                   const std::vector<int>& data, const std::vector<int>& check,
+                   const std::vector<int>& end) {
         const char* fieldChar = side == 0 ? "Text3" : "Text7";
         const char* fieldHex = side == 0 ? "Text4" : "Text8";
         const char* dataChar = side == 0 ? "Text5" : "Text9";
@@ -128,11 +133,15 @@ class TestNewCommEndToEnd : public QObject {
             typeFieldByte(fieldBox(fieldChar, int(k)), fieldBox(fieldHex, int(k)), end[k]);
     }
 
-    static void expectBytes(const qint16* stored, const std::vector<int>& expected, const char* what) {
+    static void expectBytes(const qint16* stored, const std::vector<int>& expected,
+                            const char* what) {
         for (size_t i = 0; i < expected.size(); ++i)
             QVERIFY2(stored[i] == expected[i],
                      qPrintable(QStringLiteral("%1[%2] is %3, expected %4")
-                                    .arg(QLatin1String(what)).arg(i).arg(stored[i]).arg(expected[i])));
+                                    .arg(QLatin1String(what))
+                                    .arg(i)
+                                    .arg(stored[i])
+                                    .arg(expected[i])));
     }
     static void expectAll(const CommDefinition& def) {
         expectBytes(def.SendStartBytes.data(), kSendStart, "SendStartBytes");
@@ -178,8 +187,10 @@ private slots:
         step2->activateWindow();
         QTRY_VERIFY(QApplication::activeWindow() == step2);
         const auto spinUp = [step2](const char* field, int side, int times) {
-            auto* spin = named<QWidget>(step2, QStringLiteral("%1Spin_%2").arg(QLatin1String(field)).arg(side));
-            for (int i = 0; i < times; ++i) QTest::mouseClick(spin->findChild<QToolButton*>("Up"), Qt::LeftButton);
+            auto* spin = named<QWidget>(
+                step2, QStringLiteral("%1Spin_%2").arg(QLatin1String(field)).arg(side));
+            for (int i = 0; i < times; ++i)
+                QTest::mouseClick(spin->findChild<QToolButton*>("Up"), Qt::LeftButton);
         };
         const auto typeCount = [step2](int side, int count) {
             auto* box = named<QLineEdit>(step2, QStringLiteral("Text1_%1").arg(side));

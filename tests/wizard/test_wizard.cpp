@@ -1,5 +1,3 @@
-#include <QtTest>
-
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
-
+#include <QtTest>
 #include <memory>
 
 #include "commdefinition.h"
@@ -77,7 +75,8 @@ class TestWizard : public QObject {
         click(named<QPushButton>(step2(), "NextButton"));
     }
     QToolButton* spinButton(FrameSide side, const char* field, const char* direction) const {
-        auto* spin = named<SpinButtons>(step2(), QStringLiteral("%1Spin_%2").arg(field).arg(int(side)));
+        auto* spin =
+            named<SpinButtons>(step2(), QStringLiteral("%1Spin_%2").arg(field).arg(int(side)));
         return spin == nullptr ? nullptr : spin->findChild<QToolButton*>(QLatin1String(direction));
     }
 
@@ -107,7 +106,8 @@ private slots:
         QVERIFY(step1()->isModal());
         QVERIFY(!step2()->isVisible());
         QVERIFY(!step3()->isVisible());
-        QCOMPARE(named<QRadioButton>(step1(), "Option1_0")->text(), QStringLiteral("发送数据后不向微机回送数据"));
+        QCOMPARE(named<QRadioButton>(step1(), "Option1_0")->text(),
+                 QStringLiteral("发送数据后不向微机回送数据"));
         QVERIFY(named<QRadioButton>(step1(), "Option1_0")->isChecked());
         QCOMPARE(named<QPushButton>(step1(), "NextButton")->text(), QStringLiteral("下一步[&N]"));
         QCOMPARE(named<QPushButton>(step1(), "AbandonButton")->text(), QStringLiteral("放弃[&X]"));
@@ -215,13 +215,20 @@ private slots:
         QTest::addColumn<QString>("direction");
         QTest::addColumn<int>("clicks");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("start up 3") << "Start" << "Up" << 3 << "3";
-        QTest::newRow("start up past 10") << "Start" << "Up" << 13 << "10";
-        QTest::newRow("start down below 0") << "Start" << "Down" << 2 << "0";
-        QTest::newRow("check up 10") << "Check" << "Up" << 10 << "10";
-        QTest::newRow("end up 11") << "End" << "Up" << 11 << "10";
-        QTest::newRow("data down below 1") << "Data" << "Down" << 3 << "1";
-        QTest::newRow("data up 4") << "Data" << "Up" << 4 << "5";
+        QTest::newRow("start up 3") << "Start"
+                                    << "Up" << 3 << "3";
+        QTest::newRow("start up past 10") << "Start"
+                                          << "Up" << 13 << "10";
+        QTest::newRow("start down below 0") << "Start"
+                                            << "Down" << 2 << "0";
+        QTest::newRow("check up 10") << "Check"
+                                     << "Up" << 10 << "10";
+        QTest::newRow("end up 11") << "End"
+                                   << "Up" << 11 << "10";
+        QTest::newRow("data down below 1") << "Data"
+                                           << "Down" << 3 << "1";
+        QTest::newRow("data up 4") << "Data"
+                                   << "Up" << 4 << "5";
     }
     void spinButtonsStayInRange() {
         QFETCH(QString, field);
@@ -232,9 +239,11 @@ private slots:
         for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
             QToolButton* button = spinButton(side, qPrintable(field), qPrintable(direction));
             for (int i = 0; i < clicks; ++i) click(button);
-            const QString text = field == QLatin1String("Data")
-                                     ? named<QLineEdit>(step2(), QStringLiteral("Text1_%1").arg(int(side)))->text()
-                                     : named<QLabel>(step2(), QStringLiteral("%1Count_%2").arg(field).arg(int(side)))->text();
+            const QString text =
+                field == QLatin1String("Data")
+                    ? named<QLineEdit>(step2(), QStringLiteral("Text1_%1").arg(int(side)))->text()
+                    : named<QLabel>(step2(), QStringLiteral("%1Count_%2").arg(field).arg(int(side)))
+                          ->text();
             QCOMPARE(text, shown);
         }
     }
@@ -277,11 +286,16 @@ private slots:
         QTest::addColumn<int>("stopBits");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("settingsText");
-        QTest::newRow("parity none") << 6 << 4 << 2 << 0 << "9600,N,8,1" << "9600,缺省,8,1";
-        QTest::newRow("parity even") << 6 << 4 << 0 << 0 << "9600,E,8,1" << "9600,偶,8,1";
-        QTest::newRow("first of every list") << 0 << 0 << 0 << 0 << "110,E,4,1" << "110,偶,4,1";
-        QTest::newRow("last of every list") << 12 << 4 << 2 << 2 << "115200,N,8,2" << "115200,缺省,8,2";
-        QTest::newRow("one and a half") << 7 << 3 << 1 << 1 << "14400,O,7,1.5" << "14400,奇,7,1.5";
+        QTest::newRow("parity none") << 6 << 4 << 2 << 0 << "9600,N,8,1"
+                                     << "9600,缺省,8,1";
+        QTest::newRow("parity even") << 6 << 4 << 0 << 0 << "9600,E,8,1"
+                                     << "9600,偶,8,1";
+        QTest::newRow("first of every list") << 0 << 0 << 0 << 0 << "110,E,4,1"
+                                             << "110,偶,4,1";
+        QTest::newRow("last of every list") << 12 << 4 << 2 << 2 << "115200,N,8,2"
+                                            << "115200,缺省,8,2";
+        QTest::newRow("one and a half") << 7 << 3 << 1 << 1 << "14400,O,7,1.5"
+                                        << "14400,奇,7,1.5";
     }
     void finishStoresListPositions() {
         QFETCH(int, baud);
@@ -301,15 +315,16 @@ private slots:
             QCOMPARE(list->currentIndex(), wanted[i]);
         }
         click(named<QPushButton>(step3(), "FinishButton"));
-        QCOMPARE(definition_.PortSettingIndex,
-                 (SettingIndexes{qint16(baud), qint16(dataBits), qint16(parity), qint16(stopBits)}));
+        QCOMPARE(definition_.PortSettingIndex, (SettingIndexes{qint16(baud), qint16(dataBits),
+                                                               qint16(parity), qint16(stopBits)}));
         QCOMPARE(definition_.CommSettings, settings);
         QCOMPARE(definition_.CommSettingsText, settingsText);
     }
 
     void listsOfferTheFixedItems() {
         goToStep3(1);
-        const QStringList parity = {QStringLiteral("偶校验"), QStringLiteral("奇校验"), QStringLiteral("缺省")};
+        const QStringList parity = {QStringLiteral("偶校验"), QStringLiteral("奇校验"),
+                                    QStringLiteral("缺省")};
         auto* parityList = named<QComboBox>(step3(), "Combo1_2");
         QVERIFY(!parityList->isEditable());
         QCOMPARE(parityList->count(), parity.size());
