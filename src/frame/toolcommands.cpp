@@ -10,8 +10,10 @@
 #include "keptprinter.h"
 #include "mainwindow.h"
 #include "messages.h"
+#include "monitorwindow.h"
 #include "printer.h"
 #include "printsetup.h"
+#include "serialfactory.h"
 #include "supportbox.h"
 #include "wizard.h"
 
@@ -57,8 +59,18 @@ void PrintSetupCommand(MainWindow& window) {
     print::RunPrinterSetup(&window, print::KeptPrinter(&window));
 }
 
+// The monitor starts from its fixed settings every time, sits 100 twips right of and 1080 twips
+// below the main window's corner, and is modal until it closes.
 void MonitorCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    CommDefinition& definition = window.definition();
+    definition.MonitorSettings = QStringLiteral("9600,O,8,1");
+    definition.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
+    MonitorWindow monitor(definition, window.activePort(), RealSerialPortFactory(), &window);
+    const auto pixelsX = [&window](int twips) { return twips * window.logicalDpiX() / 1440; };
+    const auto pixelsY = [&window](int twips) { return twips * window.logicalDpiY() / 1440; };
+    monitor.move(window.pos() + QPoint(pixelsX(100), pixelsY(1080)));
+    monitor.exec();
 }
 
 void IdentifyCommand(MainWindow& window) {
