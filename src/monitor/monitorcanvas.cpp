@@ -1,5 +1,6 @@
 #include "monitorcanvas.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -38,7 +39,12 @@ QFont MonitorFont() {
 }
 
 MonitorCanvas::MonitorCanvas(QWidget* parent) : QWidget(parent) {
-    setFont(MonitorFont());
+    // Without the Song face the stand-in may be wider: shrink it until the twenty columns fit
+    // between the ends of the rule, as they do in Song.
+    QFont font = MonitorFont();
+    const qreal needed = QFontMetricsF(font, this).horizontalAdvance(ColumnHeaderText());
+    if (needed > ruleWidth()) font.setPointSizeF(font.pointSizeF() * ruleWidth() / needed * 0.995);
+    setFont(font);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

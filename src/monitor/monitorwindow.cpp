@@ -81,10 +81,11 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     view->setSpacing(2);
     for (int i = 0; i < 2; ++i) {
         QLabel* header = makeLabel(QStringLiteral("Label1_%1").arg(i), this);
-        header->setFont(MonitorFont());
+        header->setFont(canvas_->font());
         header->setText(ColumnHeaderText());
         view->addWidget(header, i == 0 ? 0 : 2, 1);
         numbers_[i] = new LineNumberLabel(canvas_->lineHeight(), this);
+        numbers_[i]->setFont(canvas_->font());
         numbers_[i]->setObjectName(QStringLiteral("Label2_%1").arg(i));
         numbers_[i]->setTextFormat(Qt::PlainText);
         view->addWidget(numbers_[i], 1, i == 0 ? 0 : 3, Qt::AlignTop);
