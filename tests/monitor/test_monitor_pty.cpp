@@ -147,7 +147,7 @@ private slots:
         QProcess process;
         startCli(process, {});
         send("abc");
-        QTest::qWait(300);
+        QTest::qWait(1000);  // the bytes cross a pty in well under a millisecond
         ::kill(pid_t(process.processId()), SIGINT);
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
