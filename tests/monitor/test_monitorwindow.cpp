@@ -441,6 +441,31 @@ private slots:
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 77个"));
     }
 
+    void storeFailureIsReported() {
+        capture("abc");
+        chosenFile_ = path(QStringLiteral("no-such-folder/x.Dax"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("存储数据失败!!!"));
+        QCOMPARE(messages_[0].icon, ui::MessageIcon::Critical);
+    }
+
+    // A file that ends before its declared count imports the bytes it has, without a message.
+    void importOfAShortFile() {
+        chosenFile_ = path(QStringLiteral("short.Dax"));
+        const QByteArray present = randomBytes(30, 19);
+        {
+            QFile f(chosenFile_);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray("\x00\x64", 2) + present);
+        }
+        click(QStringLiteral("Command8"));
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(window_->capture().capture(), present);
+        QCOMPARE(scroll()->maximum(), 2);
+        QCOMPARE(canvas()->lines().size(), 2);
+    }
+
     void importMissingOrCancelled() {
         chosenFile_ = path(QStringLiteral("absent.Dax"));
         click(QStringLiteral("Command8"));
