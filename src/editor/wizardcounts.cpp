@@ -114,16 +114,16 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
     grid->addWidget(heading, 0, 0, 1, 4);
 
     for (int row = 0; row < 4; ++row) {
-        const CountRow& spec = kRows[row];
-        const int f = int(spec.field);
-        auto* caption = new QLabel(QString::fromUtf8(spec.caption), panel);
+        const CountRow& rowDef = kRows[row];
+        const int f = int(rowDef.field);
+        auto* caption = new QLabel(QString::fromUtf8(rowDef.caption), panel);
         QWidget* countWidget = nullptr;
-        auto* spin = new SpinButtons(spec.minimum, spec.maximum, panel);
+        auto* spin = new SpinButtons(rowDef.minimum, rowDef.maximum, panel);
         spin->setObjectName(
-            QStringLiteral("%1Spin_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
+            QStringLiteral("%1Spin_%2").arg(QLatin1String(fieldName(rowDef.field))).arg(s));
         spins_[s][f] = spin;
-        if (spec.field == Field::Data) {
-            auto* box = new QLineEdit(QString::number(spec.initial), panel);
+        if (rowDef.field == Field::Data) {
+            auto* box = new QLineEdit(QString::number(rowDef.initial), panel);
             box->setObjectName(QStringLiteral("Text1_%1").arg(s));
             box->setMaxLength(3);
             box->setFixedWidth(48);
@@ -138,9 +138,9 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
             dataBoxes_[s] = box;
             countWidget = box;
         } else {
-            auto* label = new QLabel(QString::number(spec.initial), panel);
+            auto* label = new QLabel(QString::number(rowDef.initial), panel);
             label->setObjectName(
-                QStringLiteral("%1Count_%2").arg(QLatin1String(fieldName(spec.field))).arg(s));
+                QStringLiteral("%1Count_%2").arg(QLatin1String(fieldName(rowDef.field))).arg(s));
             label->setFixedWidth(48);
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             label->setFrameShape(QFrame::Panel);

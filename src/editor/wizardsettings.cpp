@@ -36,7 +36,7 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
         QStringList items;
         const char* initial;
     };
-    const ListSpec specs[4] = {
+    const ListSpec entries[4] = {
         {kBaudIndex, "波特率：", numberItems(kBaudRates), "9600"},
         {kDataBitsIndex, "数据位：", numberItems(kDataBits), "8"},
         {kParityIndex,
@@ -45,17 +45,17 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
          "奇校验"},
         {kStopBitsIndex, "停止位：", kStopBits, "1"}};
     for (int row = 0; row < 4; ++row) {
-        const ListSpec& spec = specs[row];
+        const ListSpec& entry = entries[row];
         auto* list = new QComboBox(panel);
-        list->setObjectName(QStringLiteral("Combo1_%1").arg(int(spec.index)));
+        list->setObjectName(QStringLiteral("Combo1_%1").arg(int(entry.index)));
         list->setEditable(false);
-        list->addItems(spec.items);
-        list->setCurrentIndex(list->findText(QString::fromUtf8(spec.initial)));
-        auto* caption = new QLabel(QString::fromUtf8(spec.caption), panel);
+        list->addItems(entry.items);
+        list->setCurrentIndex(list->findText(QString::fromUtf8(entry.initial)));
+        auto* caption = new QLabel(QString::fromUtf8(entry.caption), panel);
         caption->setBuddy(list);
         grid->addWidget(caption, row, 0);
         grid->addWidget(list, row, 1);
-        lists_[spec.index] = list;
+        lists_[entry.index] = list;
     }
 
     back_ = new QPushButton(QStringLiteral("上一步[&B]"), this);

@@ -92,10 +92,10 @@ const char* const kPortButtons[] = {"t6", "t7", "t8", "t9"};
 }  // namespace
 
 void MainWindow::buildMenus() {
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        menu->setObjectName(QLatin1String(spec.name));
-        for (const ItemSpec& item : spec.items) {
+    for (const MenuSpec& entry : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
+        menu->setObjectName(QLatin1String(entry.name));
+        for (const ItemSpec& item : entry.items) {
             QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
                                            : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
@@ -124,16 +124,16 @@ void MainWindow::buildToolBar() {
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar_->setIconSize(QSize(24, 24));
     for (int i = 0; i < 25; ++i) {
-        const ToolSpec& spec = kToolButtons[i];
-        if (!spec.key) {
+        const ToolSpec& entry = kToolButtons[i];
+        if (!entry.key) {
             toolButtons_[i] = toolBar_->addSeparator();
             continue;
         }
-        const QString key = QLatin1String(spec.key);
-        QAction* button = toolBar_->addAction(ToolBarIcon(key), QString::fromUtf8(spec.tip));
+        const QString key = QLatin1String(entry.key);
+        QAction* button = toolBar_->addAction(ToolBarIcon(key), QString::fromUtf8(entry.tip));
         button->setObjectName(key);
         actions_.insert(key, button);
-        button->setToolTip(QString::fromUtf8(spec.tip));
+        button->setToolTip(QString::fromUtf8(entry.tip));
         toolButtons_[i] = button;
     }
     for (const char* key : kPortButtons) action(QLatin1String(key))->setCheckable(true);
@@ -141,10 +141,10 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::connectCommands() {
     // Each keyed button runs its menu item's command, so both always do the same.
-    for (const ToolSpec& spec : kToolButtons) {
-        if (!spec.key || !spec.runs) continue;
-        connect(action(QLatin1String(spec.key)), &QAction::triggered,
-                action(QLatin1String(spec.runs)), &QAction::trigger);
+    for (const ToolSpec& entry : kToolButtons) {
+        if (!entry.key || !entry.runs) continue;
+        connect(action(QLatin1String(entry.key)), &QAction::triggered,
+                action(QLatin1String(entry.runs)), &QAction::trigger);
     }
     for (int port = 1; port <= 4; ++port) {
         connect(action(QStringLiteral("ck%1").arg(port)), &QAction::triggered, this,
