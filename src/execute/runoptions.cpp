@@ -21,11 +21,11 @@ bool timerMs(double value, int* ms) {
 bool ResolveRunOptions(int kind, const CommOptions& options, RunOptions* out, QString* error) {
     RunOptions run;
     run.counted = !options.loopForever;
-    run.count = run.counted ? LeadingNumber(options.loopText) : 0.0;
+    run.count = run.counted ? BoxNumber(options.loopText) : 0.0;
 
     if (kind == 4 && !options.noDelay) {
         int delay = 0;
-        if (!timerMs(LeadingNumber(options.delayText), &delay)) {
+        if (!timerMs(BoxNumber(options.delayText), &delay)) {
             *error = QStringLiteral("延迟时间“%1”无效：请输入0到%2之间的毫秒数！")
                          .arg(options.delayText)
                          .arg(std::numeric_limits<int>::max() - kAnswerPauseMs);
@@ -34,7 +34,7 @@ bool ResolveRunOptions(int kind, const CommOptions& options, RunOptions* out, QS
         run.answerPauseMs = delay + kAnswerPauseMs;
     }
     if ((kind == 2 || kind == 3) && !options.noWait) {
-        if (!timerMs(LeadingNumber(options.waitText), &run.receiveLimitMs)) {
+        if (!timerMs(BoxNumber(options.waitText), &run.receiveLimitMs)) {
             *error = QStringLiteral("接收最长等待时间“%1”无效：请输入0到%2之间的毫秒数！")
                          .arg(options.waitText)
                          .arg(std::numeric_limits<int>::max() - kAnswerPauseMs);

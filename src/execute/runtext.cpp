@@ -78,7 +78,7 @@ QString ElapsedText(qint64 milliseconds) {
     return digits + QStringLiteral("秒");
 }
 
-double LeadingNumber(const QString& text) {
+double BoxNumber(const QString& text) {
     int i = 0;
     const int n = int(text.size());
     while (i < n && text.at(i).isSpace()) ++i;

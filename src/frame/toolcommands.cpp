@@ -6,6 +6,7 @@
 #include "busypointer.h"
 #include "documentprintout.h"
 #include "documentwindow.h"
+#include "executionwindow.h"
 #include "helpwindow.h"
 #include "keptprinter.h"
 #include "mainwindow.h"
@@ -36,8 +37,20 @@ void NewCommand(MainWindow& window) {
     wizard->start();
 }
 
+// The execution window over the open communication, on the active port. Modal without blocking
+// here; it goes when it closes.
 void RunCommand(MainWindow& window) {
-    Q_UNUSED(window);
+    const DocumentWindow* document = window.documentWindow();
+    if (!document) return;
+    RunRequest request;
+    request.definition = window.definition();
+    request.options = document->options();
+    request.kindLine = document->kindLine();
+    request.saved = document->isSaved();
+    request.port = window.activePort();
+    auto* form = new ExecutionWindow(request, RealSerialPortFactory(), &window);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
 }
 
 // Prints on the printer the setup chose (the platform's default until then). A print that

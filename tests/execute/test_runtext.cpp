@@ -21,8 +21,8 @@ private slots:
     void receiveFrameLength();
     void elapsedText_data();
     void elapsedText();
-    void leadingNumber_data();
-    void leadingNumber();
+    void boxNumber_data();
+    void boxNumber();
     void lineEventMessages_data();
     void lineEventMessages();
     void codesOutsideTheTableHaveNoMessage_data();
@@ -144,7 +144,7 @@ void RunTextTest::elapsedText() {
     QCOMPARE(comm::ElapsedText(ms), text);
 }
 
-void RunTextTest::leadingNumber_data() {
+void RunTextTest::boxNumber_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
     QTest::newRow("digits") << QStringLiteral("300") << 300.0;
@@ -159,10 +159,10 @@ void RunTextTest::leadingNumber_data() {
     QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
 }
 
-void RunTextTest::leadingNumber() {
+void RunTextTest::boxNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
-    QCOMPARE(comm::LeadingNumber(text), value);
+    QCOMPARE(comm::BoxNumber(text), value);
 }
 
 void RunTextTest::lineEventMessages_data() {
