@@ -1,9 +1,7 @@
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
-#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -13,6 +11,7 @@
 #include "runoptions.h"
 #include "runtext.h"
 #include "serialfactory.h"
+#include "stopsignal.h"
 #include "texthelpers.h"
 #include "txlfile.h"
 
@@ -68,44 +67,6 @@ const char* reasonName(RunEngine::FinishReason reason) {
     }
     return "error";
 }
-
-// SIGINT and SIGTERM press the stop button: the handler only writes a byte that the event loop
-// reads, so the run ends through the engine like any other stop.
-int gStopFds[2] = {-1, -1};
-
-void onStopSignal(int) {
-    const char b = 1;
-    [[maybe_unused]] const ssize_t n = ::write(gStopFds[1], &b, 1);
-}
-
-class StopButton {
-public:
-    explicit StopButton(RunEngine* engine) {
-        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gStopFds) != 0) return;
-        notifier_ = std::make_unique<QSocketNotifier>(gStopFds[0], QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [engine] {
-            char b = 0;
-            [[maybe_unused]] const ssize_t n = ::read(gStopFds[0], &b, 1);
-            engine->stop();
-        });
-        std::signal(SIGINT, onStopSignal);
-        std::signal(SIGTERM, onStopSignal);
-    }
-    ~StopButton() {
-        std::signal(SIGINT, SIG_DFL);
-        std::signal(SIGTERM, SIG_DFL);
-        notifier_.reset();
-        for (int& fd : gStopFds) {
-            if (fd >= 0) ::close(fd);
-            fd = -1;
-        }
-    }
-    StopButton(const StopButton&) = delete;
-    StopButton& operator=(const StopButton&) = delete;
-
-private:
-    std::unique_ptr<QSocketNotifier> notifier_;
-};
 
 // The time-out question asked on the terminal; the answer comes through the event loop, so a
 // stop signal still gets through while the question waits.
@@ -191,7 +152,8 @@ int run(const QStringList& args) {
     serial->setCommPort(portNumber);
 
     RunEngine engine(def, options, *serial);
-    StopButton stopButton(&engine);
+    // SIGINT and SIGTERM press the stop button, so the run ends through the engine like any stop.
+    const StopSignal stopSignal([&engine] { engine.stop(); });
     TimeoutPrompt prompt(&engine);
     int exitCode = kDone;
 
