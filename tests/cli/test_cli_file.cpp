@@ -2,12 +2,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "builtprogram.h"
+#include "filebytes.h"
 #include "txlfile.h"
 
 namespace {
 
-const QByteArray kWorkedExample = QByteArray::fromHex(
-    "0106040100000000000000000000010201010000000001AA0003000D0001000200");
+const QByteArray kWorkedExample =
+    QByteArray::fromHex("0106040100000000000000000000010201010000000001AA0003000D0001000200");
 const QByteArray kWorkedJson =
     R"({"kind":1,"settings":"9600,O,8,1","settingsText":"9600,奇,8,1","portSettingIndex":[6,4,1,0],)"
     R"("loopCount":0,"delay":0,"wait":0,"counts":[1,2,1,1,0,0,0,0],"hasValues":true,)"
@@ -22,20 +24,9 @@ struct Result {
 
 Result cli(const QStringList& args) {
     QProcess p;
-    p.start(qEnvironmentVariable("COMM_BIN_DIR") + "/comm-cli", args);
+    p.start(BuiltProgram(QStringLiteral("comm-cli")), args);
     p.waitForFinished(30000);
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 }  // namespace
@@ -46,29 +37,30 @@ class TestCliFile : public QObject {
 
 private slots:
     void showPrintsTheWorkedExample() {
-        writeFile(dir.filePath("ex.Txl"), kWorkedExample);
+        QVERIFY(WriteWholeFile(dir.filePath("ex.Txl"), kWorkedExample));
         const Result r = cli({"show", dir.filePath("ex.Txl")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.out.trimmed(), kWorkedJson);
     }
 
     void makeReproducesTheWorkedExample() {
-        writeFile(dir.filePath("ex.json"), kWorkedJson);
+        QVERIFY(WriteWholeFile(dir.filePath("ex.json"), kWorkedJson));
         const Result r = cli({"make", dir.filePath("ex.json"), dir.filePath("made.Txl")});
         QCOMPARE(r.status, 0);
-        QCOMPARE(readFile(dir.filePath("made.Txl")), kWorkedExample);
+        QCOMPARE(ReadWholeFile(dir.filePath("made.Txl")), kWorkedExample);
     }
 
     void makeAppliesTheWritersRules() {
         // Kind 1 keeps no delay or wait; a loop of 300 is stored as 255; without values every
         // entry reads back as not entered.
         QByteArray json = kWorkedJson;
-        json.replace(R"("loopCount":0,"delay":0,"wait":0)", R"("loopCount":300,"delay":50,"wait":70)");
-        writeFile(dir.filePath("rules.json"), json);
+        json.replace(R"("loopCount":0,"delay":0,"wait":0)",
+                     R"("loopCount":300,"delay":50,"wait":70)");
+        QVERIFY(WriteWholeFile(dir.filePath("rules.json"), json));
         QCOMPARE(cli({"make", dir.filePath("rules.json"), dir.filePath("rules.Txl"), "--no-values"})
                      .status,
                  0);
-        const QByteArray bytes = readFile(dir.filePath("rules.Txl"));
+        const QByteArray bytes = ReadWholeFile(dir.filePath("rules.Txl"));
         QCOMPARE(bytes.size(), comm::kTxlHeaderSize);
         QCOMPARE(quint8(bytes[5]), quint8(255));
         QCOMPARE(bytes.mid(6, 8), QByteArray(8, '\0'));
@@ -89,13 +81,13 @@ private slots:
             << QByteArray(kWorkedJson).replace("[1,2,1,1,0,0,0,0]", "[11,2,1,1,0,0,0,0]")
             << "counts";
         QTest::newRow("value 256") << QByteArray(kWorkedJson).replace("[170]", "[256]") << "start";
-        QTest::newRow("too few values") << QByteArray(kWorkedJson).replace("[1,2]", "[1]")
-                                        << "data";
+        QTest::newRow("too few values")
+            << QByteArray(kWorkedJson).replace("[1,2]", "[1]") << "data";
     }
     void refusals() {
         QFETCH(QByteArray, json);
         QFETCH(QString, complaint);
-        writeFile(dir.filePath("bad.json"), json);
+        QVERIFY(WriteWholeFile(dir.filePath("bad.json"), json));
         QFile::remove(dir.filePath("bad.Txl"));
         const Result r = cli({"make", dir.filePath("bad.json"), dir.filePath("bad.Txl")});
         QCOMPARE(r.status, 2);
@@ -104,7 +96,7 @@ private slots:
     }
 
     void showRefusesBadFiles() {
-        writeFile(dir.filePath("wrong.Txl"), QByteArray::fromHex("05060401"));
+        QVERIFY(WriteWholeFile(dir.filePath("wrong.Txl"), QByteArray::fromHex("05060401")));
         Result r = cli({"show", dir.filePath("wrong.Txl")});
         QCOMPARE(r.status, 2);
         QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::kWrongFormatMessage);

@@ -16,6 +16,7 @@ public:
     bool ok() const { return master_ >= 0; }
     QString slavePath() const { return path_; }
     int slaveFd() const { return slave_; }
+    int masterFd() const { return master_; }
     // Writes everything (the master never blocks for long: the port drains the other side).
     void send(const QByteArray& bytes);
     // Everything that has come out of the master so far.

@@ -19,6 +19,9 @@ PtyLine::PtyLine() {
     ::cfmakeraw(&tio);
     ::tcsetattr(slave_, TCSANOW, &tio);
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    // A program started by the test must not inherit either end, or hanging up would not reach it.
+    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
 }
 
 PtyLine::~PtyLine() {
@@ -26,6 +29,7 @@ PtyLine::~PtyLine() {
 }
 
 void PtyLine::send(const QByteArray& bytes) {
+    if (master_ < 0) return;
     qsizetype done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(master_, bytes.constData() + done, size_t(bytes.size() - done));

@@ -2,10 +2,9 @@
 
 #include <signal.h>
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFileInfo>
+
+#include "builtprogram.h"
 
 SimProcess::SimProcess(const QStringList& args) {
     process_.setProgram(Program());
@@ -52,10 +51,5 @@ bool SimProcess::stop(int signal, int timeoutMs) {
 }
 
 QString SimProcess::Program() {
-    const QString binDir = qEnvironmentVariable("COMM_BIN_DIR");
-    if (!binDir.isEmpty()) return QDir(binDir).filePath(QStringLiteral("rs232sim"));
-    const QDir here(QCoreApplication::applicationDirPath());
-    if (QFileInfo::exists(here.filePath(QStringLiteral("rs232sim"))))
-        return here.filePath(QStringLiteral("rs232sim"));
-    return here.filePath(QStringLiteral("../rs232sim"));
+    return BuiltProgram(QStringLiteral("rs232sim"));
 }

@@ -19,7 +19,7 @@ public:
     // Sends a signal and waits for the exit; false when it did not end in time.
     bool stop(int signal, int timeoutMs = 10000);
 
-    // COMM_BIN_DIR/rs232sim, else the one beside this program.
+    // The rs232sim of this build.
     static QString Program();
 
 private:
