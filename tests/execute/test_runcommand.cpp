@@ -8,7 +8,7 @@
 
 #include "documentwindow.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "ptyfarend.h"
 #include "rundefs.h"
 #include "runtext.h"
@@ -33,25 +33,16 @@ class RunCommandTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
     void runsTheSavedCommunicationOnTheActivePort();
     void unsavedCommunicationIsRefused();
 
 private:
     QTemporaryDir dir_;
-    QList<QString> shown_;
+    MessageRecorder boxes_;
 };
 
 void RunCommandTest::init() {
-    shown_.clear();
-    comm::ui::SetMessageResponder([this](const QString& text, comm::ui::MessageIcon, bool) {
-        shown_.append(text);
-        return true;
-    });
-}
-
-void RunCommandTest::cleanup() {
-    comm::ui::SetMessageResponder({});
+    boxes_.clear();
 }
 
 void RunCommandTest::runsTheSavedCommunicationOnTheActivePort() {
@@ -86,7 +77,7 @@ void RunCommandTest::runsTheSavedCommunicationOnTheActivePort() {
     QTRY_COMPARE(device.received(), testdefs::bytes({0x7E, 0x7F, 1, 2, 3, 0xAA, 0x0D}).repeated(2));
     QTRY_COMPARE(button(form, "Command1")->text(), comm::kStartCaption);
     QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("2幀"));
-    QVERIFY(shown_.isEmpty());
+    QVERIFY(boxes_.shown.isEmpty());
 
     QPointer<QWidget> alive(form);
     QTest::mouseClick(button(form, "Command2"), Qt::LeftButton);
@@ -103,7 +94,7 @@ void RunCommandTest::unsavedCommunicationIsRefused() {
     QTRY_VERIFY(executionWindow());
     QWidget* form = executionWindow();
     QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
-    QTRY_COMPARE(shown_, QList<QString>{QStringLiteral("请您先保存当前通讯，再执行！")});
+    QTRY_COMPARE(boxes_.texts(), QStringList{QStringLiteral("请您先保存当前通讯，再执行！")});
     QCOMPARE(button(form, "Command1")->text(), comm::kStartCaption);
     form->close();
 }

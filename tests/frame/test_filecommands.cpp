@@ -6,9 +6,10 @@
 #include <QtTest>
 
 #include "documentwindow.h"
+#include "filebytes.h"
 #include "filechooser.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "txlfile.h"
 
 using comm::CommDefinition;
@@ -16,12 +17,6 @@ using comm::FileDialogMode;
 using comm::MainWindow;
 
 namespace {
-
-struct Asked {
-    QString text;
-    comm::ui::MessageIcon icon;
-    bool okCancel;
-};
 
 struct Chosen {
     FileDialogMode mode;
@@ -45,25 +40,13 @@ CommDefinition sample(int kind) {
     return def;
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file");
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 class TestFileCommands : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<QTemporaryDir> folder_;
-    QList<Asked> asked_;
-    bool answer_ = true;
+    MessageRecorder boxes_;
     QStringList names_;
     QList<Chosen> chosen_;
 
@@ -80,7 +63,8 @@ private:
     // A communication file of the given kind, written as the program writes it.
     QString kindFile(int kind, comm::OptionValues options = {}) {
         const QString name = path(QStringLiteral("kind%1.Txl").arg(kind));
-        writeBytes(name, comm::EncodeCommFile(sample(kind), options, true));
+        if (!WriteWholeFile(name, comm::EncodeCommFile(sample(kind), options, true)))
+            qFatal("cannot write test file");
         return name;
     }
 
@@ -92,17 +76,10 @@ private:
 private slots:
     void init() {
         folder_ = std::make_unique<QTemporaryDir>();
-        asked_.clear();
+        boxes_.clear();
         chosen_.clear();
         names_.clear();
-        answer_ = true;
-        comm::ui::SetMessageResponder(
-            [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
-                asked_ << Asked{text, icon, okCancel};
-                return answer_;
-            });
     }
-    void cleanup() { comm::ui::SetMessageResponder({}); }
 
     void openEachKind_data() {
         QTest::addColumn<int>("kind");
@@ -122,7 +99,7 @@ private slots:
         const QString file = kindFile(kind);
         names_ << file;
         window.action(fromToolbar ? "t2" : "OpenComm")->trigger();
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(chosen_.size(), 1);
         QCOMPARE(chosen_[0].mode, FileDialogMode::Open);
         QCOMPARE(chosen_[0].folder, folder_->path());
@@ -168,13 +145,13 @@ private slots:
         MainWindow window(def, folder_->path());
         chooseFiles(window);
         const QString file = path(QStringLiteral("refused.Txl"));
-        if (exists) writeBytes(file, bytes);
+        if (exists) QVERIFY(WriteWholeFile(file, bytes));
         names_ << file;
         window.action("OpenComm")->trigger();
-        QCOMPARE(asked_.size(), 1);
-        QCOMPARE(asked_[0].text, message);
-        QCOMPARE(asked_[0].icon, comm::ui::MessageIcon::Exclamation);
-        QVERIFY(!asked_[0].okCancel);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, message);
+        QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Exclamation);
+        QVERIFY(!boxes_.shown[0].okCancel);
         QCOMPARE(window.documentWindow(), nullptr);
         QCOMPARE(def.CommKind, qint16(0));
         QCOMPARE(def.FrameFieldCount, sample(2).FrameFieldCount);
@@ -190,7 +167,7 @@ private slots:
         chooseFiles(window);
         window.action("OpenComm")->trigger();
         QCOMPARE(chosen_.size(), 1);
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(window.documentWindow(), nullptr);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
     }
@@ -211,20 +188,20 @@ private slots:
         comm::DocumentWindow* document = newCommunication(window, def, 3);
         const QString file = path(QStringLiteral("saved.Txl"));
         const QByteArray old("old contents");
-        if (exists) writeBytes(file, old);
+        if (exists) QVERIFY(WriteWholeFile(file, old));
         names_ << file;
-        answer_ = overwrite;
+        boxes_.answer = overwrite;
         window.action("t3")->trigger();
 
         QCOMPARE(chosen_.size(), 1);
         QCOMPARE(chosen_[0].mode, FileDialogMode::Save);
         QCOMPARE(chosen_[0].pointer, Qt::WaitCursor);
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(asked_.size(), exists ? 1 : 0);
+        QCOMPARE(boxes_.shown.size(), exists ? 1 : 0);
         if (exists) {
-            QCOMPARE(asked_[0].text, QStringLiteral("该文件已经存在是否覆盖?"));
-            QCOMPARE(asked_[0].icon, comm::ui::MessageIcon::Question);
-            QVERIFY(asked_[0].okCancel);
+            QCOMPARE(boxes_.shown[0].text, QStringLiteral("该文件已经存在是否覆盖?"));
+            QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Question);
+            QVERIFY(boxes_.shown[0].okCancel);
         }
         const bool written = !exists || overwrite;
         QCOMPARE(document->saveFlag(), written ? QStringLiteral("1") : QStringLiteral("0"));
@@ -232,11 +209,11 @@ private slots:
                  written ? QStringLiteral("通讯 ") + file : QStringLiteral("通讯 1"));
         QCOMPARE(def.CommFileName, written ? file : QString());
         if (!written) {
-            QCOMPARE(readBytes(file), old);
+            QCOMPARE(ReadWholeFile(file), old);
             return;
         }
         CommDefinition back;
-        QCOMPARE(comm::DecodeCommFile(readBytes(file), &back), comm::ReadStatus::Ok);
+        QCOMPARE(comm::DecodeCommFile(ReadWholeFile(file), &back), comm::ReadStatus::Ok);
         QCOMPARE(back.FileCommKind, qint16(3));
         QCOMPARE(back.FrameFieldCount, def.FrameFieldCount);
         // A new communication's values are all not entered yet.
@@ -262,11 +239,11 @@ private slots:
 
         window.action("SaveComm")->trigger();
         QCOMPARE(chosen_.size(), 1);
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(document->caption(), QStringLiteral("通讯 ") + file);
         QCOMPARE(document->options().loopText, QStringLiteral("255"));
         CommDefinition back;
-        QCOMPARE(comm::DecodeCommFile(readBytes(file), &back), comm::ReadStatus::Ok);
+        QCOMPARE(comm::DecodeCommFile(ReadWholeFile(file), &back), comm::ReadStatus::Ok);
         QCOMPARE(back.FileLoopCount, quint8(255));
         QCOMPARE(back.FileDelayTime, 45);
         QCOMPARE(back.FileWaitTime, 900);
@@ -282,7 +259,7 @@ private slots:
         const QString file = path(QStringLiteral("layout.Txl"));
         names_ << file;
         window.action("SaveComm")->trigger();
-        const QByteArray bytes = readBytes(file);
+        const QByteArray bytes = ReadWholeFile(file);
         QCOMPARE(bytes.size(), comm::kTxlHeaderSize);
         QCOMPARE(bytes.at(22), char(0));
     }
@@ -309,16 +286,16 @@ private slots:
         QVERIFY(document);
 
         const QString second = path(QStringLiteral("copy.Txl"));
-        if (exists) writeBytes(second, "x");
+        if (exists) QVERIFY(WriteWholeFile(second, "x"));
         names_ << second;
-        answer_ = overwrite;
+        boxes_.answer = overwrite;
         window.action("SaveAsComm")->trigger();
         QCOMPARE(chosen_.size(), 2);
         QCOMPARE(chosen_[1].mode, FileDialogMode::Save);
         QCOMPARE(chosen_[1].pointer, Qt::WaitCursor);
-        QCOMPARE(asked_.size(), exists ? 1 : 0);
+        QCOMPARE(boxes_.shown.size(), exists ? 1 : 0);
         if (prefix.isEmpty()) {
-            QCOMPARE(readBytes(second), QByteArray("x"));
+            QCOMPARE(ReadWholeFile(second), QByteArray("x"));
             QCOMPARE(document->caption(), QStringLiteral("通讯 ") + first);
             QCOMPARE(def.CommFileName, first);
             return;
@@ -326,7 +303,7 @@ private slots:
         QCOMPARE(document->caption(), prefix + second);
         QCOMPARE(def.CommFileName, second);
         QCOMPARE(document->saveFlag(), QStringLiteral("1"));
-        QCOMPARE(readBytes(second), readBytes(first));
+        QCOMPARE(ReadWholeFile(second), ReadWholeFile(first));
     }
 
     void saveAsMarksANewCommunicationSaved() {
@@ -359,9 +336,9 @@ private slots:
         const QString file = path(QStringLiteral("no such folder/x.Txl"));
         names_ << file;
         window.action(saveAs ? "SaveAsComm" : "SaveComm")->trigger();
-        QCOMPARE(asked_.size(), 1);
-        QCOMPARE(asked_[0].icon, comm::ui::MessageIcon::Exclamation);
-        QVERIFY(!asked_[0].text.isEmpty());
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Exclamation);
+        QVERIFY(!boxes_.shown[0].text.isEmpty());
         QCOMPARE(document->saveFlag(), QStringLiteral("0"));
         QCOMPARE(document->caption(), QStringLiteral("通讯 1"));
         QCOMPARE(def.CommFileName, QString());
@@ -388,7 +365,7 @@ private slots:
         const QString file = kindFile(3);
         QDir(folder_->path()).mkdir(QStringLiteral("sub"));
         QFile::copy(file, path(QStringLiteral("sub/kind3.Txl")));
-        writeBytes(path(QStringLiteral("bad.Txl")), QByteArray(23, '\x09'));
+        QVERIFY(WriteWholeFile(path(QStringLiteral("bad.Txl")), QByteArray(23, '\x09')));
         QTemporaryDir elsewhere;
         const QString outside = elsewhere.filePath(QStringLiteral("kind3.Txl"));
         QFile::copy(file, outside);
@@ -398,8 +375,8 @@ private slots:
         MainWindow window(def, folder_->path());
         window.startFromCommandLine(commandLine);
         QCOMPARE(window.documentWindow() != nullptr, opens);
-        QCOMPARE(asked_.size(), messages);
-        if (messages) QCOMPARE(asked_[0].text, comm::kWrongFormatMessage);
+        QCOMPARE(boxes_.shown.size(), messages);
+        if (messages) QCOMPARE(boxes_.shown[0].text, comm::kWrongFormatMessage);
         QCOMPARE(window.action("RunComm")->isEnabled(), opens);
         if (!opens) return;
         const QString expected = folder_->path() + QLatin1Char('/') + commandLine;

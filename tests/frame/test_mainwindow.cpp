@@ -11,7 +11,7 @@
 
 #include "documentwindow.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "portmap.h"
 #include "statuspanels.h"
 #include "texthelpers.h"
@@ -20,12 +20,6 @@ using comm::MainWindow;
 using comm::StatusPanels;
 
 namespace {
-
-struct Asked {
-    QString text;
-    comm::ui::MessageIcon icon;
-    bool okCancel;
-};
 
 // A new communication as the wizard leaves it.
 void prepareNew(comm::CommDefinition* def, int kind) {
@@ -40,8 +34,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir folder_;
-    QList<Asked> asked_;
-    bool answer_ = true;
+    MessageRecorder boxes_;
 
     QAction* act(const MainWindow& w, const char* name) {
         QAction* a = w.findChild<QAction*>(QLatin1String(name));
@@ -50,16 +43,7 @@ private:
     }
 
 private slots:
-    void init() {
-        asked_.clear();
-        answer_ = true;
-        comm::ui::SetMessageResponder(
-            [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
-                asked_ << Asked{text, icon, okCancel};
-                return answer_;
-            });
-    }
-    void cleanup() { comm::ui::SetMessageResponder({}); }
+    void init() { boxes_.clear(); }
 
     void menuTree_data() {
         QTest::addColumn<QString>("menu");
@@ -285,13 +269,15 @@ private slots:
 
     void portFromToolbar_data() {
         QTest::addColumn<int>("port");
-        QTest::newRow("two") << 2;
-        QTest::newRow("three") << 3;
-        QTest::newRow("four") << 4;
-        QTest::newRow("one again") << 1;
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("two") << 2 << QStringLiteral("活动串口: 串口二");
+        QTest::newRow("three") << 3 << QStringLiteral("活动串口: 串口三");
+        QTest::newRow("four") << 4 << QStringLiteral("活动串口: 串口四");
+        QTest::newRow("one again") << 1 << QStringLiteral("活动串口: 串口一");
     }
     void portFromToolbar() {
         QFETCH(int, port);
+        QFETCH(QString, panel);
         comm::CommDefinition def;
         MainWindow window(def, folder_.path());
         window.action("ck3")->trigger();
@@ -301,9 +287,7 @@ private slots:
             QCOMPARE(window.action(QStringLiteral("ck%1").arg(i))->isChecked(), i == port);
         }
         QCOMPARE(window.activePort(), port);
-        QVERIFY(window.statusPanels()
-                    ->text(StatusPanels::ActivePort)
-                    .startsWith(QStringLiteral("活动串口: ")));
+        QCOMPARE(window.statusPanels()->text(StatusPanels::ActivePort), panel);
         // Pressing the pressed button again leaves it pressed.
         window.toolButton(13 + port)->trigger();
         QVERIFY(window.toolButton(13 + port)->isChecked());
@@ -332,7 +316,7 @@ private slots:
         QVERIFY(window.saveFrameData());
         QCOMPARE(def.CommKind, before.CommKind);
         QCOMPARE(window.documentWindow(), nullptr);
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
     }
 
     void exitQuestion_data() {
@@ -352,15 +336,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         prepareNew(&def, 3);
         window.newDocumentWindow();
-        answer_ = ok;
+        boxes_.answer = ok;
         if (how == QLatin1String("close box"))
             window.close();
         else
             window.action(how)->trigger();
-        QCOMPARE(asked_.size(), 1);
-        QCOMPARE(asked_[0].text, QStringLiteral("是否退出程序？"));
-        QCOMPARE(asked_[0].icon, comm::ui::MessageIcon::Question);
-        QVERIFY(asked_[0].okCancel);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("是否退出程序？"));
+        QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Question);
+        QVERIFY(boxes_.shown[0].okCancel);
         QCOMPARE(window.isVisible(), !ok);
         QVERIFY(window.documentWindow() != nullptr || ok);
     }
@@ -389,7 +373,7 @@ private slots:
         const comm::CommDefinition before = def;
         window.action("CloseComm")->trigger();
         QTRY_COMPARE(window.documentWindow(), nullptr);
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         for (const char* name :
              {"RunComm", "CloseComm", "SaveComm", "SaveAsComm", "PrintComm", "t3", "t4", "t5"})
             QVERIFY2(!window.action(name)->isEnabled(), name);

@@ -4,14 +4,9 @@
 
 #include "aboutbox.h"
 #include "supportbox.h"
+#include "widgetdriver.h"
 
 using namespace comm::help;
-
-namespace {
-QColor textColour(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-}  // namespace
 
 class TestBoxes : public QObject {
     Q_OBJECT
@@ -57,8 +52,8 @@ private slots:
             QVERIFY2(front->y() > previousTop, "texts are shown top to bottom in order");
             previousTop = front->y();
             QCOMPARE(shadow->geometry(), front->geometry().translated(1, 1));
-            QCOMPARE(textColour(front), QColor(Qt::black));
-            QCOMPARE(textColour(shadow), QColor(Qt::white));
+            QCOMPARE(TextColour(front), QColor(Qt::black));
+            QCOMPARE(TextColour(shadow), QColor(Qt::white));
             QVERIFY(dialog->children().indexOf(front) > dialog->children().indexOf(shadow));
             QVERIFY(front->isVisible());
             // Nothing of the text is cut off, by the label or by the box.

@@ -2,14 +2,9 @@
 #include <QtTest>
 
 #include "shadowcaption.h"
+#include "widgetdriver.h"
 
 using namespace comm::help;
-
-namespace {
-QColor textColour(const QLabel* label) {
-    return label->palette().color(QPalette::WindowText);
-}
-}  // namespace
 
 class TestShadowCaption : public QObject {
     Q_OBJECT
@@ -57,12 +52,12 @@ private slots:
         const QObjectList& order = parent_.children();
         const bool frontOnTop = order.indexOf(front_) > order.indexOf(shadow_);
         if (recoloured) {
-            QCOMPARE(textColour(shadow_), QColor(Qt::white));
-            QCOMPARE(textColour(front_), QColor(Qt::black));
+            QCOMPARE(TextColour(shadow_), QColor(Qt::white));
+            QCOMPARE(TextColour(front_), QColor(Qt::black));
             QVERIFY(frontOnTop);
         } else {
-            QCOMPARE(textColour(shadow_), QColor(Qt::red));
-            QCOMPARE(textColour(front_), QColor(Qt::red));
+            QCOMPARE(TextColour(shadow_), QColor(Qt::red));
+            QCOMPARE(TextColour(front_), QColor(Qt::red));
             QVERIFY(!frontOnTop);
         }
     }

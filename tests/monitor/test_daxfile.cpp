@@ -1,32 +1,13 @@
 #include <unistd.h>
 
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "daxfile.h"
+#include "filebytes.h"
+#include "randombytes.h"
 
 using namespace comm;
-
-namespace {
-QByteArray randomBytes(int n, quint32 seed) {
-    QRandomGenerator gen(seed);
-    QByteArray bytes(n, Qt::Uninitialized);
-    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void putFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-}  // namespace
 
 class TestDaxFile : public QObject {
     Q_OBJECT
@@ -51,7 +32,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(int, high);
         QFETCH(int, low);
-        const QByteArray capture = randomBytes(count, quint32(count));
+        const QByteArray capture = RandomBytes(count, quint32(count));
         const QByteArray file = EncodeDax(capture);
         QCOMPARE(file.size(), count + 2);
         QCOMPARE(int(quint8(file.at(0))), high);
@@ -119,7 +100,7 @@ private slots:
     }
     void writeAndReadBack() {
         QFETCH(int, count);
-        const QByteArray capture = randomBytes(count, 7u + quint32(count));
+        const QByteArray capture = RandomBytes(count, 7u + quint32(count));
         const QString file = path(QStringLiteral("round%1.Dax").arg(count));
         QVERIFY(WriteDaxFile(file, capture, DaxWriteMode::OverExisting));
         QCOMPARE(QFileInfo(file).size(), qint64(count) + 2);
@@ -131,19 +112,19 @@ private slots:
     // Storing over a longer file keeps its tail; reading that file gives only the new bytes.
     void overExistingKeepsTheTail() {
         const QString file = path("over.Dax");
-        const QByteArray old = randomBytes(500, 1);
+        const QByteArray old = RandomBytes(500, 1);
         QVERIFY(WriteDaxFile(file, old, DaxWriteMode::OverExisting));
-        const QByteArray fresh = randomBytes(100, 2);
+        const QByteArray fresh = RandomBytes(100, 2);
         QVERIFY(WriteDaxFile(file, fresh, DaxWriteMode::OverExisting));
 
-        const QByteArray onDisk = fileBytes(file);
+        const QByteArray onDisk = ReadWholeFile(file);
         QCOMPARE(onDisk.size(), 502);
         QCOMPARE(onDisk.left(102), EncodeDax(fresh));
         QCOMPARE(onDisk.mid(102), EncodeDax(old).mid(102));
         QCOMPARE(ReadDaxFile(file).bytes, fresh);
 
         QVERIFY(WriteDaxFile(file, fresh, DaxWriteMode::Replace));
-        QCOMPARE(fileBytes(file), EncodeDax(fresh));
+        QCOMPARE(ReadWholeFile(file), EncodeDax(fresh));
     }
 
     void readFailures() {
@@ -152,12 +133,12 @@ private slots:
         QCOMPARE(ReadDaxFile(dir_.path()).status, DaxStatus::Unreadable);
 
         const QString huge = path("huge.Dax");
-        putFile(huge, QByteArray("\x80\x01", 2) + QByteArray(40000, 'z'));
+        QVERIFY(WriteWholeFile(huge, QByteArray("\x80\x01", 2) + QByteArray(40000, 'z')));
         QCOMPARE(ReadDaxFile(huge).status, DaxStatus::TooLong);
 
         if (::geteuid() != 0) {
             const QString locked = path("locked.Dax");
-            putFile(locked, EncodeDax("abc"));
+            QVERIFY(WriteWholeFile(locked, EncodeDax("abc")));
             QFile::setPermissions(locked, QFileDevice::Permissions());
             QCOMPARE(ReadDaxFile(locked).status, DaxStatus::Unreadable);
         }
@@ -174,8 +155,8 @@ private slots:
     // The reader stops after the counted bytes whatever follows them.
     void readerIgnoresAnyTail() {
         const QString file = path("tail.Dax");
-        const QByteArray capture = randomBytes(1000, 3);
-        putFile(file, EncodeDax(capture) + randomBytes(100000, 4));
+        const QByteArray capture = RandomBytes(1000, 3);
+        QVERIFY(WriteWholeFile(file, EncodeDax(capture) + RandomBytes(100000, 4)));
         const DaxContent back = ReadDaxFile(file);
         QCOMPARE(back.status, DaxStatus::Ok);
         QCOMPARE(back.bytes, capture);

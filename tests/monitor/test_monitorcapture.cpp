@@ -3,18 +3,12 @@
 
 #include "memoryserialport.h"
 #include "monitorcapture.h"
+#include "randombytes.h"
 
 using namespace comm;
 using comm::monitor::NavigationKey;
 
 namespace {
-QByteArray randomBytes(int n, quint32 seed) {
-    QRandomGenerator gen(seed);
-    QByteArray bytes(n, Qt::Uninitialized);
-    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
 const QString kSettings = QStringLiteral("9600,O,8,1");
 }  // namespace
 
@@ -101,7 +95,7 @@ private slots:
         QVERIFY(capture_->start(kSettings));
         QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
         int seed = 1;
-        for (int n : chunks) feed(randomBytes(n, quint32(seed++)));
+        for (int n : chunks) feed(RandomBytes(n, quint32(seed++)));
         QCOMPARE(counts(spy), refreshes);
     }
 
@@ -121,7 +115,7 @@ private slots:
         QFETCH(int, lines);
         QVERIFY(capture_->start(kSettings));
         QCOMPARE(capture_->topLine(), 0);
-        feed(randomBytes(bytes, 9));
+        feed(RandomBytes(bytes, 9));
         QCOMPARE(capture_->topLine(), 1);
         QCOMPARE(capture_->lineCount(), lines);
         capture_->navigate(NavigationKey::End);
@@ -132,7 +126,7 @@ private slots:
 
     void captureStopsAt32767() {
         QVERIFY(capture_->start(kSettings));
-        const QByteArray stream = randomBytes(32767 + 500, 21);
+        const QByteArray stream = RandomBytes(32767 + 500, 21);
         QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
         feed(stream.left(10000));
         feed(stream.mid(10000));
@@ -147,10 +141,10 @@ private slots:
     // Dropped bytes still count towards the next refresh, which brings the view back to line 1.
     void droppedBytesStillRefresh() {
         QVERIFY(capture_->start(kSettings));
-        feed(randomBytes(32767, 5));
+        feed(RandomBytes(32767, 5));
         capture_->setTopLine(500);
         QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
-        feed(randomBytes(250, 6));
+        feed(RandomBytes(250, 6));
         QCOMPARE(counts(spy), (QList<int>{32767, 32767}));
         QCOMPARE(capture_->topLine(), 1);
         QCOMPARE(capture_->count(), 32767);
@@ -161,7 +155,7 @@ private slots:
         QByteArray sent;
         QRandomGenerator gen(77);
         while (sent.size() < 20000) {
-            const QByteArray chunk = randomBytes(1 + int(gen.bounded(700)), gen.generate());
+            const QByteArray chunk = RandomBytes(1 + int(gen.bounded(700)), gen.generate());
             sent += chunk;
             port_->inject(chunk);
             if (gen.bounded(3) == 0) QCoreApplication::sendPostedEvents();
@@ -206,7 +200,7 @@ private slots:
         connect(capture_.get(), &MonitorCapture::refreshed, capture_.get(),
                 [this] { capture_->stop(); });
         QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
-        port_->inject(randomBytes(350, 3));
+        port_->inject(RandomBytes(350, 3));
         QTRY_VERIFY(!capture_->listening());
         QCoreApplication::sendPostedEvents();
         QCOMPARE(counts(spy), QList<int>{100});
@@ -248,7 +242,7 @@ private slots:
 
     void navigationFollowsTheLineCount() {
         QVERIFY(capture_->start(kSettings));
-        feed(randomBytes(45 * 20, 4));
+        feed(RandomBytes(45 * 20, 4));
         QCOMPARE(capture_->navigate(NavigationKey::End), 16);
         QCOMPARE(capture_->navigate(NavigationKey::Down), 17);
         QCOMPARE(capture_->navigate(NavigationKey::PageUp), 1);

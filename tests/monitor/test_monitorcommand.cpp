@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "monitorwindow.h"
 
 class TestMonitorCommand : public QObject {
@@ -41,12 +41,10 @@ class TestMonitorCommand : public QObject {
         return seen;
     }
 
-private slots:
-    void initTestCase() {
-        comm::ui::SetMessageResponder(
-            [](const QString&, comm::ui::MessageIcon, bool) { return true; });
-    }
+    // Any box the monitor shows is answered OK instead of waiting for a click.
+    MessageRecorder boxes_;
 
+private slots:
     void opensWithFixedSettingsOnTheActivePort_data() {
         QTest::addColumn<QString>("action");
         QTest::addColumn<int>("port");

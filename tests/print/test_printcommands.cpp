@@ -10,7 +10,7 @@
 #include "documentwindow.h"
 #include "keptprinter.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "pdftext.h"
 #include "printer.h"
 
@@ -19,11 +19,6 @@ using comm::MainWindow;
 using comm::print::KeptPrinter;
 
 namespace {
-struct Asked {
-    QString text;
-    comm::ui::MessageIcon icon;
-};
-
 void prepareNew(CommDefinition* def) {
     def->CommKind = 1;
     def->FrameFieldCount = {2, 6, 1, 1, 0, 0, 0, 0};
@@ -36,7 +31,7 @@ class TestPrintCommands : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
-    QList<Asked> asked_;
+    MessageRecorder boxes_;
     CommDefinition def_;
     std::unique_ptr<MainWindow> main_;
 
@@ -62,12 +57,7 @@ class TestPrintCommands : public QObject {
 
 private slots:
     void init() {
-        asked_.clear();
-        comm::ui::SetMessageResponder(
-            [this](const QString& text, comm::ui::MessageIcon icon, bool) {
-                asked_ << Asked{text, icon};
-                return true;
-            });
+        boxes_.clear();
         def_ = CommDefinition();
         prepareNew(&def_);
         main_ = std::make_unique<MainWindow>(def_, folder_.path());
@@ -75,10 +65,7 @@ private slots:
         QVERIFY(main_->newDocumentWindow());
         QVERIFY(main_->action(QStringLiteral("PrintComm"))->isEnabled());
     }
-    void cleanup() {
-        main_.reset();
-        comm::ui::SetMessageResponder({});
-    }
+    void cleanup() { main_.reset(); }
 
     void printWritesTheSummary_data() {
         QTest::addColumn<QString>("command");
@@ -94,7 +81,7 @@ private slots:
 
         main_->action(command)->trigger();
 
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QString error;
         const QStringList lines = PdfTextLines(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -121,9 +108,9 @@ private slots:
 
         main_->action(QStringLiteral("PrintComm"))->trigger();
 
-        QCOMPARE(asked_.size(), 1);
-        QCOMPARE(asked_[0].text, message);
-        QCOMPARE(asked_[0].icon, comm::ui::MessageIcon::Critical);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, message);
+        QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Critical);
         QVERIFY(main_->documentWindow());
         QVERIFY(main_->isVisible());
         QVERIFY(main_->cursor().shape() != Qt::WaitCursor);
@@ -156,7 +143,7 @@ private slots:
         QVERIFY2(!QFile::exists(first) && !QFile::exists(chosen), "the setup prints nothing");
 
         main_->action(QStringLiteral("PrintComm"))->trigger();
-        QVERIFY(asked_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(QFile::exists(chosen), choose);
         QCOMPARE(QFile::exists(first), !choose);
     }

@@ -12,6 +12,7 @@
 #include "framepanel.h"
 #include "messages.h"
 #include "texthelpers.h"
+#include "widgetdriver.h"
 
 using namespace comm;
 
@@ -28,13 +29,6 @@ struct Names {
 };
 const Names kNames[2] = {{"Text3", "Text4", "Text5", "Text6", "Label7"},
                          {"Text7", "Text8", "Text9", "Text10", "Label10"}};
-
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
 
 }  // namespace
 
@@ -199,14 +193,14 @@ private slots:
         focus(ch);
         QTest::keyClicks(ch, "B");
         focus(ch);
-        typeText(ch, typed);
+        TypeText(ch, typed);
         QCOMPARE(ch->text(), QStringLiteral("B"));
         QCOMPARE(fieldHex(0, 1)->text(), QStringLiteral("42"));
         QCOMPARE(int(values(0, Field::Start)[1]), 66);
         // The same into an empty box leaves it empty and the byte not entered.
         QLineEdit* empty = fieldChar(0, 2);
         focus(empty);
-        typeText(empty, typed);
+        TypeText(empty, typed);
         QCOMPARE(empty->text(), QString());
         QCOMPARE(int(values(0, Field::Start)[2]), -1);
     }
@@ -224,13 +218,13 @@ private slots:
         QLineEdit* hex = dataHex(1, 2);
         focus(hex);
         QTest::keyClicks(hex, "7");
-        typeText(hex, key);
+        TypeText(hex, key);
         QCOMPARE(hex->text(), QStringLiteral("7"));
         QCOMPARE(int(values(1, Field::Data)[2]), 7);
         QCOMPARE(beeps_, 1);
         // Also refused, with a beep, once the box is full.
         QTest::keyClicks(hex, "e");
-        typeText(hex, key);
+        TypeText(hex, key);
         QCOMPARE(hex->text(), QStringLiteral("7E"));
         QCOMPARE(beeps_, 2);
     }
@@ -302,7 +296,7 @@ private slots:
             if (ch->hasFocus()) QTest::keyClick(ch, Qt::Key_Right);
             QTest::keyClick(hex, Qt::Key_Left);
             QVERIFY(ch->hasFocus());
-            typeText(ch, QString(QChar(char16_t(v))));
+            TypeText(ch, QString(QChar(char16_t(v))));
             QCOMPARE(hex->text(), HexText(v));
             QCOMPARE(int(values(1, Field::Data)[3]), v);
         }

@@ -15,8 +15,9 @@
 #include "documentwindow.h"
 #include "filechooser.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "texthelpers.h"
+#include "widgetdriver.h"
 
 using namespace comm;
 
@@ -48,20 +49,13 @@ QString typedHex(int v) {
     return v % 2 ? HexText(v).toLower() : HexText(v);
 }
 
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-}
-
 }  // namespace
 
 class TestNewCommEndToEnd : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
-    QStringList messages_;
+    MessageRecorder boxes_;
 
     template <typename T>
     static T* named(QWidget* root, const QString& name) {
@@ -77,7 +71,7 @@ class TestNewCommEndToEnd : public QObject {
         QLineEdit* target = printable(v) ? charBox : hexBox;
         QTest::mouseClick(target, Qt::LeftButton);
         QVERIFY(target->hasFocus());
-        typeText(target, printable(v) ? QString(QChar(char16_t(v))) : typedHex(v));
+        TypeText(target, printable(v) ? QString(QChar(char16_t(v))) : typedHex(v));
         QTest::keyClick(target, Qt::Key_Return);
     }
     static void typeDataByte(QWidget* root, const char* charFamily, const char* hexFamily, int row,
@@ -91,7 +85,7 @@ class TestNewCommEndToEnd : public QObject {
         QLineEdit* target = printable(v) ? charBox : hexBox;
         if (focused() != target) QTest::keyClick(focused(), Qt::Key_Right);
         QCOMPARE(focused(), static_cast<QWidget*>(target));
-        typeText(target, printable(v) ? QString(QChar(char16_t(v))) : typedHex(v));
+        TypeText(target, printable(v) ? QString(QChar(char16_t(v))) : typedHex(v));
         QTest::keyClick(target, Qt::Key_Return);
     }
 
@@ -155,14 +149,7 @@ class TestNewCommEndToEnd : public QObject {
     }
 
 private slots:
-    void init() {
-        messages_.clear();
-        ui::SetMessageResponder([this](const QString& text, ui::MessageIcon, bool) {
-            messages_ << text;
-            return true;
-        });
-    }
-    void cleanup() { ui::SetMessageResponder({}); }
+    void init() { boxes_.clear(); }
 
     void newTypeSaveReopen() {
         QVERIFY(folder_.isValid());
@@ -236,7 +223,7 @@ private slots:
         if (QTest::currentTestFailed()) return;
 
         window.action(QStringLiteral("SaveComm"))->trigger();
-        QCOMPARE(messages_, QStringList());
+        QCOMPARE(boxes_.texts(), QStringList());
         QCOMPARE(doc->saveFlag(), QStringLiteral("1"));
         QVERIFY(QFileInfo(path).isFile());
 
@@ -255,7 +242,7 @@ private slots:
         def.CommSettings.clear();
 
         window.action(QStringLiteral("OpenComm"))->trigger();
-        QCOMPARE(messages_, QStringList());
+        QCOMPARE(boxes_.texts(), QStringList());
         DocumentWindow* reopened = window.documentWindow();
         QVERIFY(reopened != nullptr);
         QCOMPARE(int(def.CommKind), 3);

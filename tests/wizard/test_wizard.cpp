@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "settingstext.h"
 #include "spinbuttons.h"
+#include "widgetdriver.h"
 #include "wizard.h"
 #include "wizardcounts.h"
 #include "wizardkind.h"
@@ -40,15 +41,6 @@ void retype(QLineEdit* box, const QString& text) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
-}
-
-// Types characters one by one as key events carrying their text; unlike keyClicks it also
-// handles characters outside Latin-1.
-void typeText(QWidget* widget, const QString& text) {
-    for (QChar c : text) {
-        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
 }
 
 }  // namespace
@@ -202,7 +194,7 @@ private slots:
         goToStep2(1);
         auto* box = named<QLineEdit>(step2(), "Text1_0");
         retype(box, QStringLiteral("2"));
-        typeText(box, key);
+        TypeText(box, key);
         QCOMPARE(box->text(), QStringLiteral("2"));
         QCOMPARE(beeps_, 1);
         QTest::keyClick(box, Qt::Key_Backspace);
