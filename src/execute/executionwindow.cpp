@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "activitypictures.h"
+#include "hoverfocus.h"
 #include "messages.h"
 #include "runtext.h"
 
@@ -151,6 +152,8 @@ void ExecutionWindow::buildControls() {
     exit_ = new QPushButton(QStringLiteral("退出"), this);
     exit_->setObjectName(QStringLiteral("Command2"));
     exit_->setAutoDefault(false);
+    ui::GiveFocusOnHover(startStop_);
+    ui::GiveFocusOnHover(exit_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(startStop_);
     buttons->addWidget(exit_);

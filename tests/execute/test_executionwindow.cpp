@@ -93,6 +93,7 @@ private slots:
     void closingDuringARunReleasesThePort_data();
     void closingDuringARunReleasesThePort();
     void vanishedDeviceIsReportedAndTheWindowStaysOpen();
+    void buttonsTakeTheFocusUnderThePointer();
 };
 
 void ExecutionWindowTest::loadsWithItsElements() {
@@ -308,6 +309,24 @@ void ExecutionWindowTest::vanishedDeviceIsReportedAndTheWindowStaysOpen() {
     QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
     QVERIFY(rig.exitButton()->isEnabled());
     QVERIFY(rig.window->isVisible());
+}
+
+void ExecutionWindowTest::buttonsTakeTheFocusUnderThePointer() {
+    WindowRig rig(request(2));
+    rig.window->show();
+    rig.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(rig.exitButton(), &enter);
+    QVERIFY(rig.exitButton()->hasFocus());
+    QApplication::sendEvent(rig.startStop(), &enter);
+    QVERIFY(rig.startStop()->hasFocus());
+    // During a run the exit button is disabled and leaves the focus where it is.
+    QTest::mouseClick(rig.startStop(), Qt::LeftButton);
+    QVERIFY(!rig.exitButton()->isEnabled());
+    QApplication::sendEvent(rig.exitButton(), &enter);
+    QVERIFY(rig.startStop()->hasFocus());
+    QTest::mouseClick(rig.startStop(), Qt::LeftButton);
 }
 
 QTEST_MAIN(ExecutionWindowTest)
