@@ -21,6 +21,7 @@
 #include "monitorcanvas.h"
 #include "monitorcapture.h"
 #include "monitordialogs.h"
+#include "serialsettings.h"
 #include "settingsdialog.h"
 
 namespace comm {
@@ -182,6 +183,13 @@ void MonitorWindow::done(int result) {
 void MonitorWindow::startOrStop() {
     if (capture_->listening()) {
         capture_->stop();
+        return;
+    }
+    // Settings this machine's driver cannot run would fail the open too; say why instead of
+    // blaming the port.
+    const QString refusal = CheckLineSettings(definition_.MonitorSettings);
+    if (!refusal.isEmpty()) {
+        ui::ShowMessage(this, refusal, ui::MessageIcon::Exclamation);
         return;
     }
     if (!capture_->start(definition_.MonitorSettings)) {

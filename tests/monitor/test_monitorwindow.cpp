@@ -1,9 +1,11 @@
 #include <QComboBox>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +17,7 @@
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "monitorwindow.h"
+#include "serialsettings.h"
 
 using namespace comm;
 using comm::monitor::MonitorCanvas;
@@ -575,6 +578,111 @@ private slots:
         QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n") + shown);
         click(QStringLiteral("Command1"));
         QCOMPARE(port_->settings(), settings);
+    }
+
+    // Settings the driver here cannot run are refused with the reason, not blamed on the port.
+    void settingsTheDriverCannotRunAreRefused_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("mentions");
+        QTest::newRow("4 data bits") << "9600,O,4,1"
+                                     << "4 位数据位";
+        if (!PlatformLineCapabilities().oneAndHalfStopBits)
+            QTest::newRow("1.5 stop bits") << "9600,O,8,1.5"
+                                           << "1.5 位停止位";
+    }
+    void settingsTheDriverCannotRunAreRefused() {
+        QFETCH(QString, settings);
+        QFETCH(QString, mentions);
+        def_.MonitorSettings = settings;
+        click(QStringLiteral("Command1"));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].text.contains(mentions), qPrintable(messages_[0].text));
+        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        QCOMPARE(port_->openCount(), 0);
+        QVERIFY(!window_->capture().listening());
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("开始监听"));
+        QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n9600,奇,8,1"));
+    }
+
+    // Store and import both use the save-file dialog, in the program's folder, with the storage
+    // filter and no default extension; cancelling it does nothing.
+    void storageFileDialog() {
+        monitor::SetStorageFileChooser({});
+        const auto restore = qScopeGuard([this] {
+            monitor::SetStorageFileChooser([this] {
+                ++fileDialogs_;
+                return chosenFile_;
+            });
+        });
+        struct Seen {
+            QString title;
+            QFileDialog::AcceptMode mode;
+            QStringList filters;
+            QString folder;
+            QString suffix;
+        };
+        QList<Seen> seen;
+        QString answer;
+        QTimer poll;
+        poll.setInterval(10);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            seen.append({dialog->windowTitle(), dialog->acceptMode(), dialog->nameFilters(),
+                         dialog->directory().absolutePath(), dialog->defaultSuffix()});
+            if (answer.isEmpty()) {
+                dialog->reject();
+            } else {
+                dialog->selectFile(answer);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        poll.start();
+
+        capture("abc");
+        answer = path(QStringLiteral("typed-without-extension"));
+        click(QStringLiteral("Command6"));
+        QCOMPARE(fileBytes(answer), EncodeDax("abc"));
+        QVERIFY(!QFile::exists(answer + QStringLiteral(".Dax")));
+
+        window_.reset();
+        openWindow();
+        answer.clear();
+        click(QStringLiteral("Command8"));
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(window_->capture().topLine(), 0);
+        answer = path(QStringLiteral("typed-without-extension"));
+        click(QStringLiteral("Command8"));
+        QCOMPARE(window_->capture().capture(), QByteArray("abc"));
+
+        QCOMPARE(seen.size(), 3);
+        for (const Seen& s : seen) {
+            QCOMPARE(s.title, QStringLiteral("打开/另存为[通讯]"));
+            QCOMPARE(s.mode, QFileDialog::AcceptSave);
+            // The dialog trims the leading blank of the filter text when it splits it.
+            QCOMPARE(s.filters, (QStringList{QStringLiteral("存储文件(*.Dax)"),
+                                             QStringLiteral("所有文件(*.*)")}));
+            QCOMPARE(s.folder, QDir(QCoreApplication::applicationDirPath()).absolutePath());
+            QVERIFY(s.suffix.isEmpty());
+        }
+    }
+
+    // The pointer over the drawing area or a button gives it the keyboard focus.
+    void focusFollowsThePointer() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        for (const char* name : {"Picture1", "Command4", "Command1"}) {
+            QWidget* widget = child<QWidget>(QString::fromLatin1(name));
+            QApplication::sendEvent(widget, &enter);
+            QVERIFY2(widget->hasFocus(), name);
+        }
+        // Disabled while listening: the exit button leaves the focus alone.
+        click(QStringLiteral("Command1"));
+        QApplication::sendEvent(child<QWidget>(QStringLiteral("Command3")), &enter);
+        QVERIFY(child<QWidget>(QStringLiteral("Command1"))->hasFocus());
+        click(QStringLiteral("Command1"));
     }
 };
 
