@@ -81,6 +81,37 @@ private slots:
         QCOMPARE(Collect(*b, 5), QByteArray("again"));
     }
 
+    // With --baud every character occupies the line for its start, data, parity and stop bits,
+    // so the far end cannot have the whole block any sooner.
+    void pacedLineTakesEachCharacterItsTime_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("bitsPerCharacter");
+        QTest::newRow("8N1") << "8N1" << 10;
+        QTest::newRow("8E2") << "8E2" << 12;
+    }
+    void pacedLineTakesEachCharacterItsTime() {
+        QFETCH(QString, format);
+        QFETCH(int, bitsPerCharacter);
+        const int baud = 9600;
+        const int n = 480;
+        SimProcess sim({"pair", "--baud", QString::number(baud), "--format", format});
+        QVERIFY(sim.waitForPorts({"A", "B"}));
+        auto a = OpenPort(1, sim.port("A"));
+        auto b = OpenPort(2, sim.port("B"));
+        QVERIFY(a && b);
+        const QByteArray sent = Pattern(n);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(a->output(sent));
+        const QByteArray got = Collect(*b, n);
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        QCOMPARE(got, sent);
+        const double lineSeconds = double(n) * bitsPerCharacter / baud;
+        QVERIFY2(seconds >= 0.95 * lineSeconds,
+                 qPrintable(
+                     QStringLiteral("%1 s for a line time of %2 s").arg(seconds).arg(lineSeconds)));
+    }
+
     void corruptionFlipsOneBitAtRateP() {
         const double p = 0.05;
         const int n = 20000;
