@@ -83,6 +83,7 @@ private slots:
     void kind4AnswersEachFrameAfterTheDelay();
     void timeoutAnsweredStopEndsTheRun();
     void timeoutAnsweredContinueAsksAgainUntilStopped();
+    void timeoutAskedOnTheTerminal();
     void stopSignalEndsTheRunAndClosesThePort();
     void vanishingDeviceEndsWithStatus4();
     void refusalsAndFailuresHaveTheirStatus_data();
@@ -276,6 +277,30 @@ void RunEndToEndTest::timeoutAnsweredContinueAsksAgainUntilStopped() {
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("stopped"));
     // Waiting again for the answer sends nothing more: still the one frame.
     QCOMPARE(device.received(), kFrame);
+}
+
+// The default: each time-out asks on the terminal; yes waits again, no gives up.
+void RunEndToEndTest::timeoutAskedOnTheTerminal() {
+    const QString file = makeFile(
+        QStringLiteral("k2ask"),
+        QStringLiteral(
+            R"({"kind":2,"portSettingIndex":[12,4,2,0],"counts":[0,0,0,0,0,4,0,0],"wait":150})"));
+    PtyFarEnd device;
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json")});
+    QTRY_COMPARE_WITH_TIMEOUT(run.eventNames().count(QStringLiteral("timeout")), 1, 10000);
+    QTest::qWait(400);  // unanswered, the question holds the run
+    QCOMPARE(run.eventNames().count(QStringLiteral("timeout")), 1);
+    run.process.write("y\n");
+    QTRY_COMPARE_WITH_TIMEOUT(run.eventNames().count(QStringLiteral("timeout")), 2, 10000);
+    QVERIFY(!run.has(QStringLiteral("finished")));
+    run.process.write("n\n");
+    QVERIFY(run.waitDone());
+    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.eventNames(), (QStringList{"started", "timeout", "timeout", "finished"}));
+    QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("timeout"));
+    QCOMPARE(run.err().count(QStringLiteral("超过最大接收数据时间，请检查您的发送程序，继续吗？")),
+             2);
 }
 
 void RunEndToEndTest::stopSignalEndsTheRunAndClosesThePort() {

@@ -133,6 +133,32 @@ private slots:
         QCOMPARE(bytesOfListing(dax.readAllStandardOutput(), &lines), sent);
     }
 
+    void daxReportsWhatItCannotShow_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no such file")
+            << QByteArray() << QStringLiteral("该文件不存在，请重新打开！");
+        QTest::newRow("declares 32769 bytes") << QByteArray("\x80\x01", 2) + randomBytes(32769, 3)
+                                              << QStringLiteral("打开该文件失败!!!");
+    }
+    void daxReportsWhatItCannotShow() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        const QString file = dir_.filePath(QStringLiteral("refused.Dax"));
+        QFile::remove(file);
+        if (!content.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+        QProcess dax;
+        dax.start(cli(), {"dax", file});
+        QVERIFY(dax.waitForFinished(20000));
+        QCOMPARE(dax.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(dax.readAllStandardError()).trimmed(), message);
+        QVERIFY(dax.readAllStandardOutput().isEmpty());
+    }
+
     void cliStopsWhenTheLineGoesQuiet() {
         QProcess process;
         startCli(process, {"--quiet-ms", "300", "--ascii"});
