@@ -116,6 +116,7 @@ private slots:
     void kind2FramesSplitAcrossArrivals();
     void kind2WithCountZeroEndsAtOnce();
     void kind2CountedEndsAfterTheCount();
+    void kind2WithCountZeroTakesAFrameAlreadyWaiting();
     void kind2TimeoutQuestionOkWaitsAgainCancelEnds();
     void kind2FrameArrivingRestartsTheLimit();
     void kind2WithoutLimitNeverAsks();
@@ -127,6 +128,8 @@ private slots:
     void kind4AnswerPause_data();
     void kind4AnswerPause();
     void kind4CountedEndsAfterTheAnswer();
+    void countBelowOneHandlesOneExchange_data();
+    void countBelowOneHandlesOneExchange();
     void stopEndsTheRunAndStartAgainResets();
     void stopDuringTheAnswerPauseSendsNothingMore();
     void lineEventEndsTheRun_data();
@@ -351,6 +354,17 @@ void RunEngineTest::kind2CountedEndsAfterTheCount() {
     QCOMPARE(rig.receivePictures.last(), Picture::Idle);
 }
 
+void RunEngineTest::kind2WithCountZeroTakesAFrameAlreadyWaiting() {
+    Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 3, 0, 0}), counted("0"));
+    QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
+    // In before the first pass: that pass takes it, then the count ends the run.
+    rig.port.inject(testdefs::bytes({1, 2, 3, 4, 5, 6}));
+    QVERIFY(rig.waitFinished());
+    QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
+    QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({1, 2, 3})});
+    QCOMPARE(rig.receivedLabel, QStringLiteral("1幀"));
+}
+
 void RunEngineTest::kind2TimeoutQuestionOkWaitsAgainCancelEnds() {
     auto options = endless();
     options.noWait = false;
@@ -536,6 +550,31 @@ void RunEngineTest::kind4CountedEndsAfterTheAnswer() {
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.written(), kFrame7.repeated(2));
     QCOMPARE(rig.frames.size(), 2);
+}
+
+void RunEngineTest::countBelowOneHandlesOneExchange_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("kind 3, 0") << 3 << "0";
+    QTest::newRow("kind 3, -2") << 3 << "-2";
+    QTest::newRow("kind 4, 0") << 4 << "0";
+    QTest::newRow("kind 4, 0.5") << 4 << "0.5";
+}
+
+void RunEngineTest::countBelowOneHandlesOneExchange() {
+    QFETCH(int, kind);
+    QFETCH(QString, count);
+    Rig rig(sevenByteFrame(kind, {0, 2, 0, 0}), counted(count));
+    if (kind == 3) rig.answerWith(testdefs::bytes({0x31, 0x32}));
+    QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
+    // Kind 4: two frames wait, only the first is answered.
+    if (kind == 4) rig.port.inject(testdefs::bytes({0x31, 0x32, 0x33, 0x34}));
+    QVERIFY(rig.waitFinished());
+    QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
+    QCOMPARE(rig.port.written(), kFrame7);
+    QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({0x31, 0x32})});
+    QCOMPARE(rig.sentLabel, QStringLiteral("1幀"));
+    QCOMPARE(rig.receivedLabel, QStringLiteral("1幀"));
 }
 
 void RunEngineTest::stopEndsTheRunAndStartAgainResets() {
