@@ -109,6 +109,12 @@ private slots:
 
     void cliCapturesAndStoresExactly() {
         const QString out = dir_.filePath(QStringLiteral("cli.Dax"));
+        {
+            // A longer file of that name is replaced, not written over from its start.
+            QFile old(out);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(randomBytes(5000, 41));
+        }
         QProcess process;
         startCli(process, {"--bytes", "1000", "--out", out});
         const QByteArray sent = randomBytes(1000, 42);
@@ -131,6 +137,29 @@ private slots:
         QVERIFY(dax.waitForFinished(20000));
         QCOMPARE(dax.exitCode(), 0);
         QCOMPARE(bytesOfListing(dax.readAllStandardOutput(), &lines), sent);
+    }
+
+    void cliRefusesBadArguments_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("withPort");
+        QTest::newRow("no port") << QStringList{"--bytes", "10"} << false;
+        QTest::newRow("settings outside the lists")
+            << QStringList{"--settings", "9600,X,8,1"} << true;
+        QTest::newRow("no byte count") << QStringList{"--bytes", "0"} << true;
+        QTest::newRow("quiet time not a number") << QStringList{"--quiet-ms", "soon"} << true;
+        QTest::newRow("unknown option") << QStringList{"--baud", "9600"} << true;
+        QTest::newRow("option without its value") << QStringList{"--out"} << true;
+    }
+    void cliRefusesBadArguments() {
+        QFETCH(QStringList, args);
+        QFETCH(bool, withPort);
+        if (withPort) args = QStringList{"--port", near()} + args;
+        QProcess process;
+        process.start(cli(), QStringList{"monitor"} + args);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 2);
+        QVERIFY(process.readAllStandardError().startsWith("usage: comm-cli monitor"));
+        QVERIFY(process.readAllStandardOutput().isEmpty());
     }
 
     void daxReportsWhatItCannotShow_data() {
