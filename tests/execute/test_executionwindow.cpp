@@ -6,7 +6,7 @@
 
 #include "executionwindow.h"
 #include "memoryserialport.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "rundefs.h"
 #include "runtext.h"
 
@@ -17,33 +17,19 @@ using comm::ui::MessageIcon;
 
 namespace {
 
-struct Shown {
-    QString text;
-    MessageIcon icon;
-    bool okCancel;
-};
-
 // The window with an in-memory port, every box it shows recorded and answered.
+// The boxes are declared first so that they outlive the window.
 struct WindowRig {
+    MessageRecorder boxes;
     MemorySerialPort* port = nullptr;
     std::unique_ptr<ExecutionWindow> window;
-    QList<Shown> shown;
-    bool answer = true;
 
     explicit WindowRig(const RunRequest& request) {
-        comm::ui::SetMessageResponder([this](const QString& text, MessageIcon icon, bool okCancel) {
-            shown.append({text, icon, okCancel});
-            return answer;
-        });
         window = std::make_unique<ExecutionWindow>(request, [this] {
             auto p = std::make_unique<MemorySerialPort>();
             port = p.get();
             return std::unique_ptr<comm::SerialPort>(std::move(p));
         });
-    }
-    ~WindowRig() {
-        window.reset();
-        comm::ui::SetMessageResponder({});
     }
     template <typename T>
     T* find(const QString& name) const {
@@ -155,10 +141,10 @@ void ExecutionWindowTest::unsavedCommunicationIsRefused() {
     rig.find<QPlainTextEdit>(QStringLiteral("Text2"))->setPlainText(QStringLiteral("earlier"));
     rig.find<QLabel>(QStringLiteral("Label2"))->setText(QStringLiteral("9幀"));
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
-    QCOMPARE(rig.shown.size(), 1);
-    QCOMPARE(rig.shown[0].text, QStringLiteral("请您先保存当前通讯，再执行！"));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Exclamation);
-    QVERIFY(!rig.shown[0].okCancel);
+    QCOMPARE(rig.boxes.shown.size(), 1);
+    QCOMPARE(rig.boxes.shown[0].text, QStringLiteral("请您先保存当前通讯，再执行！"));
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
+    QVERIFY(!rig.boxes.shown[0].okCancel);
     QCOMPARE(rig.text("Text2"), QStringLiteral("earlier"));
     QCOMPARE(rig.text("Label2"), QStringLiteral("9幀"));
     QCOMPARE(rig.port->openCount(), 0);
@@ -179,7 +165,7 @@ void ExecutionWindowTest::startStopCaptionsFollowTheRun() {
     QVERIFY(!rig.port->portOpen());
     QVERIFY(rig.text("Label5").endsWith(QStringLiteral("秒")));
     QVERIFY(rig.text("Label5") != QStringLiteral("0秒"));
-    QVERIFY(rig.shown.isEmpty());
+    QVERIFY(rig.boxes.shown.isEmpty());
 }
 
 void ExecutionWindowTest::countedSendRunShowsListingCounterAndIdlePicture() {
@@ -217,9 +203,9 @@ void ExecutionWindowTest::busyPortIsReportedAndTheWindowStaysIdle() {
     WindowRig rig(request(2));
     rig.port->setBusy(true);
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
-    QTRY_COMPARE(rig.shown.size(), 1);
-    QCOMPARE(rig.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Exclamation);
+    QTRY_COMPARE(rig.boxes.shown.size(), 1);
+    QCOMPARE(rig.boxes.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
     QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
     QVERIFY(rig.exitButton()->isEnabled());
     // Free again: the next start runs.
@@ -234,9 +220,10 @@ void ExecutionWindowTest::incompleteFrameIsReported() {
     r.definition.SendDataBytes[1] = comm::kNotEntered;
     WindowRig rig(r);
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
-    QTRY_COMPARE(rig.shown.size(), 1);
-    QCOMPARE(rig.shown[0].text, QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！"));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Exclamation);
+    QTRY_COMPARE(rig.boxes.shown.size(), 1);
+    QCOMPARE(rig.boxes.shown[0].text,
+             QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！"));
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
     QCOMPARE(rig.text("Text2").count(QLatin1Char('\n')), 6);
     QCOMPARE(rig.port->openCount(), 0);
 }
@@ -246,13 +233,13 @@ void ExecutionWindowTest::timeoutQuestionIsAskedAndCancelEndsTheRun() {
     r.options.noWait = false;
     r.options.waitText = QStringLiteral("100");
     WindowRig rig(r);
-    rig.answer = false;
+    rig.boxes.answer = false;
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
-    QTRY_COMPARE(rig.shown.size(), 1);
-    QCOMPARE(rig.shown[0].text,
+    QTRY_COMPARE(rig.boxes.shown.size(), 1);
+    QCOMPARE(rig.boxes.shown[0].text,
              QStringLiteral("超过最大接收数据时间，请检查您的发送程序，继续吗？"));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Critical);
-    QVERIFY(rig.shown[0].okCancel);
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Critical);
+    QVERIFY(rig.boxes.shown[0].okCancel);
     QTRY_COMPARE(rig.startStop()->text(), comm::kStartCaption);
     QVERIFY(!rig.port->portOpen());
     QVERIFY(rig.text("Label5") != QStringLiteral("0秒"));
@@ -264,9 +251,9 @@ void ExecutionWindowTest::lineEventShowsItsMessageAndClosesTheWindow() {
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
     QVERIFY(rig.port->portOpen());
     rig.port->injectEvent(1004);
-    QTRY_COMPARE(rig.shown.size(), 1);
-    QCOMPARE(rig.shown[0].text, QStringLiteral("Framing Error"));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Critical);
+    QTRY_COMPARE(rig.boxes.shown.size(), 1);
+    QCOMPARE(rig.boxes.shown[0].text, QStringLiteral("Framing Error"));
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Critical);
     QTRY_VERIFY(!rig.window->isVisible());
     QVERIFY(!rig.port->portOpen());
     QVERIFY(!rig.window->engine()->isRunning());
@@ -295,7 +282,7 @@ void ExecutionWindowTest::closingDuringARunReleasesThePort() {
     const QByteArray written = rig.port->written();
     QTest::qWait(30);
     QCOMPARE(rig.port->written(), written);
-    QVERIFY(rig.shown.isEmpty());
+    QVERIFY(rig.boxes.shown.isEmpty());
 }
 
 void ExecutionWindowTest::vanishedDeviceIsReportedAndTheWindowStaysOpen() {
@@ -303,9 +290,9 @@ void ExecutionWindowTest::vanishedDeviceIsReportedAndTheWindowStaysOpen() {
     rig.window->show();
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
     rig.port->vanish(QStringLiteral("USB adapter unplugged"));
-    QTRY_COMPARE(rig.shown.size(), 1);
-    QVERIFY(rig.shown[0].text.contains(QStringLiteral("USB adapter unplugged")));
-    QCOMPARE(rig.shown[0].icon, MessageIcon::Critical);
+    QTRY_COMPARE(rig.boxes.shown.size(), 1);
+    QVERIFY(rig.boxes.shown[0].text.contains(QStringLiteral("USB adapter unplugged")));
+    QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Critical);
     QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
     QVERIFY(rig.exitButton()->isEnabled());
     QVERIFY(rig.window->isVisible());

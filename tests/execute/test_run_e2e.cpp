@@ -5,14 +5,13 @@
 #include <QtTest>
 #include <csignal>
 
+#include "builtprogram.h"
+#include "filebytes.h"
 #include "ptyfarend.h"
+#include "simprocess.h"
 
 // comm-cli run over pseudo-terminals with the real serial back end; the test plays the device.
 namespace {
-
-QString binary(const QString& name) {
-    return qEnvironmentVariable("COMM_BIN_DIR", QStringLiteral("bin")) + QLatin1Char('/') + name;
-}
 
 const QByteArray kFrame = QByteArray::fromHex("7e7f010203aa0d");
 const QString kFrameListing = QStringLiteral(
@@ -42,7 +41,7 @@ struct CliRun {
                 parsed = end + 1;
             }
         });
-        process.start(binary(QStringLiteral("comm-cli")),
+        process.start(BuiltProgram(QStringLiteral("comm-cli")),
                       QStringList{QStringLiteral("run")} + args);
         process.waitForStarted();
     }
@@ -98,18 +97,16 @@ private:
 
 void RunEndToEndTest::initTestCase() {
     QVERIFY(dir_.isValid());
-    QVERIFY2(QFileInfo::exists(binary(QStringLiteral("comm-cli"))), "comm-cli is not built");
+    QVERIFY2(QFileInfo::exists(BuiltProgram(QStringLiteral("comm-cli"))), "comm-cli is not built");
 }
 
 QString RunEndToEndTest::makeFile(const QString& name, const QString& json) {
     const QString jsonPath = dir_.filePath(name + QStringLiteral(".json"));
     const QString txlPath = dir_.filePath(name + QStringLiteral(".Txl"));
-    QFile f(jsonPath);
-    if (!f.open(QIODevice::WriteOnly)) return {};
-    f.write(json.toUtf8());
-    f.close();
+    if (!WriteWholeFile(jsonPath, json.toUtf8())) return {};
     QProcess make;
-    make.start(binary(QStringLiteral("comm-cli")), {QStringLiteral("make"), jsonPath, txlPath});
+    make.start(BuiltProgram(QStringLiteral("comm-cli")),
+               {QStringLiteral("make"), jsonPath, txlPath});
     if (!make.waitForFinished(10000) || make.exitCode() != 0) return {};
     return txlPath;
 }
@@ -368,9 +365,7 @@ void RunEndToEndTest::refusalsAndFailuresHaveTheirStatus() {
     QString file;
     if (json.isEmpty()) {
         file = dir_.filePath(QStringLiteral("junk.Txl"));
-        QFile junk(file);
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("junk, no communication here");
+        QVERIFY(WriteWholeFile(file, "junk, no communication here"));
     } else {
         file = makeFile(QStringLiteral("refusal"), json);
     }
@@ -405,20 +400,15 @@ void RunEndToEndTest::simulatedDevice() {
     QFETCH(QString, json);
     QFETCH(QStringList, deviceArgs);
     QFETCH(QStringList, events);
-    const QString sim = binary(QStringLiteral("rs232sim"));
-    if (!QFileInfo::exists(sim)) QSKIP("rs232sim is not built");
-    QProcess device;
-    device.start(sim, QStringList{QStringLiteral("device")} + deviceArgs);
-    QVERIFY(device.waitForStarted());
-    QTRY_VERIFY(device.canReadLine());
-    const QString line = QString::fromUtf8(device.readLine()).trimmed();
-    QVERIFY2(line.startsWith(QStringLiteral("PORT ")), qPrintable(line));
+    if (!QFileInfo::exists(SimProcess::Program())) QSKIP("rs232sim is not built");
+    SimProcess device(QStringList{QStringLiteral("device")} + deviceArgs);
+    QVERIFY2(device.waitForPorts({QStringLiteral("PORT")}), "rs232sim named no port");
     const QString file = makeFile(QStringLiteral("sim"), json);
     CliRun run;
-    run.start({file, QStringLiteral("--port"), line.mid(5), QStringLiteral("--json")});
+    run.start({file, QStringLiteral("--port"), device.port(QStringLiteral("PORT")),
+               QStringLiteral("--json")});
     QVERIFY(run.waitDone());
-    device.terminate();
-    device.waitForFinished();
+    device.stop(SIGTERM);
     QCOMPARE(run.process.exitCode(), 0);
     QCOMPARE(run.eventNames(), events);
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));

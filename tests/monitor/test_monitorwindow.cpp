@@ -4,54 +4,34 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "daxfile.h"
+#include "filebytes.h"
 #include "memoryserialport.h"
-#include "messages.h"
+#include "messagerecorder.h"
 #include "monitorcanvas.h"
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "monitorwindow.h"
+#include "randombytes.h"
 #include "serialsettings.h"
 
 using namespace comm;
 using comm::monitor::MonitorCanvas;
-
-namespace {
-QByteArray randomBytes(int n, quint32 seed) {
-    QRandomGenerator gen(seed);
-    QByteArray bytes(n, Qt::Uninitialized);
-    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-struct Message {
-    QString text;
-    ui::MessageIcon icon;
-    bool okCancel;
-};
-}  // namespace
 
 // Drives a real monitor window over an in-memory port; storage and colour dialogs and message
 // boxes are answered by the test.
 class TestMonitorWindow : public QObject {
     Q_OBJECT
     CommDefinition def_;
+    MessageRecorder boxes_;
     std::unique_ptr<QWidget> mainWindow_;
     std::unique_ptr<MonitorWindow> window_;
     MemorySerialPort* port_ = nullptr;
-    QList<Message> messages_;
-    bool answer_ = true;
     QString chosenFile_;
     int fileDialogs_ = 0;
     QTemporaryDir dir_;
@@ -99,17 +79,12 @@ class TestMonitorWindow : public QObject {
 
 private slots:
     void initTestCase() {
-        ui::SetMessageResponder([this](const QString& text, ui::MessageIcon icon, bool okCancel) {
-            messages_.append({text, icon, okCancel});
-            return answer_;
-        });
         monitor::SetStorageFileChooser([this] {
             ++fileDialogs_;
             return chosenFile_;
         });
     }
     void cleanupTestCase() {
-        ui::SetMessageResponder({});
         monitor::SetStorageFileChooser({});
         monitor::SetColourChooser({});
     }
@@ -117,8 +92,7 @@ private slots:
         def_ = CommDefinition();
         def_.MonitorSettings = QStringLiteral("9600,O,8,1");
         def_.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-        messages_.clear();
-        answer_ = true;
+        boxes_.clear();
         chosenFile_.clear();
         fileDialogs_ = 0;
         mainWindow_ = std::make_unique<QWidget>();
@@ -177,7 +151,7 @@ private slots:
             QVERIFY(!child<QPushButton>(name)->isEnabled());
         QVERIFY(child<QPushButton>(QStringLiteral("Command2"))->isEnabled());
 
-        feed(randomBytes(250, 1));
+        feed(RandomBytes(250, 1));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 250个"));
         QCOMPARE(scroll()->maximum(), 13);
 
@@ -190,12 +164,12 @@ private slots:
         for (const char* name : {"Command3", "Command4", "Command6", "Command7", "Command8"})
             QVERIFY(child<QPushButton>(name)->isEnabled());
         QCOMPARE(window_->capture().count(), 250);
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QVERIFY(port_->written().isEmpty());
     }
 
     void startEmptiesTheView() {
-        capture(randomBytes(90, 2));
+        capture(RandomBytes(90, 2));
         QCOMPARE(canvas()->lines().size(), 5);
         click(QStringLiteral("Command1"));
         QVERIFY(canvas()->lines().isEmpty());
@@ -208,9 +182,9 @@ private slots:
     void busyPortLeavesTheWindowIdle() {
         port_->setBusy(true);
         click(QStringLiteral("Command1"));
-        QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
-        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Exclamation);
         QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("开始监听"));
         QCOMPARE(text(QStringLiteral("Label4")), QStringLiteral("串口一未打开\n9600,奇,8,1"));
@@ -222,11 +196,11 @@ private slots:
 
     void vanishedPortStopsAndKeepsTheCapture() {
         click(QStringLiteral("Command1"));
-        const QByteArray bytes = randomBytes(130, 3);
+        const QByteArray bytes = RandomBytes(130, 3);
         feed(bytes);
         port_->vanish(QStringLiteral("unplugged"));
-        QTRY_COMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        QTRY_COMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
         QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("开始监听"));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 130个"));
@@ -236,9 +210,9 @@ private slots:
 
     void captureLimitInTheCountLabel() {
         click(QStringLiteral("Command1"));
-        feed(randomBytes(33000, 4));
+        feed(RandomBytes(33000, 4));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 32767个"));
-        feed(randomBytes(500, 5));
+        feed(RandomBytes(500, 5));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 32767个"));
         QCOMPARE(scroll()->maximum(), 1639);
     }
@@ -246,9 +220,9 @@ private slots:
     // Up to 31 lines every refresh redraws; from 621 bytes on the page stays as last drawn.
     void autoRedrawStopsAfter31Lines() {
         click(QStringLiteral("Command1"));
-        feed(randomBytes(600, 6));
+        feed(RandomBytes(600, 6));
         const int before = canvas()->redrawCount();
-        feed(randomBytes(20, 7));
+        feed(RandomBytes(20, 7));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 620个"));
         QVERIFY(canvas()->redrawCount() > before);
         QCOMPARE(canvas()->lines().size(), 30);
@@ -256,18 +230,18 @@ private slots:
         QVERIFY(text(QStringLiteral("Label2_0")).endsWith(QStringLiteral("0030 ")));
 
         const int at620 = canvas()->redrawCount();
-        feed(randomBytes(1, 8));
+        feed(RandomBytes(1, 8));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("监听状态\n共收到 : 621个"));
         QCOMPARE(scroll()->maximum(), 32);
         QCOMPARE(canvas()->redrawCount(), at620);
-        feed(randomBytes(400, 9));
+        feed(RandomBytes(400, 9));
         QCOMPARE(scroll()->maximum(), 52);
         QCOMPARE(canvas()->redrawCount(), at620);
 
         // Browsing while it grows: the next refresh brings the view back to line 1.
         scroll()->setValue(10);
         QCOMPARE(topShown(), 11);
-        feed(randomBytes(5, 10));
+        feed(RandomBytes(5, 10));
         QCOMPARE(scroll()->value(), 0);
         QCOMPARE(topShown(), 1);
     }
@@ -314,7 +288,7 @@ private slots:
         QFETCH(int, startTop);
         QFETCH(int, key);
         QFETCH(int, top);
-        capture(randomBytes(45 * 20, 11));
+        capture(RandomBytes(45 * 20, 11));
         scroll()->setValue(startTop - 1);
         QCOMPARE(topShown(), startTop);
         this->key(key);
@@ -326,7 +300,7 @@ private slots:
 
     // The scroll maximum is the line count: its last position shows an empty area.
     void scrollPastTheLastLine() {
-        capture(randomBytes(45 * 20, 12));
+        capture(RandomBytes(45 * 20, 12));
         scroll()->setValue(scroll()->maximum());
         QCOMPARE(window_->capture().topLine(), 46);
         QVERIFY(canvas()->lines().isEmpty());
@@ -336,12 +310,12 @@ private slots:
     }
 
     void storeAndImportRoundTrip() {
-        const QByteArray bytes = randomBytes(1000, 13);
+        const QByteArray bytes = RandomBytes(1000, 13);
         capture(bytes);
         chosenFile_ = path(QStringLiteral("round.Dax"));
         click(QStringLiteral("Command6"));
-        QVERIFY(messages_.isEmpty());
-        const QByteArray file = fileBytes(chosenFile_);
+        QVERIFY(boxes_.shown.isEmpty());
+        const QByteArray file = ReadWholeFile(chosenFile_);
         QCOMPARE(file.size(), 1002);
         QCOMPARE(quint8(file[0]), quint8(0x03));
         QCOMPARE(quint8(file[1]), quint8(0xE8));
@@ -360,7 +334,7 @@ private slots:
         // And stores it again unchanged.
         chosenFile_ = path(QStringLiteral("again.Dax"));
         click(QStringLiteral("Command6"));
-        QCOMPARE(fileBytes(chosenFile_), file);
+        QCOMPARE(ReadWholeFile(chosenFile_), file);
     }
 
     void storeWithNothingShownDoesNothing() {
@@ -373,7 +347,7 @@ private slots:
         QVERIFY(!QFile::exists(chosenFile_));
 
         // Also after an earlier capture that the user had scrolled: the start empties it.
-        capture(randomBytes(900, 18));
+        capture(RandomBytes(900, 18));
         scroll()->setValue(10);
         click(QStringLiteral("Command1"));
         QVERIFY(canvas()->lines().isEmpty());
@@ -385,22 +359,22 @@ private slots:
 
     void storeOverAnExistingFile() {
         chosenFile_ = path(QStringLiteral("existing.Dax"));
-        const QByteArray old = randomBytes(400, 14);
+        const QByteArray old = RandomBytes(400, 14);
         QVERIFY(WriteDaxFile(chosenFile_, old, DaxWriteMode::Replace));
-        const QByteArray fresh = randomBytes(100, 15);
+        const QByteArray fresh = RandomBytes(100, 15);
         capture(fresh);
 
-        answer_ = false;
+        boxes_.answer = false;
         click(QStringLiteral("Command6"));
-        QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("该文件已经存在是否覆盖?"));
-        QCOMPARE(messages_[0].icon, ui::MessageIcon::Question);
-        QVERIFY(messages_[0].okCancel);
-        QCOMPARE(fileBytes(chosenFile_), EncodeDax(old));
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("该文件已经存在是否覆盖?"));
+        QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Question);
+        QVERIFY(boxes_.shown[0].okCancel);
+        QCOMPARE(ReadWholeFile(chosenFile_), EncodeDax(old));
 
-        answer_ = true;
+        boxes_.answer = true;
         click(QStringLiteral("Command6"));
-        const QByteArray file = fileBytes(chosenFile_);
+        const QByteArray file = ReadWholeFile(chosenFile_);
         QCOMPARE(file.size(), 402);
         QCOMPARE(file.left(102), EncodeDax(fresh));
         QCOMPARE(file.mid(102), EncodeDax(old).mid(102));
@@ -420,24 +394,21 @@ private slots:
     void importLimit() {
         QFETCH(int, declared);
         QFETCH(bool, imports);
-        const QByteArray before = randomBytes(77, 16);
+        const QByteArray before = RandomBytes(77, 16);
         capture(before);
         chosenFile_ = path(QStringLiteral("limit%1.Dax").arg(declared));
-        {
-            QFile f(chosenFile_);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(1, char(declared / 256)) + QByteArray(1, char(declared % 256)));
-            f.write(randomBytes(declared, 17));
-        }
+        const QByteArray file = QByteArray(1, char(declared / 256)) +
+                                QByteArray(1, char(declared % 256)) + RandomBytes(declared, 17);
+        QVERIFY(WriteWholeFile(chosenFile_, file));
         click(QStringLiteral("Command8"));
         if (imports) {
-            QVERIFY(messages_.isEmpty());
+            QVERIFY(boxes_.shown.isEmpty());
             QCOMPARE(window_->capture().count(), declared);
             QCOMPARE(scroll()->maximum(), 1639);
         } else {
-            QCOMPARE(messages_.size(), 1);
-            QCOMPARE(messages_[0].text, QStringLiteral("打开该文件失败!!!"));
-            QCOMPARE(messages_[0].icon, ui::MessageIcon::Critical);
+            QCOMPARE(boxes_.shown.size(), 1);
+            QCOMPARE(boxes_.shown[0].text, QStringLiteral("打开该文件失败!!!"));
+            QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Critical);
             QCOMPARE(window_->capture().capture(), before);
             QCOMPARE(scroll()->maximum(), 4);
         }
@@ -448,22 +419,18 @@ private slots:
         capture("abc");
         chosenFile_ = path(QStringLiteral("no-such-folder/x.Dax"));
         click(QStringLiteral("Command6"));
-        QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("存储数据失败!!!"));
-        QCOMPARE(messages_[0].icon, ui::MessageIcon::Critical);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("存储数据失败!!!"));
+        QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Critical);
     }
 
     // A file that ends before its declared count imports the bytes it has, without a message.
     void importOfAShortFile() {
         chosenFile_ = path(QStringLiteral("short.Dax"));
-        const QByteArray present = randomBytes(30, 19);
-        {
-            QFile f(chosenFile_);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray("\x00\x64", 2) + present);
-        }
+        const QByteArray present = RandomBytes(30, 19);
+        QVERIFY(WriteWholeFile(chosenFile_, QByteArray("\x00\x64", 2) + present));
         click(QStringLiteral("Command8"));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(window_->capture().capture(), present);
         QCOMPARE(scroll()->maximum(), 2);
         QCOMPARE(canvas()->lines().size(), 2);
@@ -472,12 +439,12 @@ private slots:
     void importMissingOrCancelled() {
         chosenFile_ = path(QStringLiteral("absent.Dax"));
         click(QStringLiteral("Command8"));
-        QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, QStringLiteral("该文件不存在，请重新打开！"));
-        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QCOMPARE(boxes_.shown[0].text, QStringLiteral("该文件不存在，请重新打开！"));
+        QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Exclamation);
         chosenFile_.clear();
         click(QStringLiteral("Command8"));
-        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(boxes_.shown.size(), 1);
         QCOMPARE(canvas()->redrawCount(), 0);
     }
 
@@ -489,7 +456,7 @@ private slots:
         QCOMPARE(window_->capture().topLine(), 1);
         chosenFile_ = path(QStringLiteral("zero-again.Dax"));
         click(QStringLiteral("Command6"));
-        QCOMPARE(fileBytes(chosenFile_), QByteArray(2, '\0'));
+        QCOMPARE(ReadWholeFile(chosenFile_), QByteArray(2, '\0'));
     }
 
     void pinKeepsTheMainWindowOnTop() {
@@ -595,9 +562,9 @@ private slots:
         QFETCH(QString, mentions);
         def_.MonitorSettings = settings;
         click(QStringLiteral("Command1"));
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY2(messages_[0].text.contains(mentions), qPrintable(messages_[0].text));
-        QCOMPARE(messages_[0].icon, ui::MessageIcon::Exclamation);
+        QCOMPARE(boxes_.shown.size(), 1);
+        QVERIFY2(boxes_.shown[0].text.contains(mentions), qPrintable(boxes_.shown[0].text));
+        QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Exclamation);
         QCOMPARE(port_->openCount(), 0);
         QVERIFY(!window_->capture().listening());
         QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
@@ -643,14 +610,14 @@ private slots:
         capture("abc");
         answer = path(QStringLiteral("typed-without-extension"));
         click(QStringLiteral("Command6"));
-        QCOMPARE(fileBytes(answer), EncodeDax("abc"));
+        QCOMPARE(ReadWholeFile(answer), EncodeDax("abc"));
         QVERIFY(!QFile::exists(answer + QStringLiteral(".Dax")));
 
         window_.reset();
         openWindow();
         answer.clear();
         click(QStringLiteral("Command8"));
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QCOMPARE(window_->capture().topLine(), 0);
         answer = path(QStringLiteral("typed-without-extension"));
         click(QStringLiteral("Command8"));

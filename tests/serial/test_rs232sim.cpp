@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include "filebytes.h"
 #include "qtserialportbackend.h"
 #include "simprocess.h"
 
@@ -199,16 +200,12 @@ private slots:
     void refusesToReplaceAFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("precious");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("keep me");
-        file.close();
+        QVERIFY(WriteWholeFile(path, "keep me"));
         SimProcess sim({"device", "--echo", "--link", path});
         QVERIFY(sim.process().waitForFinished(10000));
         QCOMPARE(sim.process().exitCode(), 1);
         QVERIFY(sim.process().readAllStandardError().contains(path.toLocal8Bit()));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("keep me"));
+        QCOMPARE(ReadWholeFile(path), QByteArray("keep me"));
     }
 
     void badArgumentsExitWithAMessage_data() {
