@@ -169,7 +169,10 @@ bool WriteCommFile(const QString& path, const CommDefinition& def, CommOptions* 
     const OptionValues values = ResolveOptions(def.CommKind, options);
     const QByteArray bytes = EncodeCommFile(def, values, withValues);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // Unbuffered, so a write that stops part-way (a full disk) fails here: a buffered one only
+    // fails while commit() flushes, and commit() then still puts the cut file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
         if (error) *error = QStringLiteral("保存通讯文件失败：%1").arg(file.errorString());
         return false;
     }

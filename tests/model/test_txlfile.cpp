@@ -2,7 +2,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "settingstext.h"
 #include "txlfile.h"
@@ -40,7 +43,9 @@ QByteArray withKind(int kind) {
 constexpr FrameSide kSides[] = {FrameSide::Send, FrameSide::Recv};
 constexpr Field kFields[] = {Field::Start, Field::Data, Field::Check, Field::End};
 
-CommDefinition randomDefinition(QRandomGenerator& rng, bool atCapacity) {
+enum class Counts { Random, AtCapacity, Zero };
+
+CommDefinition randomDefinition(QRandomGenerator& rng, Counts counts) {
     CommDefinition d;
     d.CommKind = qint16(rng.bounded(1, 5));
     d.PortSettingIndex = {qint16(rng.bounded(13)), qint16(rng.bounded(5)), qint16(rng.bounded(3)),
@@ -48,7 +53,9 @@ CommDefinition randomDefinition(QRandomGenerator& rng, bool atCapacity) {
     for (FrameSide side : kSides)
         for (Field field : kFields) {
             const int cap = qMin(CommDefinition::capacity(field), 255);
-            const int n = atCapacity ? cap : int(rng.bounded(cap + 1));
+            const int n = counts == Counts::AtCapacity ? cap
+                          : counts == Counts::Zero     ? 0
+                                                       : int(rng.bounded(cap + 1));
             d.FrameFieldCount[CommDefinition::countIndex(side, field)] = qint16(n);
             for (int i = 0; i < n; ++i) d.values(side, field)[i] = qint16(rng.bounded(-1, 256));
         }
@@ -197,7 +204,10 @@ private slots:
     void randomRoundTrips() {
         QRandomGenerator rng(20261208);
         for (int round = 0; round < 200; ++round) {
-            const CommDefinition written = randomDefinition(rng, round % 10 == 0);
+            const Counts counts = round % 10 == 0   ? Counts::AtCapacity
+                                  : round % 10 == 5 ? Counts::Zero
+                                                    : Counts::Random;
+            const CommDefinition written = randomDefinition(rng, counts);
             const bool withValues = round % 3 != 0;
             const QByteArray bytes = EncodeCommFile(written, OptionValues{}, withValues);
             CommDefinition read;
@@ -297,31 +307,49 @@ private slots:
         QCOMPARE(error, kWrongFormatMessage);
     }
 
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("folder not writable") << "folder";
+        QTest::newRow("disk full in mid-write") << "full";
+    }
     void failedSaveKeepsTheOldFile() {
-        if (geteuid() == 0) {
-            // Root writes into read-only folders; use a path whose folder does not exist.
-            CommDefinition d = workedExample();
-            CommOptions o;
-            QString error;
-            QVERIFY(!WriteCommFile("/nonexistent-folder/x.Txl", d, &o, true, &error));
-            QVERIFY(!error.isEmpty());
-            return;
-        }
+        QFETCH(QString, how);
+        // Root writes into read-only folders regardless.
+        if (how == QLatin1String("folder") && geteuid() == 0) QSKIP("root ignores permissions");
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.Txl");
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("old contents");
         f.close();
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
         CommDefinition d = workedExample();
         CommOptions o;
         QString error;
-        QVERIFY(!WriteCommFile(path, d, &o, true, &error));
+        bool written = true;
+        if (how == QLatin1String("folder")) {
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            written = WriteCommFile(path, d, &o, true, &error);
+            QFile::setPermissions(dir.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else {
+            // A file size limit below the 33 bytes of the file makes the write stop part-way,
+            // as a full disk does.
+            rlimit before{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+            rlimit small = before;
+            small.rlim_cur = 16;
+            const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            written = WriteCommFile(path, d, &o, true, &error);
+            setrlimit(RLIMIT_FSIZE, &before);
+            signal(SIGXFSZ, oldHandler);
+        }
+        QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("old contents"));
+        // No half-written temporary file is left behind either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.Txl"});
     }
 };
 
