@@ -1,16 +1,12 @@
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "commdefinition.h"
 #include "mainwindow.h"
+#include "messages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
+    comm::ui::InstallChineseStandardTexts();
 
     comm::CommDefinition definition;
     comm::MainWindow window(definition);

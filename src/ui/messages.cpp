@@ -1,7 +1,9 @@
 #include "messages.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace comm::ui {
 
@@ -36,6 +38,17 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
 }
 
 void SetMessageResponder(MessageResponder r) { responder() = std::move(r); }
+
+bool InstallChineseStandardTexts() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
 
 namespace {
 BeepHandler& beepHandler() {

@@ -23,6 +23,10 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
 using MessageResponder = std::function<bool(const QString& text, MessageIcon icon, bool okCancel)>;
 void SetMessageResponder(MessageResponder responder);
 
+// Installs Qt's own Chinese texts for the standard buttons and dialogs (确定, 取消, 是, 否) into
+// the application. False when the translation is not installed; the texts then stay English.
+bool InstallChineseStandardTexts();
+
 // The platform's beep, for a refused key.
 void Beep();
 
