@@ -1,3 +1,5 @@
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -50,6 +52,26 @@ private slots:
                 counts << line;
         }
         QCOMPARE(counts, expected);
+    }
+
+    void fontsAreTheNamedChineseFaces_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        QTest::newRow("title") << int(PrintFont::Title) << QStringLiteral("黑体") << 14;
+        QTest::newRow("body") << int(PrintFont::Body) << QStringLiteral("宋体") << 12;
+    }
+    void fontsAreTheNamedChineseFaces() {
+        QFETCH(int, kind);
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        const QFont font = PrintoutFont(PrintFont(kind));
+        QCOMPARE(font.family(), family);
+        QCOMPARE(font.pointSize(), points);
+        // Where the face itself is missing it resolves to an installed one that writes Chinese.
+        const QString resolved = QFontInfo(font).family();
+        QVERIFY2(QFontDatabase::writingSystems(resolved).contains(QFontDatabase::SimplifiedChinese),
+                 qPrintable(resolved));
     }
 
     void titleIsLargerThanBody() {
