@@ -123,6 +123,8 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     lamp_->setPixmap(lampOff_->pixmap());
     portState_ = makeLabel(QStringLiteral("Label4"), panel);
     monitorState_ = makeLabel(QStringLiteral("Label3"), panel);
+    portState_->setFont(canvas_->font());
+    monitorState_->setFont(canvas_->font());
 
     auto* controls = new QVBoxLayout(panel);
     auto* lampRow = new QHBoxLayout;

@@ -651,6 +651,30 @@ private slots:
         QVERIFY(child<QWidget>(QStringLiteral("Command1"))->hasFocus());
         click(QStringLiteral("Command1"));
     }
+
+    // The drawing area and every label share one font whose Latin characters have one width, so
+    // each drawn byte sits under its column number in either mode.
+    void columnsLineUpUnderTheHeaders() {
+        const QFont font = canvas()->font();
+        for (const char* name :
+             {"Label1_0", "Label1_1", "Label2_0", "Label2_1", "Label3", "Label4"})
+            QVERIFY2(child<QLabel>(QString::fromLatin1(name))->font() == font, name);
+        QByteArray bytes;
+        for (int b = 0x20; b <= 0x7E; ++b) bytes.append(char(b));
+        bytes += QByteArray::fromHex("00FF7F1F80");  // 100 bytes, five whole lines
+        capture(bytes);
+        const QFontMetricsF metrics(font);
+        const QString header = text(QStringLiteral("Label1_0"));
+        for (const char* option : {"Option2", "Option1"}) {
+            QTest::mouseClick(child<QRadioButton>(QString::fromLatin1(option)), Qt::LeftButton);
+            QCOMPARE(canvas()->lines().size(), 5);
+            for (const QString& line : canvas()->lines()) {
+                QCOMPARE(line.size(), 80);
+                QCOMPARE(metrics.horizontalAdvance(line),
+                         metrics.horizontalAdvance(header.left(80)));
+            }
+        }
+    }
 };
 
 QTEST_MAIN(TestMonitorWindow)
