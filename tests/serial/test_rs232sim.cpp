@@ -197,6 +197,21 @@ private slots:
         QVERIFY(!QFileInfo(linkB).isSymLink());
     }
 
+    void deviceLinkGoesAwayOnStop() {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("ttyDevice");
+        SimProcess sim({"device", "--echo", "--link", link});
+        QVERIFY(sim.waitForPorts({"PORT"}));
+        QCOMPARE(sim.port("PORT"), link);
+        auto port = OpenPort(3, link);
+        QVERIFY(port);
+        QVERIFY(port->output("ping"));
+        QCOMPARE(Collect(*port, 4), QByteArray("ping"));
+        QVERIFY(sim.stop(SIGTERM));
+        QCOMPARE(sim.process().exitCode(), 0);
+        QVERIFY(!QFileInfo(link).isSymLink());
+    }
+
     void refusesToReplaceAFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("precious");
