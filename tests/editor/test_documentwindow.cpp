@@ -321,6 +321,43 @@ private slots:
         comm::ui::SetBeepHandler({});
     }
 
+    void pointerGivesFocusToEnabledBoxes_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("enablingOption");
+        QTest::newRow("loop count") << "Text1"
+                                    << "Option1_1";
+        QTest::newRow("delay") << "Text2"
+                               << "Option1_2";
+        QTest::newRow("wait") << "Text11"
+                              << "Option1_5";
+        QTest::newRow("send field byte") << "Text4_0" << QString();
+        QTest::newRow("receive data character") << "Text9_0" << QString();
+    }
+    // Moving the pointer over an edit box gives it the focus, but only while it is enabled.
+    void pointerGivesFocusToEnabledBoxes() {
+        QFETCH(QString, box);
+        QFETCH(QString, enablingOption);
+        CommDefinition def = newCommunication(3, {1, 1, 1, 1, 1, 1, 1, 1});
+        DocumentWindow window(def);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* target = child<QLineEdit>(window, box);
+        auto* elsewhere = child<QComboBox>(window, "Combo1_0");
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        if (!enablingOption.isEmpty()) {
+            elsewhere->setFocus();
+            QVERIFY(!target->isEnabled());
+            QApplication::sendEvent(target, &enter);
+            QVERIFY(elsewhere->hasFocus());
+            child<QRadioButton>(window, enablingOption)->click();
+        }
+        elsewhere->setFocus();
+        QVERIFY(target->isEnabled());
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(target->hasFocus());
+    }
+
     void settingsButtonLooksLikeAButton() {
         CommDefinition def = newCommunication(1, {});
         DocumentWindow window(def);

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
@@ -159,6 +160,27 @@ private slots:
         QCOMPARE(def.CommSettings, before.CommSettings);
         QCOMPARE(def.CommSettingsText, before.CommSettingsText);
         QCOMPARE(def.PortSettingIndex, before.PortSettingIndex);
+    }
+
+    void pointerGivesFocusToTheButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("confirm") << "Command1";
+        QTest::newRow("abandon") << "Command2";
+    }
+    void pointerGivesFocusToTheButtons() {
+        QFETCH(QString, button);
+        CommDefinition def = communication("9600,O,8,1", QStringLiteral("9600,奇,8,1"));
+        SettingsDialog dialog(def);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.list(SettingsDialog::BaudList)->setFocus();
+        auto* target = dialog.findChild<QPushButton*>(button);
+        QVERIFY(target);
+        QVERIFY(!target->hasFocus());
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(target->hasFocus());
     }
 
     void openingText_data() {
