@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -413,6 +414,37 @@ private slots:
         QCOMPARE(box->selectedText(), QStringLiteral("42"));
         QTest::keyClicks(box, QStringLiteral("7"));
         QCOMPARE(box->text(), QStringLiteral("7"));
+    }
+
+    void pointerGivesFocusToStepButtons_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("step 1 next") << 1 << "NextButton";
+        QTest::newRow("step 1 abandon") << 1 << "AbandonButton";
+        QTest::newRow("step 2 back") << 2 << "BackButton";
+        QTest::newRow("step 2 next") << 2 << "NextButton";
+        QTest::newRow("step 2 abandon") << 2 << "AbandonButton";
+        QTest::newRow("step 3 back") << 3 << "BackButton";
+        QTest::newRow("step 3 finish") << 3 << "FinishButton";
+        QTest::newRow("step 3 abandon") << 3 << "AbandonButton";
+    }
+    void pointerGivesFocusToStepButtons() {
+        QFETCH(int, step);
+        QFETCH(QString, button);
+        if (step >= 2) goToStep2(3);
+        if (step >= 3) click(named<QPushButton>(step2(), "NextButton"));
+        QDialog* const steps[] = {step1(), step2(), step3()};
+        QDialog* current = steps[step - 1];
+        current->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(current));
+        auto* target = named<QPushButton>(current, button);
+        QVERIFY(target);
+        current->setFocus();
+        target->clearFocus();
+        QVERIFY(!target->hasFocus());
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(target->hasFocus());
     }
 
     void markerRunsAlongTheGroupUnderThePointer() {
