@@ -43,10 +43,15 @@ struct WindowRig {
         if (auto* e = find<QLineEdit>(name)) return e->text();
         return QStringLiteral("<no %1>").arg(name);
     }
+    // Which of the three pictures (indexes 2, 3, 4) the indicator shows a copy of; 0 for none.
     int picture(int indicator) const {
-        return find<QLabel>(QStringLiteral("Image3_%1").arg(indicator))
-            ->property("picture")
-            .toInt();
+        const auto image = [this](int index) {
+            return find<QLabel>(QStringLiteral("Image3_%1").arg(index))->pixmap().toImage();
+        };
+        const QImage shown = image(indicator);
+        for (int source = 2; source <= 4; ++source)
+            if (image(source) == shown) return source;
+        return 0;
     }
 };
 

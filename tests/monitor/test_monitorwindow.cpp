@@ -125,6 +125,9 @@ private slots:
         QCOMPARE(scroll()->maximum(), 0);
         QCOMPARE(child<QLabel>(QStringLiteral("Image1"))->pixmap().toImage(),
                  child<QLabel>(QStringLiteral("Image2"))->pixmap().toImage());
+        // The lamp's two pictures tell the states apart.
+        QVERIFY(child<QLabel>(QStringLiteral("Image2"))->pixmap().toImage() !=
+                child<QLabel>(QStringLiteral("Image3"))->pixmap().toImage());
         const QStringList captions = {"开始监听", "钉在前面", "退出",    "背景颜色",
                                       "存储数据", "通讯设置", "导入数据"};
         const QStringList names = {"Command1", "Command2", "Command3", "Command4",
