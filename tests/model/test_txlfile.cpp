@@ -7,6 +7,7 @@
 
 #include <csignal>
 
+#include "filebytes.h"
 #include "settingstext.h"
 #include "txlfile.h"
 
@@ -289,21 +290,16 @@ private slots:
         CommOptions o;
         QString error;
         QVERIFY(WriteCommFile(path, d, &o, true, &error));
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), kWorkedExample);
-        f.close();
+        QCOMPARE(ReadWholeFile(path), kWorkedExample);
 
         CommDefinition read;
         QCOMPARE(ReadCommFile(path, &read, &error), ReadStatus::Ok);
         QCOMPARE(ReadCommFile(dir.filePath("missing.Txl"), &read, &error), ReadStatus::Missing);
         QCOMPARE(error, kMissingFileMessage);
 
-        QFile wrong(dir.filePath("wrong.Txl"));
-        QVERIFY(wrong.open(QIODevice::WriteOnly));
-        wrong.write("\x05garbage");
-        wrong.close();
-        QCOMPARE(ReadCommFile(wrong.fileName(), &read, &error), ReadStatus::WrongFormat);
+        const QString wrong = dir.filePath("wrong.Txl");
+        QVERIFY(WriteWholeFile(wrong, "\x05garbage"));
+        QCOMPARE(ReadCommFile(wrong, &read, &error), ReadStatus::WrongFormat);
         QCOMPARE(error, kWrongFormatMessage);
     }
 
@@ -318,10 +314,7 @@ private slots:
         if (how == QLatin1String("folder") && geteuid() == 0) QSKIP("root ignores permissions");
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.Txl");
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("old contents");
-        f.close();
+        QVERIFY(WriteWholeFile(path, "old contents"));
         CommDefinition d = workedExample();
         CommOptions o;
         QString error;
@@ -346,8 +339,7 @@ private slots:
         }
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("old contents"));
+        QCOMPARE(ReadWholeFile(path), QByteArray("old contents"));
         // No half-written temporary file is left behind either.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.Txl"});
     }

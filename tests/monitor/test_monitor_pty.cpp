@@ -6,33 +6,23 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 
+#include "builtprogram.h"
 #include "daxfile.h"
-#include "messages.h"
+#include "filebytes.h"
+#include "messagerecorder.h"
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "monitorwindow.h"
+#include "randombytes.h"
 #include "serialfactory.h"
 
 using namespace comm;
 
 namespace {
-QByteArray randomBytes(int n, quint32 seed) {
-    QRandomGenerator gen(seed);
-    QByteArray bytes(n, Qt::Uninitialized);
-    for (int i = 0; i < n; ++i) bytes[i] = char(gen.bounded(256));
-    return bytes;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // The bytes of a listing: every token after the line number is one hexadecimal byte.
 QByteArray bytesOfListing(const QByteArray& listing, int* lines) {
     QByteArray bytes;
@@ -53,11 +43,11 @@ class TestMonitorPty : public QObject {
     QTemporaryDir dir_;
     QProcess socat_;
     int far_ = -1;
-    QList<QString> messages_;
+    MessageRecorder boxes_;
 
     QString near() const { return dir_.filePath(QStringLiteral("near")); }
     QString farPath() const { return dir_.filePath(QStringLiteral("far")); }
-    QString cli() const { return qEnvironmentVariable("COMM_BIN_DIR") + "/comm-cli"; }
+    QString cli() const { return BuiltProgram(QStringLiteral("comm-cli")); }
 
     void send(const QByteArray& bytes) {
         qint64 done = 0;
@@ -79,15 +69,9 @@ class TestMonitorPty : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(dir_.isValid());
-        ui::SetMessageResponder([this](const QString& text, ui::MessageIcon, bool) {
-            messages_ << text;
-            return true;
-        });
-    }
+    void initTestCase() { QVERIFY(dir_.isValid()); }
     void init() {
-        messages_.clear();
+        boxes_.clear();
         socat_.start(QStringLiteral("socat"),
                      {"pty,raw,echo=0,link=" + near(), "pty,raw,echo=0,link=" + farPath()});
         QVERIFY2(socat_.waitForStarted(), "socat is needed for this test");
@@ -102,27 +86,20 @@ private slots:
         socat_.terminate();
         socat_.waitForFinished(5000);
     }
-    void cleanupTestCase() {
-        ui::SetMessageResponder({});
-        monitor::SetStorageFileChooser({});
-    }
+    void cleanupTestCase() { monitor::SetStorageFileChooser({}); }
 
     void cliCapturesAndStoresExactly() {
         const QString out = dir_.filePath(QStringLiteral("cli.Dax"));
-        {
-            // A longer file of that name is replaced, not written over from its start.
-            QFile old(out);
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write(randomBytes(5000, 41));
-        }
+        // A longer file of that name is replaced, not written over from its start.
+        QVERIFY(WriteWholeFile(out, RandomBytes(5000, 41)));
         QProcess process;
         startCli(process, {"--bytes", "1000", "--out", out});
-        const QByteArray sent = randomBytes(1000, 42);
+        const QByteArray sent = RandomBytes(1000, 42);
         send(sent);
         QVERIFY(process.waitForFinished(20000));
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
-        const QByteArray file = fileBytes(out);
+        const QByteArray file = ReadWholeFile(out);
         QCOMPARE(file.size(), 1002);
         QCOMPARE(quint8(file[0]), quint8(0x03));
         QCOMPARE(quint8(file[1]), quint8(0xE8));
@@ -167,7 +144,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("no such file")
             << QByteArray() << QStringLiteral("该文件不存在，请重新打开！");
-        QTest::newRow("declares 32769 bytes") << QByteArray("\x80\x01", 2) + randomBytes(32769, 3)
+        QTest::newRow("declares 32769 bytes") << QByteArray("\x80\x01", 2) + RandomBytes(32769, 3)
                                               << QStringLiteral("打开该文件失败!!!");
     }
     void daxReportsWhatItCannotShow() {
@@ -175,11 +152,7 @@ private slots:
         QFETCH(QString, message);
         const QString file = dir_.filePath(QStringLiteral("refused.Dax"));
         QFile::remove(file);
-        if (!content.isEmpty()) {
-            QFile f(file);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
+        if (!content.isEmpty()) QVERIFY(WriteWholeFile(file, content));
         QProcess dax;
         dax.start(cli(), {"dax", file});
         QVERIFY(dax.waitForFinished(20000));
@@ -231,10 +204,10 @@ private slots:
         window.show();
         QPushButton* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));
         QTest::mouseClick(start, Qt::LeftButton);
-        QVERIFY(messages_.isEmpty());
+        QVERIFY(boxes_.shown.isEmpty());
         QVERIFY(window.capture().listening());
 
-        const QByteArray sent = randomBytes(1000, 7);
+        const QByteArray sent = RandomBytes(1000, 7);
         send(sent);
         QTRY_COMPARE_WITH_TIMEOUT(window.capture().count(), 1000, 20000);
         QTRY_COMPARE(window.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
@@ -245,7 +218,7 @@ private slots:
         monitor::SetStorageFileChooser([out] { return out; });
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command6")),
                           Qt::LeftButton);
-        const QByteArray file = fileBytes(out);
+        const QByteArray file = ReadWholeFile(out);
         QCOMPARE(file.size(), 1002);
         QCOMPARE(file.left(2), QByteArray("\x03\xE8", 2));
         QCOMPARE(file.mid(2), sent);
@@ -261,7 +234,7 @@ private slots:
         QVERIFY(first.capture().listening());
         QTest::mouseClick(second.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
-        QCOMPARE(messages_, QList<QString>{QStringLiteral("当前活动串口是非空闲串口！")});
+        QCOMPARE(boxes_.texts(), QStringList{QStringLiteral("当前活动串口是非空闲串口！")});
         QVERIFY(!second.capture().listening());
     }
 
@@ -278,7 +251,7 @@ private slots:
         socat_.terminate();
         QVERIFY(socat_.waitForFinished(5000));
         QTRY_VERIFY_WITH_TIMEOUT(!window.capture().listening(), 20000);
-        QCOMPARE(messages_, QList<QString>{QStringLiteral("当前活动串口是非空闲串口！")});
+        QCOMPARE(boxes_.texts(), QStringList{QStringLiteral("当前活动串口是非空闲串口！")});
         QCOMPARE(window.capture().capture(), QByteArray("kept"));
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("开始监听"));
