@@ -519,6 +519,7 @@ private slots:
         def_.CommSettings = QStringLiteral("2400,N,7,2");
         def_.CommSettingsText = QStringLiteral("2400,缺省,7,2");
         bool found = false;
+        Qt::CursorShape pointerMeanwhile = Qt::ArrowCursor;
         QTimer poll;
         poll.setInterval(10);
         connect(&poll, &QTimer::timeout, this, [&] {
@@ -526,6 +527,7 @@ private slots:
             if (!modal || modal->objectName() != QLatin1String("Form9")) return;
             poll.stop();
             found = true;
+            pointerMeanwhile = window_->cursor().shape();
             modal->findChild<QComboBox*>(QStringLiteral("Combo1_0"))->setCurrentText("19200");
             modal->findChild<QComboBox*>(QStringLiteral("Combo1_2"))->setCurrentText("偶");
             modal
@@ -536,6 +538,8 @@ private slots:
         poll.start();
         click(QStringLiteral("Command7"));
         QVERIFY(found);
+        QCOMPARE(pointerMeanwhile, Qt::WaitCursor);
+        QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(def_.SettingsTarget, qint16(-1));
         QCOMPARE(def_.CommSettings, QStringLiteral("2400,N,7,2"));
         QCOMPARE(def_.CommSettingsText, QStringLiteral("2400,缺省,7,2"));
