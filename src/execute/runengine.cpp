@@ -11,30 +11,21 @@ namespace comm {
 namespace {
 constexpr int kRawInput = 1;
 constexpr int kExchangePauseMs = 100;
-
-qint64 nowNs() {
-    static QElapsedTimer clock;
-    if (!clock.isValid()) clock.start();
-    return clock.nsecsElapsed();
-}
 }  // namespace
 
 RunEngine::RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port,
-                     QObject* parent)
-    : QObject(parent), def_(def), options_(options), port_(port), pacer_(def.CommSettings) {
+                     Clock& clock, QObject* parent)
+    : QObject(parent),
+      def_(def),
+      options_(options),
+      port_(port),
+      pacer_(def.CommSettings),
+      clock_(clock),
+      steps_(port, clock) {
     port_.setSettings(def_.CommSettings);
     port_.setInputMode(kRawInput);
-
-    stepTimer_.setSingleShot(true);
-    stepTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&stepTimer_, &QTimer::timeout, this, &RunEngine::runQueued);
-    receiveTimer_.setSingleShot(true);
-    receiveTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&receiveTimer_, &QTimer::timeout, this, &RunEngine::onReceiveTimer);
-
-    connect(&port_, &SerialPort::readyRead, this, &RunEngine::onReadyRead);
-    connect(&port_, &SerialPort::commNotified, this, &RunEngine::onCommEvent);
-    connect(&port_, &SerialPort::deviceLost, this, &RunEngine::onDeviceLost);
+    connect(&steps_, &StepMachine::lineEvent, this, &RunEngine::onCommEvent);
+    connect(&steps_, &StepMachine::deviceLost, this, &RunEngine::onDeviceLost);
 }
 
 RunEngine::~RunEngine() {
@@ -51,7 +42,7 @@ RunEngine::StartResult RunEngine::start() {
     emit elapsedChanged(ElapsedText(0));
     emit sendListingCleared();
     emit receiveListingCleared();
-    clock_.start();
+    startNs_ = clock_.nowNs();
 
     const int kind = def_.CommKind;
     if (kind < 1 || kind > 4) return StartResult::NoKind;
@@ -59,12 +50,12 @@ RunEngine::StartResult RunEngine::start() {
     if (!prepare(kind)) return StartResult::Refused;
 
     timedOut_ = false;
-    receiveTimer_.stop();
+    steps_.cancelLimit();
     switch (kind) {
         case 1:
             if (!openPort()) return StartResult::OpenFailed;
             beginRun();
-            pacer_.reset(nowNs());
+            pacer_.reset(clock_.nowNs());
             queue(&RunEngine::sendOnlyPass);
             break;
         case 2:
@@ -146,7 +137,7 @@ void RunEngine::stop() {
 }
 
 void RunEngine::answerTimeout(bool continueRun) {
-    if (!running_ || step_ != Step::Asking) return;
+    if (!timeoutQuestionPending()) return;
     if (continueRun) {
         restartReceiveTimer();
         queue(onContinue_);
@@ -159,9 +150,7 @@ void RunEngine::answerTimeout(bool continueRun) {
 void RunEngine::abort() {
     if (!running_) return;
     running_ = false;
-    step_ = Step::Idle;
-    stepTimer_.stop();
-    receiveTimer_.stop();
+    steps_.halt();
     port_.setPortOpen(false);
 }
 
@@ -177,38 +166,26 @@ bool RunEngine::openPort() {
 
 void RunEngine::beginRun() {
     running_ = true;
-    step_ = Step::Ready;
+    steps_.start();
     emit runningChanged(true);
 }
 
+StepMachine::Step RunEngine::step(Action action) {
+    return [this, action] { (this->*action)(); };
+}
+
 void RunEngine::queue(Action action, int delayMs) {
-    if (!running_) return;
-    next_ = action;
-    step_ = delayMs > 0 ? Step::Pausing : Step::Ready;
-    stepTimer_.start(delayMs);
+    if (running_) steps_.next(step(action), delayMs);
 }
 
+// Only a whole frame moves a run on; part of one changes nothing the next step would do.
 void RunEngine::waitForBytes(Action action) {
-    if (!running_) return;
-    next_ = action;
-    step_ = Step::WaitingBytes;
-}
-
-void RunEngine::runQueued() {
-    if (!running_ || !next_) return;
-    step_ = Step::Ready;
-    (this->*next_)();
-}
-
-void RunEngine::onReadyRead() {
-    // Only a whole frame moves a run on; part of one changes nothing the next step would do.
-    if (running_ && step_ == Step::WaitingBytes && port_.inBufferCount() >= frameLength_)
-        queue(next_);
+    if (running_) steps_.waitForBytes(frameLength_, step(action));
 }
 
 void RunEngine::onReceiveTimer() {
     timedOut_ = true;
-    if (running_ && step_ == Step::WaitingBytes) queue(next_);
+    steps_.wake();
 }
 
 void RunEngine::onCommEvent(int code) {
@@ -248,12 +225,9 @@ void RunEngine::finish(FinishReason reason) {
 
 // Finishing a run: stop everything, release the port, show the elapsed time.
 qint64 RunEngine::endRun() {
-    const qint64 ms = clock_.elapsed();
+    const qint64 ms = (clock_.nowNs() - startNs_) / 1000000;
     running_ = false;
-    step_ = Step::Idle;
-    next_ = nullptr;
-    stepTimer_.stop();
-    receiveTimer_.stop();
+    steps_.halt();
     port_.setPortOpen(false);
     emit runningChanged(false);
     emit elapsedChanged(ElapsedText(ms));
@@ -269,7 +243,7 @@ bool RunEngine::sendOneFrame() {
         fail(QStringLiteral("向串口发送数据失败"));
         return false;
     }
-    pacer_.sent(int(frame_.size()), nowNs());
+    pacer_.sent(int(frame_.size()), clock_.nowNs());
     ++sent_;
     emit sentCountChanged(sent_);
     emit frameSent(sent_);
@@ -287,22 +261,22 @@ bool RunEngine::takeOneFrame() {
 
 void RunEngine::armReceiveTimer() {
     if (run_.receiveLimitMs <= 0) {
-        receiveTimer_.stop();
+        steps_.cancelLimit();
         return;
     }
-    if (!timedOut_ && !receiveTimer_.isActive()) receiveTimer_.start(run_.receiveLimitMs);
+    if (!timedOut_ && !steps_.limitActive())
+        steps_.armLimit(run_.receiveLimitMs, [this] { onReceiveTimer(); });
 }
 
 void RunEngine::restartReceiveTimer() {
     timedOut_ = false;
-    if (run_.receiveLimitMs > 0) receiveTimer_.start(run_.receiveLimitMs);
+    if (run_.receiveLimitMs > 0) steps_.armLimit(run_.receiveLimitMs, [this] { onReceiveTimer(); });
 }
 
 void RunEngine::ask(Action onContinue) {
     if (!running_) return;
     onContinue_ = onContinue;
-    next_ = nullptr;
-    step_ = Step::Asking;
+    steps_.hold();
     // Last thing this step does: the answer may come back before emit returns.
     emit timeoutQuestion();
 }
@@ -321,7 +295,7 @@ void RunEngine::setReceivePicture(Picture picture) {
 
 // Kind 1: frames back to back, as fast as the line takes them.
 void RunEngine::sendOnlyPass() {
-    const qint64 waitNs = pacer_.waitNs(nowNs());
+    const qint64 waitNs = pacer_.waitNs(clock_.nowNs());
     if (waitNs > 0) {
         queue(&RunEngine::sendOnlyPass, int(std::ceil(double(waitNs) / 1e6)));
         return;
@@ -340,7 +314,7 @@ void RunEngine::sendOnlyPass() {
 void RunEngine::receiveOnlyPass() {
     tookFrame_ = port_.inBufferCount() >= frameLength_;
     if (tookFrame_) {
-        receiveTimer_.stop();
+        steps_.cancelLimit();
         timedOut_ = false;
         setReceivePicture(Picture::ReceiveActive);
         if (!takeOneFrame()) return;
@@ -380,7 +354,7 @@ void RunEngine::exchangeSend() {
 
 void RunEngine::exchangeWait() {
     if (port_.inBufferCount() >= frameLength_) {
-        receiveTimer_.stop();
+        steps_.cancelLimit();
         timedOut_ = false;
         if (!takeOneFrame()) return;
         answered_ = true;

@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
+#include "clock.h"
 #include "commdefinition.h"
 #include "linepacer.h"
 #include "runoptions.h"
 #include "serialport.h"
+#include "stepmachine.h"
 #include "txlfile.h"
 
 namespace comm {
@@ -17,7 +17,8 @@ namespace comm {
 // Runs one communication on a serial port, frame by frame, as a state machine: a step runs when
 // bytes arrive, when a timer fires or when the caller acts, so a run that waits for a silent
 // device costs no CPU. Reports everything through signals and never shows anything itself.
-// Owned by the execution window or comm-cli; the port belongs to the owner and must outlive it.
+// Owned by the execution window or comm-cli; the port and the clock belong to the owner and must
+// outlive it.
 class RunEngine : public QObject {
     Q_OBJECT
 public:
@@ -35,15 +36,18 @@ public:
     Q_ENUM(StartResult)
 
     // Takes a copy of the definition and the options. Sets the port's settings and raw input,
-    // as the window does when it loads; the port number is the owner's to set.
+    // as the window does when it loads; the port number is the owner's to set. Pauses, the
+    // receive limit and the elapsed time come from the clock.
     RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port,
-              QObject* parent = nullptr);
+              Clock& clock = Clock::real(), QObject* parent = nullptr);
     ~RunEngine() override;
 
     bool isRunning() const { return running_; }
     int sentCount() const { return sent_; }
     int receivedCount() const { return received_; }
-    bool timeoutQuestionPending() const { return step_ == Step::Asking; }
+    bool timeoutQuestionPending() const {
+        return running_ && steps_.waiting() == StepMachine::Waiting::Held;
+    }
 
     // The start button: resets the displays and starts a run of the communication's kind.
     StartResult start();
@@ -81,22 +85,14 @@ signals:
     void finished(comm::RunEngine::FinishReason reason, qint64 milliseconds);
 
 private:
-    enum class Step {
-        Idle,
-        Ready,         // the next step is queued on the step timer
-        WaitingBytes,  // for readyRead or the receive timer
-        Pausing,       // the answer pause of kinds 3 and 4, or the line pacing of kind 1
-        Asking,        // the time-out question is out
-    };
     using Action = void (RunEngine::*)();
 
     bool prepare(int kind);
     bool openPort();
     void beginRun();
+    StepMachine::Step step(Action action);
     void queue(Action action, int delayMs = 0);
     void waitForBytes(Action action);
-    void runQueued();
-    void onReadyRead();
     void onReceiveTimer();
     void onCommEvent(int code);
     void onDeviceLost(const QString& reason);
@@ -139,12 +135,10 @@ private:
     Picture sendPicture_ = Picture::Idle;
     Picture receivePicture_ = Picture::Idle;
 
-    Step step_ = Step::Idle;
-    Action next_ = nullptr;
     Action onContinue_ = nullptr;
-    QTimer stepTimer_;
-    QTimer receiveTimer_;
-    QElapsedTimer clock_;
+    Clock& clock_;
+    StepMachine steps_;
+    qint64 startNs_ = 0;
 };
 
 }  // namespace comm
