@@ -64,7 +64,6 @@ void FrameByteEditor::adopt(QLineEdit* box, BoxId id) {
         box->setMaxLength(1);
     }
     SelectAllOnFocus(box);
-    ui::GiveFocusOnHover(box);
     // Installed last, so it sees the movement keys before the key filter and the box do.
     box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [this, box, id] { edited(box, id); });

@@ -31,6 +31,7 @@ const char* const kOptionCaptions[] = {
 DocumentWindow::DocumentWindow(CommDefinition& definition, QWidget* parent)
     : QWidget(parent), definition_(definition) {
     setObjectName(QStringLiteral("Form4"));
+    ui::GiveFocusOnHoverWithin(this);
 
     saveFlag_ = new QLabel(QStringLiteral("0"), this);
     saveFlag_->setObjectName(QStringLiteral("SaveFlag"));
@@ -89,7 +90,6 @@ QLineEdit* DocumentWindow::makeOptionBox(const QString& name) {
     box->setFixedWidth(60);
     box->setEnabled(false);
     ui::KeyFilter::install(box, kDigitKeys);
-    ui::GiveFocusOnHover(box);
     return box;
 }
 

@@ -41,6 +41,7 @@ SettingsDialog::SettingsDialog(CommDefinition& definition, QWidget* parent)
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("通讯设置"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
 
     auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
     auto* grid = new QGridLayout(panel);
@@ -64,7 +65,6 @@ SettingsDialog::SettingsDialog(CommDefinition& definition, QWidget* parent)
     confirmButton->setDefault(true);
     auto* abandonButton = new QPushButton(QStringLiteral("放弃[&X]"), this);
     abandonButton->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* button : {confirmButton, abandonButton}) ui::GiveFocusOnHover(button);
     connect(confirmButton, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(abandonButton, &QPushButton::clicked, this, &SettingsDialog::abandon);
 

@@ -76,6 +76,7 @@ WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("建立通讯向导步骤二"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildPanel(FrameSide::Send));
@@ -90,10 +91,7 @@ WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {back_, next_, abandon_}) {
-        ui::GiveFocusOnHover(button);
-        buttons->addWidget(button);
-    }
+    for (QPushButton* button : {back_, next_, abandon_}) buttons->addWidget(button);
     layout->addLayout(buttons);
     updateNext();
 }
@@ -129,7 +127,6 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
             box->setFixedWidth(48);
             box->setAlignment(Qt::AlignRight);
             ui::KeyFilter::install(box, kDigitKeys);
-            ui::GiveFocusOnHover(box);
             SelectAllOnFocus(box);
             connect(box, &QLineEdit::textChanged, this, &WizardCountsStep::updateNext);
             spin->setValueSource([box] { return LeadingNumber(box->text()); });

@@ -37,6 +37,7 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("建立通讯向导步骤一"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
     setFixedSize(400, 340);
 
     // The two groups hold one choice between them.
@@ -79,7 +80,6 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
     abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     abandon_->setGeometry(292, 300, 92, 28);
-    for (QPushButton* button : {next_, abandon_}) ui::GiveFocusOnHover(button);
 
     marker_ = new QLabel(QStringLiteral("I"), this);
     marker_->setObjectName(QStringLiteral("Marker"));

@@ -27,6 +27,7 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("建立通讯向导步骤三"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
 
     auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
     auto* grid = new QGridLayout(panel);
@@ -67,10 +68,7 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* button : {back_, finish_, abandon_}) {
-        ui::GiveFocusOnHover(button);
-        buttons->addWidget(button);
-    }
+    for (QPushButton* button : {back_, finish_, abandon_}) buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     layout->addLayout(buttons);

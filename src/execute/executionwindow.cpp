@@ -68,11 +68,12 @@ QLabel* label(const QString& text, QWidget* parent, const QString& name = QStrin
 }  // namespace
 
 ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory,
-                                 QWidget* parent)
+                                 Clock& clock, QWidget* parent)
     : QDialog(parent), request_(request) {
     setObjectName(QStringLiteral("Form7"));
     setWindowTitle(QStringLiteral("通讯执行窗口"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
     buildControls();
 
     if (portFactory) port_ = portFactory();
@@ -82,7 +83,7 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
     }
     port_->setObjectName(QStringLiteral("MSComm1"));
     // Loading: settings and raw input (the engine sets both), then the port number.
-    engine_ = std::make_unique<RunEngine>(request_.definition, request_.options, *port_);
+    engine_ = std::make_unique<RunEngine>(request_.definition, request_.options, *port_, clock);
     port_->setCommPort(request_.port);
     connectEngine();
 }
@@ -152,8 +153,6 @@ void ExecutionWindow::buildControls() {
     exit_ = new QPushButton(QStringLiteral("退出"), this);
     exit_->setObjectName(QStringLiteral("Command2"));
     exit_->setAutoDefault(false);
-    ui::GiveFocusOnHover(startStop_);
-    ui::GiveFocusOnHover(exit_);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(startStop_);
     buttons->addWidget(exit_);

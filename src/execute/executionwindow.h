@@ -28,12 +28,13 @@ struct RunRequest {
 
 // The execution window (Form7): shows a run of the open communication and forwards the start,
 // stop and exit buttons to its RunEngine. Owns its port (MSComm1), made by the factory it is
-// given, and the engine; shown modally by the Run command, which owns the window.
+// given, and the engine, which runs on the clock it is given; shown modally by the Run command,
+// which owns the window.
 class ExecutionWindow : public QDialog {
     Q_OBJECT
 public:
     ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory,
-                    QWidget* parent = nullptr);
+                    Clock& clock = Clock::real(), QWidget* parent = nullptr);
     ~ExecutionWindow() override;
 
     RunEngine* engine() const { return engine_.get(); }

@@ -16,12 +16,14 @@
 
 namespace comm {
 
-MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder, QWidget* parent)
+MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder,
+                       PortServices services, QWidget* parent)
     : QMainWindow(parent),
       definition_(definition),
       programFolder_(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
                                              : programFolder),
-      chooser_(&ChooseCommFile) {
+      chooser_(&ChooseCommFile),
+      services_(std::move(services)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(QStringLiteral("通用RS232通讯程序"));
     mdiArea_ = new QMdiArea(this);

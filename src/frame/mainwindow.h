@@ -8,6 +8,7 @@
 #include "commdefinition.h"
 #include "documentwindow.h"
 #include "filechooser.h"
+#include "portservices.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -25,9 +26,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // programFolder: where the command line's file name and the file dialogs start; the
-    // executable's folder when empty.
+    // executable's folder when empty. services: the ports and the clock of the windows it opens.
     explicit MainWindow(CommDefinition& definition, const QString& programFolder = QString(),
-                        QWidget* parent = nullptr);
+                        PortServices services = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     CommDefinition& definition() const { return definition_; }
@@ -36,6 +37,9 @@ public:
     QString helpFile() const { return helpFile_; }
     // The line break printing uses.
     QString lineBreak() const { return lineBreak_; }
+    // Where every window that talks to a port gets its port, and its engine's clock.
+    const SerialPortFactory& portFactory() const { return services_.makePort; }
+    Clock& clock() const { return *services_.clock; }
 
     // The active port, 1..4: the number of the checked ck item.
     int activePort() const;
@@ -95,6 +99,7 @@ private:
     QString helpFile_;
     QString lineBreak_;
     FileChooser chooser_;
+    PortServices services_;
     QMdiArea* mdiArea_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QHash<QString, QAction*> actions_;

@@ -14,7 +14,6 @@
 #include "monitorwindow.h"
 #include "printer.h"
 #include "printsetup.h"
-#include "serialfactory.h"
 #include "supportbox.h"
 #include "wizard.h"
 
@@ -48,7 +47,7 @@ void RunCommand(MainWindow& window) {
     request.kindLine = document->kindLine();
     request.saved = document->isSaved();
     request.port = window.activePort();
-    auto* form = new ExecutionWindow(request, RealSerialPortFactory(), &window);
+    auto* form = new ExecutionWindow(request, window.portFactory(), window.clock(), &window);
     form->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
 }
@@ -79,7 +78,7 @@ void MonitorCommand(MainWindow& window) {
     CommDefinition& definition = window.definition();
     definition.MonitorSettings = QStringLiteral("9600,O,8,1");
     definition.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-    MonitorWindow monitor(definition, window.activePort(), RealSerialPortFactory(), &window);
+    MonitorWindow monitor(definition, window.activePort(), window.portFactory(), &window);
     const auto pixelsX = [&window](int twips) { return twips * window.logicalDpiX() / 1440; };
     const auto pixelsY = [&window](int twips) { return twips * window.logicalDpiY() / 1440; };
     monitor.move(window.pos() + QPoint(pixelsX(100), pixelsY(1080)));

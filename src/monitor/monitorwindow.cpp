@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "daxfile.h"
+#include "busypointer.h"
 #include "hoverfocus.h"
 #include "linenumberlabel.h"
 #include "messages.h"
@@ -46,7 +47,6 @@ QPixmap lampPicture(const QColor& colour) {
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    ui::GiveFocusOnHover(button);
     return button;
 }
 
@@ -65,6 +65,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("监听活动串口"));
     setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
 
     capture_ = new MonitorCapture(factory(), this);
     numeral_ = PortNumeral(activePort);
@@ -250,7 +251,7 @@ void MonitorWindow::chooseBackground() {
 }
 
 void MonitorWindow::changeSettings() {
-    setCursor(Qt::WaitCursor);
+    const BusyPointer busy(this);
     definition_.SettingsTarget = -1;
     {
         SettingsDialog dialog(definition_, this);
@@ -258,7 +259,6 @@ void MonitorWindow::changeSettings() {
     }
     if (!definition_.MonitorSettingsText.isEmpty())
         portState_->setText(PortStateText(numeral_, false, definition_.MonitorSettingsText));
-    unsetCursor();
 }
 
 void MonitorWindow::store() {

@@ -8,11 +8,13 @@
 
 #include "documentwindow.h"
 #include "mainwindow.h"
+#include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "ptyfarend.h"
 #include "rundefs.h"
 #include "runtext.h"
 #include "txlfile.h"
+#include "virtualclock.h"
 
 // The Run command of the main window, all the way down to a pseudo-terminal with the real back end.
 namespace {
@@ -35,6 +37,7 @@ private slots:
     void init();
     void runsTheSavedCommunicationOnTheActivePort();
     void unsavedCommunicationIsRefused();
+    void theWindowRunsOnThePortAndClockOfTheMainWindow();
 
 private:
     QTemporaryDir dir_;
@@ -97,6 +100,40 @@ void RunCommandTest::unsavedCommunicationIsRefused() {
     QTRY_COMPARE(boxes_.texts(), QStringList{QStringLiteral("请您先保存当前通讯，再执行！")});
     QCOMPARE(button(form, "Command1")->text(), comm::kStartCaption);
     form->close();
+}
+
+void RunCommandTest::theWindowRunsOnThePortAndClockOfTheMainWindow() {
+    const auto def = testdefs::make(3, {0x01}, {0x02}, {}, {}, {0, 1, 0, 0});
+    comm::CommOptions options;
+    QString error;
+    QVERIFY(comm::WriteCommFile(dir_.filePath(QStringLiteral("three.Txl")), def, &options, true,
+                                &error));
+    QPointer<comm::MemorySerialPort> port;
+    comm::VirtualClock clock;
+    comm::PortServices services{[&port] {
+                                    auto made = std::make_unique<comm::MemorySerialPort>();
+                                    port = made.get();
+                                    return made;
+                                },
+                                &clock};
+    comm::CommDefinition store;
+    comm::MainWindow main(store, dir_.path(), services);
+    main.show();
+    main.startFromCommandLine(QStringLiteral("three.Txl"));
+    main.action(QStringLiteral("RunComm"))->trigger();
+    QTRY_VERIFY(executionWindow());
+    QWidget* form = executionWindow();
+    QVERIFY(port);
+
+    QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
+    QVERIFY(port->portOpen());
+    // The exchange pause is the clock's: nothing goes out before 100 ms of its time.
+    clock.advance(99);
+    QVERIFY(port->written().isEmpty());
+    clock.advance(1);
+    QCOMPARE(port->written(), testdefs::bytes({0x01, 0x02}));
+    form->close();
+    QVERIFY(!port || !port->portOpen());
 }
 
 QTEST_MAIN(RunCommandTest)
