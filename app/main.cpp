@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "commdefinition.h"
 #include "mainwindow.h"
@@ -7,6 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     comm::ui::InstallChineseStandardTexts();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/help/pictures/program.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("rs232comm"));
 
     comm::CommDefinition definition;
     comm::MainWindow window(definition);

@@ -89,12 +89,14 @@ QImage topicPicture() {
     return image;
 }
 
-// The program: a nine-pin serial connector with its cable and a train of bits above it.
-QImage programPicture() {
+// The program: a nine-pin serial connector with its cable and a train of bits above it. Drawn
+// on a 64-unit square scaled to the size asked for, so every icon size is drawn, not resampled.
+QImage programPicture(int pixels = 64) {
     const int size = 64;
-    QImage image = canvas(size);
+    QImage image = canvas(pixels);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(pixels / double(size), pixels / double(size));
 
     QLinearGradient sky(0, 0, 0, size);
     sky.setColorAt(0, QColor(70, 130, 200));
@@ -170,6 +172,14 @@ int main(int argc, char** argv) {
     for (const auto& picture : pictures) {
         const QString path = out.filePath(QString::fromLatin1(picture.name));
         if (!picture.image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    // The desktop icon in the sizes an icon theme looks for.
+    for (int pixels : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString path = out.filePath(QStringLiteral("icon-%1.png").arg(pixels));
+        if (!programPicture(pixels).save(path, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
