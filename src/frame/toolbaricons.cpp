@@ -1,5 +1,6 @@
 #include "toolbaricons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -14,6 +15,9 @@ namespace {
 
 constexpr int kSize = 24;
 const QColor kInk(40, 40, 40);
+// Areas lighter than this grey level are left out of the disabled form.
+constexpr int kEngraveThreshold = 160;
+const QColor kEngraveGrey(160, 160, 160);
 
 // A page with a folded corner, the base of the file pictures.
 void page(QPainter& p, const QRectF& r) {
@@ -179,6 +183,37 @@ const std::map<QString, Painter>& painters() {
     return table;
 }
 
+// The disabled form, engraved the way the platform greys its own pictures out: the dark
+// strokes and fills become one flat grey with a white edge below and to the right, and the
+// light areas vanish. Greying the colours alone leaves a white page or a grey printer looking
+// the same whether it can be used or not.
+QImage engraved(const QImage& picture, int scale) {
+    const QImage source = picture.convertToFormat(QImage::Format_ARGB32);
+    QImage ink(source.size(), QImage::Format_ARGB32);
+    ink.fill(Qt::transparent);
+    for (int y = 0; y < source.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(ink.scanLine(y));
+        for (int x = 0; x < source.width(); ++x)
+            if (qGray(in[x]) < kEngraveThreshold) out[x] = qRgba(0, 0, 0, qAlpha(in[x]));
+    }
+    QImage result(source.size(), QImage::Format_ARGB32_Premultiplied);
+    result.fill(Qt::transparent);
+    QPainter painter(&result);
+    const auto stamp = [&](QPoint offset, const QColor& colour) {
+        QImage tinted = ink;
+        QPainter tint(&tinted);
+        tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        tint.fillRect(tinted.rect(), colour);
+        tint.end();
+        painter.drawImage(offset, tinted);
+    };
+    stamp(QPoint(scale, scale), Qt::white);
+    stamp(QPoint(0, 0), kEngraveGrey);
+    painter.end();
+    return result;
+}
+
 }  // namespace
 
 QIcon ToolBarIcon(const QString& key) {
@@ -186,14 +221,19 @@ QIcon ToolBarIcon(const QString& key) {
     if (found == painters().end()) return {};
     QIcon icon;
     for (int scale : {1, 2}) {
-        QPixmap pixmap(kSize * scale, kSize * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
+        QImage picture(kSize * scale, kSize * scale, QImage::Format_ARGB32_Premultiplied);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.scale(scale, scale);
         painter.setRenderHint(QPainter::Antialiasing);
         found->second(painter);
         painter.end();
-        icon.addPixmap(pixmap);
+        QPixmap normal = QPixmap::fromImage(picture);
+        normal.setDevicePixelRatio(scale);
+        icon.addPixmap(normal, QIcon::Normal);
+        QPixmap disabled = QPixmap::fromImage(engraved(picture, scale));
+        disabled.setDevicePixelRatio(scale);
+        icon.addPixmap(disabled, QIcon::Disabled);
     }
     return icon;
 }
