@@ -53,10 +53,13 @@ WizardSettingsStep* NewCommWizard::settingsStep() const {
 
 void NewCommWizard::start() {
     running_ = true;
-    showStep(kindStep_);
+    showStep(kindStep_, nullptr);
 }
 
-void NewCommWizard::showStep(QDialog* step) {
+// Each step opens where the one it follows stood (also after the user moved that one), so the
+// wizard stays in one place instead of every step finding a place of its own.
+void NewCommWizard::showStep(QDialog* step, QDialog* leaving) {
+    if (leaving != nullptr) step->move(leaving->pos());
     step->show();
     // Where no window manager hands the activation over, the shown step still takes the keys.
     step->activateWindow();
@@ -68,7 +71,7 @@ void NewCommWizard::nextFromKind() {
     definition_.CommKind = qint16(kind);
     countsStep_->prepareForKind(kind);
     kindStep_->hide();
-    showStep(countsStep_);
+    showStep(countsStep_, kindStep_);
 }
 
 void NewCommWizard::nextFromCounts() {
@@ -76,19 +79,19 @@ void NewCommWizard::nextFromCounts() {
     if (!running_ || !countsStep_->countsValid()) return;
     definition_.FrameFieldCount = countsStep_->counts();
     countsStep_->hide();
-    showStep(settingsStep_);
+    showStep(settingsStep_, countsStep_);
 }
 
 void NewCommWizard::backToKind() {
     if (!running_) return;
     countsStep_->hide();
-    showStep(kindStep_);
+    showStep(kindStep_, countsStep_);
 }
 
 void NewCommWizard::backToCounts() {
     if (!running_) return;
     settingsStep_->hide();
-    showStep(countsStep_);
+    showStep(countsStep_, settingsStep_);
 }
 
 void NewCommWizard::finish() {

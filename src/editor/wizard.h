@@ -50,7 +50,8 @@ public slots:
     void abandon();
 
 private:
-    void showStep(QDialog* step);
+    // leaving: the step it replaces, null for the first.
+    void showStep(QDialog* step, QDialog* leaving);
     void closeSteps();
 
     CommDefinition& definition_;

@@ -25,9 +25,10 @@ struct CountRow {
     int minimum;
     int maximum;
 };
+constexpr int kInitialDataCount = 1;
 // In the order the rows are shown.
 constexpr CountRow kRows[4] = {{Field::Start, "起始字节", 0, 0, 10},
-                               {Field::Data, "数据指令字节", 1, 1, 255},
+                               {Field::Data, "数据指令字节", kInitialDataCount, 1, 255},
                                {Field::Check, "校验和字节", 0, 0, 10},
                                {Field::End, "结束字节", 0, 0, 10}};
 
@@ -43,12 +44,6 @@ const char* fieldName(Field field) {
             break;
     }
     return "End";
-}
-
-void keepPlaceWhenHidden(QWidget* widget) {
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
 }
 
 }  // namespace
@@ -79,6 +74,8 @@ WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
     ui::GiveFocusOnHoverWithin(this);
 
     auto* layout = new QVBoxLayout(this);
+    // The step is as big as the panels the kind shows: a hidden panel leaves no blank behind.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(buildPanel(FrameSide::Send));
     layout->addWidget(buildPanel(FrameSide::Recv));
 
@@ -100,7 +97,6 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
     const int s = int(side);
     auto* panel = new QGroupBox(QStringLiteral("幀格式生成器"), this);
     panel->setObjectName(QStringLiteral("Frame1_%1").arg(s));
-    keepPlaceWhenHidden(panel);
     panels_[s] = panel;
 
     auto* grid = new QGridLayout(panel);
@@ -158,8 +154,14 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
 }
 
 void WizardCountsStep::prepareForKind(int kind) {
-    panels_[int(FrameSide::Send)]->setVisible(kind != 2);
-    panels_[int(FrameSide::Recv)]->setVisible(kind != 1);
+    kind_ = kind;
+    panels_[int(FrameSide::Send)]->setVisible(showsSide(FrameSide::Send));
+    panels_[int(FrameSide::Recv)]->setVisible(showsSide(FrameSide::Recv));
+    updateNext();
+}
+
+bool WizardCountsStep::showsSide(FrameSide side) const {
+    return side == FrameSide::Send ? kind_ != 2 : kind_ != 1;
 }
 
 QLabel* WizardCountsStep::countLabel(FrameSide side, Field field) const {
@@ -180,12 +182,20 @@ std::array<qint16, 8> WizardCountsStep::counts() const {
         for (Field field : {Field::Start, Field::Data, Field::Check, Field::End})
             result[CommDefinition::countIndex(side, field)] =
                 qint16(qMin(LeadingNumber(countText(side, field)), 32767));
+    // A hidden panel's data box is not judged, so it may hold no count at all; its frame then
+    // keeps the initial count rather than one a file cannot hold.
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv})
+        if (!showsSide(side) && !IsDataCount(dataBox(side)->text()))
+            result[CommDefinition::countIndex(side, Field::Data)] = kInitialDataCount;
     return result;
 }
 
+// A box the kind hides does not count: left invalid from an earlier kind, it would hold Next
+// disabled with nothing on the step to mend it.
 bool WizardCountsStep::countsValid() const {
-    return IsDataCount(dataBox(FrameSide::Send)->text()) &&
-           IsDataCount(dataBox(FrameSide::Recv)->text());
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv})
+        if (showsSide(side) && !IsDataCount(dataBox(side)->text())) return false;
+    return true;
 }
 
 void WizardCountsStep::updateNext() {

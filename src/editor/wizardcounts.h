@@ -30,7 +30,7 @@ public:
     void prepareForKind(int kind);
     // The eight counts in FrameFieldCount order, hidden panels included.
     std::array<qint16, 8> counts() const;
-    // Both data counts are whole numbers 1..255.
+    // The data counts of the panels shown are whole numbers 1..255.
     bool countsValid() const;
 
     QGroupBox* panel(FrameSide side) const { return panels_[int(side)]; }
@@ -45,8 +45,11 @@ public:
 private:
     QGroupBox* buildPanel(FrameSide side);
     QString countText(FrameSide side, Field field) const;
+    bool showsSide(FrameSide side) const;
     void updateNext();
 
+    // Both panels until a kind is chosen.
+    int kind_ = 3;
     std::array<QGroupBox*, 2> panels_{};
     std::array<QLineEdit*, 2> dataBoxes_{};
     // Indexed by side, then by Field; the data entry is empty (its count is in a box).

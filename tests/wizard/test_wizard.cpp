@@ -182,6 +182,40 @@ private slots:
         QCOMPARE(definition_.FrameFieldCount, (std::array<qint16, 8>{}));
     }
 
+    // A box the chosen kind hides cannot be mended on the step, so it must not hold Next back;
+    // its frame keeps the initial data count.
+    void hiddenBoxDoesNotHoldNextBack_data() {
+        QTest::addColumn<int>("firstKind");
+        QTest::addColumn<int>("spoiledSide");
+        QTest::addColumn<QString>("spoiled");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("receive emptied, send only") << 3 << 1 << "" << 1 << true;
+        QTest::newRow("send 0, receive only") << 4 << 0 << "0" << 2 << true;
+        QTest::newRow("receive 256, send only") << 4 << 1 << "256" << 1 << true;
+        QTest::newRow("receive emptied, both shown") << 3 << 1 << "" << 4 << false;
+        QTest::newRow("send emptied, send only") << 3 << 0 << "" << 1 << false;
+    }
+    void hiddenBoxDoesNotHoldNextBack() {
+        QFETCH(int, firstKind);
+        QFETCH(int, spoiledSide);
+        QFETCH(QString, spoiled);
+        QFETCH(int, kind);
+        QFETCH(bool, enabled);
+        goToStep2(firstKind);
+        retype(named<QLineEdit>(step2(), QStringLiteral("Text1_%1").arg(spoiledSide)), spoiled);
+        click(named<QPushButton>(step2(), "BackButton"));
+        goToStep2(kind);
+        auto* next = named<QPushButton>(step2(), "NextButton");
+        QCOMPARE(next->isEnabled(), enabled);
+        if (!enabled) return;
+        click(next);
+        QVERIFY(step3()->isVisible());
+        const int dataIndex = spoiledSide == 0 ? 1 : 5;
+        QCOMPARE(int(definition_.FrameFieldCount[dataIndex]), 1);
+        QCOMPARE(int(definition_.FrameFieldCount[6 - dataIndex]), 1);
+    }
+
     void dataCountRefusesOtherKeysWithBeep_data() {
         QTest::addColumn<QString>("key");
         QTest::newRow("letter") << "a";
@@ -367,6 +401,27 @@ private slots:
         click(named<QPushButton>(step2(), "NextButton"));
         QCOMPARE(int(definition_.FrameFieldCount[6]), 2);
         QCOMPARE(int(definition_.CommKind), 1);
+    }
+
+    // The wizard stays where the user put it, and step two is no bigger than what it shows.
+    void stepsOpenWhereThePreviousStood() {
+        const QPoint first(137, 91);
+        step1()->move(first);
+        goToStep2(3);
+        QCOMPARE(step2()->pos(), first);
+        const int bothHigh = step2()->height();
+        const QPoint moved(260, 180);
+        step2()->move(moved);
+        click(named<QPushButton>(step2(), "NextButton"));
+        QCOMPARE(step3()->pos(), moved);
+        click(named<QPushButton>(step3(), "BackButton"));
+        QCOMPARE(step2()->pos(), moved);
+        click(named<QPushButton>(step2(), "BackButton"));
+        QCOMPARE(step1()->pos(), moved);
+        goToStep2(1);
+        QCOMPARE(step2()->pos(), moved);
+        QVERIFY2(step2()->height() < bothHigh * 2 / 3,
+                 qPrintable(QStringLiteral("%1 of %2").arg(step2()->height()).arg(bothHigh)));
     }
 
     void abandonCreatesNothing_data() {
