@@ -63,7 +63,9 @@ void PrintCommand(MainWindow& window) {
         outcome = print::PrintCommPrintout(print::KeptPrinter(&window),
                                            print::PrintoutFromDocument(*document));
     }
-    if (!outcome.ok) ui::ShowMessage(&window, outcome.message, ui::MessageIcon::Critical);
+    if (!outcome.message.isEmpty())
+        ui::ShowMessage(&window, outcome.message,
+                        outcome.ok ? ui::MessageIcon::Information : ui::MessageIcon::Critical);
 }
 
 void PrintSetupCommand(MainWindow& window) {

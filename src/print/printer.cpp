@@ -1,5 +1,6 @@
 #include "printer.h"
 
+#include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -88,7 +89,8 @@ PrintOutcome PrintCommPrintout(QPrinter& printer, const CommPrintout& printout) 
     }
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error) return {false, kPrinterErrorMessage};
-    return {true, QString()};
+    if (printer.outputFileName().isEmpty()) return {true, QString()};
+    return {true, kPrintedToFileMessage + QDir::toNativeSeparators(printer.outputFileName())};
 }
 
 }  // namespace comm::print

@@ -1,7 +1,9 @@
 #include "printsetup.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace comm::print {
 
@@ -13,6 +15,14 @@ bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    // The platform's dialog is made for printing and says "打印" on its accept button; here it
+    // only chooses, and the printer's properties are where the paper and the page are chosen.
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
+        if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
+            accept->setText(kSetupAcceptText);
+    }
+    if (auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties")))
+        properties->setText(kSetupPageText);
     return dialog.exec() == QDialog::Accepted;
 }
 

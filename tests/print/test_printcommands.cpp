@@ -81,7 +81,10 @@ private slots:
 
         main_->action(command)->trigger();
 
-        QVERIFY(boxes_.shown.isEmpty());
+        // A file the next print overwrites is named to the user.
+        QCOMPARE(boxes_.texts(),
+                 QStringList{comm::print::kPrintedToFileMessage + QDir::toNativeSeparators(path)});
+        QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Information);
         QString error;
         const QStringList lines = PdfTextLines(path, &error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
@@ -143,7 +146,8 @@ private slots:
         QVERIFY2(!QFile::exists(first) && !QFile::exists(chosen), "the setup prints nothing");
 
         main_->action(QStringLiteral("PrintComm"))->trigger();
-        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(boxes_.texts(), QStringList{comm::print::kPrintedToFileMessage +
+                                             QDir::toNativeSeparators(choose ? chosen : first)});
         QCOMPARE(QFile::exists(chosen), choose);
         QCOMPARE(QFile::exists(first), !choose);
     }

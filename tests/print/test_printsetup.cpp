@@ -2,6 +2,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -35,10 +36,13 @@ private slots:
 
         QString failure = QStringLiteral("no dialog appeared");
         QString title;
+        QStringList buttons;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             title = dialog->windowTitle();
+            for (const QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->isVisible()) buttons << button->text();
             auto* fileName = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
             auto* grey = dialog->findChild<QRadioButton*>(QStringLiteral("grayscale"));
             if (!fileName || !grey) {
@@ -63,6 +67,10 @@ private slots:
         const bool chosen = RunPrinterSetup(nullptr, printer);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(title, QStringLiteral("打印设置"));
+        // A setup that prints nothing does not offer to print.
+        QVERIFY2(buttons.contains(kSetupAcceptText), qPrintable(buttons.join(u'|')));
+        QVERIFY2(buttons.contains(kSetupPageText), qPrintable(buttons.join(u'|')));
+        for (const QString& text : buttons) QVERIFY2(!text.contains(u"打印"), qPrintable(text));
         QCOMPARE(chosen, choose);
         QCOMPARE(printer.outputFileName(), choose ? after : before);
         QCOMPARE(printer.colorMode(), choose ? QPrinter::GrayScale : QPrinter::Color);
