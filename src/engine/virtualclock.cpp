@@ -5,6 +5,22 @@
 
 namespace comm {
 
+namespace {
+// A chain that posts without end would never let a drain finish; real loops would spin too.
+constexpr int kMaxDrainPasses = 1000;
+}  // namespace
+
+// Counts the events the application delivers, so a drain can tell when nothing moves any more:
+// Qt has no public way to ask whether posted events are waiting.
+class DeliveryCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent*) override {
+        ++delivered;
+        return false;
+    }
+    quint64 delivered = 0;
+};
+
 class VirtualTimer : public ClockTimer {
 public:
     VirtualTimer(VirtualClock& clock, QObject* parent) : ClockTimer(parent), clock_(&clock) {}
@@ -33,6 +49,8 @@ public:
     qint64 dueNs_ = 0;
     quint64 order_ = 0;
 };
+
+VirtualClock::VirtualClock() = default;
 
 VirtualClock::~VirtualClock() {
     *alive_ = false;
@@ -64,12 +82,25 @@ void VirtualClock::postDueNow() {
     if (duePosted_) return;
     duePosted_ = true;
     std::weak_ptr<bool> alive = alive_;
+    // One timer a pass, as a real loop fires them: what the timer posts, and a timer it starts
+    // at 0 ms, come after the events already waiting.
     QTimer::singleShot(0, [this, alive] {
         if (alive.expired() || !*alive.lock()) return;
-        duePosted_ = false;
-        while (fireOne(nowNs_)) {
+        if (advancing_) {
+            // advance() fires them itself, once everything posted has run.
+            duePosted_ = false;
+            return;
         }
+        fireOne(nowNs_);
+        duePosted_ = false;
+        if (dueNow()) postDueNow();
     });
+}
+
+bool VirtualClock::dueNow() const {
+    for (const VirtualTimer* timer : timers_)
+        if (timer->active_ && timer->dueNs_ <= nowNs_) return true;
+    return false;
 }
 
 bool VirtualClock::fireOne(qint64 limitNs) {
@@ -87,20 +118,29 @@ bool VirtualClock::fireOne(qint64 limitNs) {
 }
 
 void VirtualClock::drainEvents() {
-    // Twice: a posted call may post the next one, as a queued step does.
-    for (int i = 0; i < 2; ++i) {
+    // Until a pass delivers nothing: a posted call may post the next one, and so on.
+    if (!counter_ && QCoreApplication::instance()) {
+        counter_ = std::make_unique<DeliveryCounter>();
+        QCoreApplication::instance()->installEventFilter(counter_.get());
+    }
+    for (int pass = 0; pass < kMaxDrainPasses; ++pass) {
+        const quint64 before = counter_ ? counter_->delivered : 0;
         QCoreApplication::sendPostedEvents();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
+        if (!counter_ || counter_->delivered == before) return;
     }
 }
 
 void VirtualClock::advance(qint64 ms) {
     const qint64 targetNs = nowNs_ + qMax<qint64>(0, ms) * 1000000;
+    const bool outer = !advancing_;
+    advancing_ = true;
     drainEvents();
     while (fireOne(targetNs)) drainEvents();
     nowNs_ = targetNs;
     drainEvents();
     while (fireOne(nowNs_)) drainEvents();
+    if (outer) advancing_ = false;
 }
 
 void VirtualClock::settle() {

@@ -1,10 +1,13 @@
 #include <QtTest>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "memoryserialport.h"
 #include "rundefs.h"
 #include "runengine.h"
 #include "runtext.h"
+#include "virtualclock.h"
 
 using comm::MemorySerialPort;
 using comm::RunEngine;
@@ -24,13 +27,17 @@ comm::CommOptions endless() {
     return comm::CommOptions{};
 }
 
-// One engine on an in-memory port, with everything it reports recorded.
+// One engine on an in-memory port and a virtual clock, with everything it reports recorded.
+// Time moves only when a test advances the clock, so every pause and limit is exact.
 struct Rig {
+    comm::VirtualClock clock;
     MemorySerialPort port;
+    std::vector<std::unique_ptr<comm::ClockTimer>> deviceTimers;
     std::unique_ptr<RunEngine> engine;
     QString sendListing;
     QString receiveListing;
     QList<QByteArray> frames;
+    QList<qint64> writeTimes;  // clock milliseconds of each write to the port
     QList<Picture> sendPictures;
     QList<Picture> receivePictures;
     QStringList refusals;
@@ -38,14 +45,17 @@ struct Rig {
     QStringList failures;
     QList<QPair<int, QString>> lineEvents;
     QList<Reason> reasons;
+    qint64 finishedMs = -1;
     QString elapsed;
     QString sentLabel;
     QString receivedLabel;
     int questions = 0;
 
     Rig(const comm::CommDefinition& def, const comm::CommOptions& options) {
-        engine = std::make_unique<RunEngine>(def, options, port);
+        engine = std::make_unique<RunEngine>(def, options, port, clock);
         RunEngine* e = engine.get();
+        QObject::connect(&port, &MemorySerialPort::bytesWritten,
+                         [this] { writeTimes.append(clock.nowMs()); });
         QObject::connect(e, &RunEngine::sendListingCleared, [this] { sendListing.clear(); });
         QObject::connect(e, &RunEngine::sendListingAppended,
                          [this](const QString& t) { sendListing += t; });
@@ -66,7 +76,10 @@ struct Rig {
         QObject::connect(e, &RunEngine::lineEvent, [this](int code, const QString& m) {
             lineEvents.append({code, m});
         });
-        QObject::connect(e, &RunEngine::finished, [this](Reason r, qint64) { reasons.append(r); });
+        QObject::connect(e, &RunEngine::finished, [this](Reason r, qint64 ms) {
+            reasons.append(r);
+            finishedMs = ms;
+        });
         QObject::connect(e, &RunEngine::elapsedChanged, [this](const QString& t) { elapsed = t; });
         QObject::connect(e, &RunEngine::sentCountChanged,
                          [this](int n) { sentLabel = comm::CounterText(n); });
@@ -75,18 +88,30 @@ struct Rig {
         QObject::connect(e, &RunEngine::timeoutQuestion, [this] { ++questions; });
     }
 
-    // Answers every frame the engine writes with `answer`, after `afterMs`, as a device would.
+    // The device does something ms from now on the rig's clock.
+    void after(int ms, std::function<void()> action) {
+        deviceTimers.push_back(clock.makeTimer());
+        comm::ClockTimer* timer = deviceTimers.back().get();
+        QObject::connect(timer, &comm::ClockTimer::timeout, timer, std::move(action));
+        timer->start(ms);
+    }
+
+    // Answers every frame the engine writes with `answer`, afterMs later, as a device would.
     void answerWith(const QByteArray& answer, int afterMs = 5) {
         QObject::connect(&port, &MemorySerialPort::bytesWritten, [this, answer, afterMs] {
-            QTimer::singleShot(afterMs, &port, [this, answer] { port.inject(answer); });
+            after(afterMs, [this, answer] { port.inject(answer); });
         });
     }
 
-    bool waitFinished(int timeoutMs = 10000) {
-        QElapsedTimer t;
-        t.start();
-        while (reasons.isEmpty() && t.elapsed() < timeoutMs) QTest::qWait(5);
-        return !reasons.isEmpty();
+    // The first byte arrives now, each following one intervalMs after the one before.
+    void arriveEvery(const QByteArray& bytes, int intervalMs) {
+        for (int i = 0; i < bytes.size(); ++i) {
+            const QByteArray one = bytes.mid(i, 1);
+            if (i == 0)
+                port.inject(one);
+            else
+                after(i * intervalMs, [this, one] { port.inject(one); });
+        }
     }
 };
 
@@ -160,38 +185,54 @@ void RunEngineTest::kind1SendsExactlyTheCountedFrames() {
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
     QVERIFY(rig.engine->isRunning());
     QVERIFY(rig.port.portOpen());
-    QVERIFY(rig.waitFinished());
+    // Well within one transmit buffer: every frame goes without the clock moving.
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.written(), kFrame7.repeated(frames));
+    QCOMPARE(rig.writeTimes, QList<qint64>(frames, 0));
     QCOMPARE(rig.sentLabel, comm::CounterText(frames));
     QCOMPARE(rig.receivedLabel, comm::CounterText(0));
     QVERIFY(!rig.port.portOpen());
     QVERIFY(!rig.engine->isRunning());
     QCOMPARE(rig.sendPictures, (QList<Picture>{Picture::SendActive, Picture::Idle}));
     QVERIFY(rig.receivePictures.isEmpty());
-    QVERIFY(rig.elapsed.endsWith(QStringLiteral("秒")));
+    QCOMPARE(rig.finishedMs, 0);
+    QCOMPARE(rig.elapsed, QStringLiteral("0秒"));
     QCOMPARE(rig.sendListing.count(QStringLiteral("\r\n")), 7);
     QVERIFY(rig.receiveListing.isEmpty());
 }
 
 void RunEngineTest::kind1ForeverRunsUntilStopAndKeepsPaceWithTheLine() {
-    // 9600,N,8,1: 960 characters a second, a 7-byte frame every 7.3 ms.
+    // 9600,N,8,1 carries 0.96 characters a millisecond. A frame may go while at most one
+    // transmit buffer (512 characters) waits for the line; beyond that the engine sleeps until
+    // half of the buffer has gone.
     Rig rig(sevenByteFrame(1), endless());
-    QElapsedTimer clock;
-    clock.start();
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
-    QTest::qWait(400);
-    const qint64 ms = clock.elapsed();
+    rig.clock.settle();
+    // 73 frames are 511 characters, within the buffer, so the 74th goes too: 518 wait.
+    QCOMPARE(rig.engine->sentCount(), 74);
+    // 256 of them are left after 272.9 ms.
+    rig.clock.advance(272);
+    QCOMPARE(rig.engine->sentCount(), 74);
+    rig.clock.advance(1);
+    // 518 - 262.08 = 255.92 left: 37 frames more bring the wait to 514.92 characters.
+    QCOMPARE(rig.engine->sentCount(), 111);
+    QCOMPARE(rig.writeTimes.last(), 273);
+    // From then on, at every millisecond, never more than the buffer and one frame ahead of the
+    // line, and never less than half the buffer less a millisecond's worth: it never runs dry.
+    for (qint64 ms = 274; ms <= 3000; ++ms) {
+        rig.clock.advance(1);
+        const double ahead = rig.engine->sentCount() * 7 - ms * 0.96;
+        QVERIFY2(ahead <= 512 + 7 && ahead > 256 - 0.96,
+                 qPrintable(QStringLiteral("%1 ms: %2 characters ahead").arg(ms).arg(ahead)));
+    }
     rig.engine->stop();
     const int sent = rig.engine->sentCount();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Stopped});
     QCOMPARE(rig.port.written(), kFrame7.repeated(sent));
     QCOMPARE(rig.sentLabel, comm::CounterText(sent));
-    // Never more than the line carried plus one transmit buffer (512 bytes) and a frame.
-    const double carried = ms / 1000.0 * 960.0;
-    QVERIFY2(sent * 7 <= carried + 512 + 7, qPrintable(QString::number(sent)));
-    // And it did keep the line busy: at least the buffer plus what half the time carried.
-    QVERIFY2(sent * 7 >= 512 + carried / 2 - 7, qPrintable(QString::number(sent)));
+    QCOMPARE(rig.finishedMs, 3000);
+    QCOMPARE(rig.elapsed, QStringLiteral("3秒"));
 }
 
 void RunEngineTest::unsetByteIsRefusedBeforeThePortIsTouched_data() {
@@ -289,18 +330,19 @@ void RunEngineTest::portThatCannotBeOpened() {
     QCOMPARE(rig.failures, QStringList{comm::kBusyPortMessage});
     QVERIFY(!rig.engine->isRunning());
     QVERIFY(rig.reasons.isEmpty());
-    QTest::qWait(20);
+    rig.clock.advance(1000);
     QVERIFY(rig.port.written().isEmpty());
+    QCOMPARE(rig.clock.activeTimers(), 0);
 }
 
 void RunEngineTest::kind2TakesWholeFramesAndLeavesTheRestWaiting() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {1, 3, 0, 1}), endless());
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
-    QTest::qWait(10);
+    rig.clock.advance(10);
     QCOMPARE(rig.receivePictures, QList<Picture>{});  // idle already, nothing to change
     rig.port.inject(testdefs::bytes({0x68, 1, 2, 3, 0x16, 0x68, 4, 5, 6, 0x16, 0x68, 7}));
-    QTRY_COMPARE(rig.frames.size(), 2);
-    QTRY_COMPARE(rig.receivePictures.size(), 2);
+    rig.clock.settle();
+    QCOMPARE(rig.frames.size(), 2);
     QCOMPARE(rig.receivePictures, (QList<Picture>{Picture::ReceiveActive, Picture::Idle}));
     QCOMPARE(rig.port.inBufferCount(), 2);
     QCOMPARE(rig.frames[0], testdefs::bytes({0x68, 1, 2, 3, 0x16}));
@@ -312,7 +354,8 @@ void RunEngineTest::kind2TakesWholeFramesAndLeavesTheRestWaiting() {
         QStringLiteral("16   结束位第: 1位\r\n\r\n第2幀\r\n68   起始位第: 1位\r\n")));
 
     rig.port.inject(testdefs::bytes({8, 9, 0x16}));
-    QTRY_COMPARE(rig.frames.size(), 3);
+    rig.clock.settle();
+    QCOMPARE(rig.frames.size(), 3);
     QCOMPARE(rig.frames[2], testdefs::bytes({0x68, 7, 8, 9, 0x16}));
     QVERIFY(rig.engine->isRunning());
     rig.engine->stop();
@@ -322,32 +365,40 @@ void RunEngineTest::kind2TakesWholeFramesAndLeavesTheRestWaiting() {
 void RunEngineTest::kind2FramesSplitAcrossArrivals() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 4, 0, 0}), endless());
     rig.engine->start();
-    rig.port.injectPaced(testdefs::bytes({1, 2, 3, 4, 5, 6, 7, 8, 9}), 3);
-    QTRY_COMPARE(rig.frames.size(), 2);
-    QTRY_COMPARE(rig.port.pacedPending(), 0);
-    QTest::qWait(20);
+    // A byte every 3 ms: the 4th (at 9 ms) and the 8th (at 21 ms) complete a frame.
+    rig.arriveEvery(testdefs::bytes({1, 2, 3, 4, 5, 6, 7, 8, 9}), 3);
+    rig.clock.advance(8);
+    QCOMPARE(rig.frames.size(), 0);
+    rig.clock.advance(1);
+    QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({1, 2, 3, 4})});
+    rig.clock.advance(11);
+    QCOMPARE(rig.frames.size(), 1);
+    QCOMPARE(rig.port.inBufferCount(), 3);
+    rig.clock.advance(1);
     QCOMPARE(rig.frames.size(), 2);
     QCOMPARE(rig.frames[1], testdefs::bytes({5, 6, 7, 8}));
+    rig.clock.advance(1000);
+    QCOMPARE(rig.frames.size(), 2);
     QCOMPARE(rig.port.inBufferCount(), 1);
 }
 
 void RunEngineTest::kind2WithCountZeroEndsAtOnce() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 3, 0, 0}), counted("0"));
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.openCount(), 1);
     QVERIFY(!rig.port.portOpen());
     QVERIFY(rig.receiveListing.isEmpty());
     QVERIFY(rig.frames.isEmpty());
-    QVERIFY(rig.elapsed.endsWith(QStringLiteral("秒")));
+    QCOMPARE(rig.elapsed, QStringLiteral("0秒"));
 }
 
 void RunEngineTest::kind2CountedEndsAfterTheCount() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), counted("2"));
     rig.engine->start();
     rig.port.inject(testdefs::bytes({1, 2, 3, 4, 5, 6}));
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.frames.size(), 2);
     QCOMPARE(rig.receivedLabel, QStringLiteral("2幀"));
@@ -359,7 +410,7 @@ void RunEngineTest::kind2WithCountZeroTakesAFrameAlreadyWaiting() {
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
     // In before the first pass: that pass takes it, then the count ends the run.
     rig.port.inject(testdefs::bytes({1, 2, 3, 4, 5, 6}));
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({1, 2, 3})});
     QCOMPARE(rig.receivedLabel, QStringLiteral("1幀"));
@@ -370,26 +421,30 @@ void RunEngineTest::kind2TimeoutQuestionOkWaitsAgainCancelEnds() {
     options.noWait = false;
     options.waitText = QStringLiteral("150");
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), options);
-    QElapsedTimer clock;
-    clock.start();
     rig.engine->start();
-    QTRY_COMPARE(rig.questions, 1);
-    QVERIFY2(clock.nsecsElapsed() >= 150'000'000, "asked before the limit");
+    rig.clock.advance(149);
+    QCOMPARE(rig.questions, 0);
+    rig.clock.advance(1);
+    QCOMPARE(rig.questions, 1);
     QVERIFY(rig.engine->timeoutQuestionPending());
-    clock.restart();
     rig.engine->answerTimeout(true);
     QVERIFY(!rig.engine->timeoutQuestionPending());
-    QTRY_COMPARE(rig.questions, 2);
-    QVERIFY2(clock.nsecsElapsed() >= 150'000'000, "OK did not wait for the whole limit again");
+    // OK waits for the whole limit again, counted from the answer.
+    rig.clock.advance(149);
+    QCOMPARE(rig.questions, 1);
+    rig.clock.advance(1);
+    QCOMPARE(rig.questions, 2);
     QVERIFY(rig.engine->isRunning());
     rig.engine->answerTimeout(false);
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Timeout});
     QVERIFY(!rig.port.portOpen());
-    QVERIFY(rig.elapsed.endsWith(QStringLiteral("秒")));
-    QVERIFY(rig.elapsed != QStringLiteral("0秒"));
+    QCOMPARE(rig.finishedMs, 300);
+    QCOMPARE(rig.elapsed, QStringLiteral("0.3秒"));
     // A late answer after the run is over changes nothing.
     rig.engine->answerTimeout(true);
+    rig.clock.advance(1000);
     QVERIFY(!rig.engine->isRunning());
+    QCOMPARE(rig.questions, 2);
 }
 
 void RunEngineTest::kind2FrameArrivingRestartsTheLimit() {
@@ -398,14 +453,17 @@ void RunEngineTest::kind2FrameArrivingRestartsTheLimit() {
     options.waitText = QStringLiteral("200");
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), options);
     rig.engine->start();
-    QTest::qWait(120);
-    QElapsedTimer clock;
-    clock.start();
+    rig.clock.advance(120);
     rig.port.inject(testdefs::bytes({1, 2}));
-    QTRY_COMPARE(rig.frames.size(), 1);
-    QTRY_COMPARE(rig.questions, 1);
-    QVERIFY2(clock.nsecsElapsed() >= 200'000'000, "the limit did not start again after the frame");
+    rig.clock.settle();
+    QCOMPARE(rig.frames.size(), 1);
+    // Not at 200 ms from the start: 200 ms from the frame.
+    rig.clock.advance(199);
+    QCOMPARE(rig.questions, 0);
+    rig.clock.advance(1);
+    QCOMPARE(rig.questions, 1);
     rig.engine->answerTimeout(false);
+    QCOMPARE(rig.finishedMs, 320);
 }
 
 void RunEngineTest::kind2WithoutLimitNeverAsks() {
@@ -414,10 +472,11 @@ void RunEngineTest::kind2WithoutLimitNeverAsks() {
     options.waitText = QStringLiteral("50");  // ignored: option 4 is set
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), options);
     rig.engine->start();
-    QTest::qWait(250);
+    rig.clock.advance(3'600'000);
     QCOMPARE(rig.questions, 0);
     QVERIFY(rig.engine->isRunning());
     rig.engine->stop();
+    QCOMPARE(rig.elapsed, QStringLiteral("3600秒"));
 }
 
 void RunEngineTest::nothingIsTakenWhileTheQuestionIsOut() {
@@ -426,25 +485,29 @@ void RunEngineTest::nothingIsTakenWhileTheQuestionIsOut() {
     options.waitText = QStringLiteral("50");
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), options);
     rig.engine->start();
-    QTRY_COMPARE(rig.questions, 1);
+    rig.clock.advance(49);
+    QCOMPARE(rig.questions, 0);
+    rig.clock.advance(1);
+    QCOMPARE(rig.questions, 1);
     rig.port.inject(testdefs::bytes({1, 2, 3, 4}));
-    QTest::qWait(30);
+    rig.clock.advance(1000);
     QCOMPARE(rig.frames.size(), 0);
+    QCOMPARE(rig.questions, 1);
     rig.engine->answerTimeout(true);
-    QTRY_COMPARE(rig.frames.size(), 2);
+    rig.clock.settle();
+    QCOMPARE(rig.frames.size(), 2);
     rig.engine->stop();
 }
 
 void RunEngineTest::kind3TwoExchanges() {
     Rig rig(sevenByteFrame(3, {1, 1, 0, 1}), counted("2"));
-    QList<qint64> sendTimes;
-    QElapsedTimer clock;
-    QObject::connect(&rig.port, &MemorySerialPort::bytesWritten,
-                     [&] { sendTimes.append(clock.nsecsElapsed()); });
     rig.answerWith(testdefs::bytes({0x68, 0x55, 0x16}), 20);
-    clock.start();
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
-    QVERIFY(rig.waitFinished());
+    rig.clock.advance(99);
+    QVERIFY(rig.port.written().isEmpty());
+    rig.clock.advance(1);
+    QCOMPARE(rig.port.written(), kFrame7);
+    rig.clock.advance(1000);
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.written(), kFrame7.repeated(2));
     QCOMPARE(rig.sentLabel, QStringLiteral("2幀"));
@@ -453,10 +516,11 @@ void RunEngineTest::kind3TwoExchanges() {
     QVERIFY(rig.receiveListing.contains(QStringLiteral("第2幀")));
     QVERIFY(!rig.receiveListing.contains(QStringLiteral("第3幀")));
     QCOMPARE(rig.sendListing.count(QStringLiteral("\r\n")), 7);
-    // Each frame goes out only after a pause of 100 ms (after the start, after each answer).
-    QCOMPARE(sendTimes.size(), 2);
-    QVERIFY(sendTimes[0] >= 100'000'000);
-    QVERIFY(sendTimes[1] - sendTimes[0] >= 120'000'000);
+    // Each frame goes out 100 ms after the start or after the answer (20 ms after its frame),
+    // and the second answer ends the run.
+    QCOMPARE(rig.writeTimes, (QList<qint64>{100, 220}));
+    QCOMPARE(rig.finishedMs, 240);
+    QCOMPARE(rig.elapsed, QStringLiteral("0.24秒"));
     QVERIFY(!rig.port.portOpen());
     // Kind 3 only ever shows the idle picture in the send indicator.
     QVERIFY(rig.receivePictures.isEmpty());
@@ -468,7 +532,8 @@ void RunEngineTest::kind3DiscardsWhatArrivedBeforeItsFrameWasSent() {
     rig.engine->start();
     rig.port.inject(testdefs::bytes({0xEE, 0xEE, 0xEE}));  // stale bytes during the first pause
     rig.answerWith(testdefs::bytes({0x10, 0x20}));
-    QVERIFY(rig.waitFinished());
+    rig.clock.advance(105);
+    QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({0x10, 0x20})});
 }
 
@@ -485,18 +550,23 @@ void RunEngineTest::kind3TimeoutQuestion() {
     options.waitText = QStringLiteral("100");
     Rig rig(sevenByteFrame(3, {0, 2, 0, 0}), options);
     rig.engine->start();
-    QTRY_COMPARE(rig.questions, 1);
+    // The frame goes at 100 ms; the limit counts from there.
+    rig.clock.advance(199);
     QCOMPARE(rig.engine->sentCount(), 1);
+    QCOMPARE(rig.questions, 0);
+    rig.clock.advance(1);
+    QCOMPARE(rig.questions, 1);
     if (!answerOk) {
         rig.engine->answerTimeout(false);
         QCOMPARE(rig.reasons, QList<Reason>{Reason::Timeout});
-        QTest::qWait(150);
+        QCOMPARE(rig.finishedMs, 200);
+        rig.clock.advance(1000);
         QCOMPARE(rig.port.written(), kFrame7);  // no frame after the give-up
         return;
     }
     rig.engine->answerTimeout(true);
     rig.port.inject(testdefs::bytes({0x31, 0x32}));
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.frames.size(), 1);
     QCOMPARE(rig.questions, 1);
@@ -518,21 +588,22 @@ void RunEngineTest::kind4AnswerPause() {
     options.noDelay = noDelay;
     options.delayText = delay;
     Rig rig(sevenByteFrame(4, {1, 0, 0, 1}), options);
-    QElapsedTimer clock;
-    QList<qint64> answers;
-    QObject::connect(&rig.port, &MemorySerialPort::bytesWritten,
-                     [&] { answers.append(clock.nsecsElapsed()); });
     rig.engine->start();
     QCOMPARE(rig.sendListing.count(QStringLiteral("\r\n")), 7);
-    QTest::qWait(20);
+    rig.clock.advance(20);
+    QList<qint64> arrivals;
     for (int i = 0; i < 2; ++i) {
-        clock.start();
+        arrivals.append(rig.clock.nowMs());
         rig.port.inject(testdefs::bytes({0x40 + i, 0x41}));
-        QTRY_COMPARE_WITH_TIMEOUT(answers.size(), i + 1, 5000);
-        QVERIFY2(answers[i] >= qint64(pauseMs) * 1'000'000,
-                 qPrintable(QString::number(answers[i])));
+        rig.clock.settle();
         QCOMPARE(rig.engine->receivedCount(), i + 1);
+        rig.clock.advance(pauseMs - 1);
+        QCOMPARE(rig.writeTimes.size(), i);
+        rig.clock.advance(1);
+        QCOMPARE(rig.writeTimes.size(), i + 1);
+        rig.clock.advance(7);
     }
+    QCOMPARE(rig.writeTimes, (QList<qint64>{arrivals[0] + pauseMs, arrivals[1] + pauseMs}));
     QCOMPARE(rig.port.written(), kFrame7.repeated(2));
     QCOMPARE(rig.sentLabel, QStringLiteral("2幀"));
     QVERIFY(rig.engine->isRunning());
@@ -546,7 +617,12 @@ void RunEngineTest::kind4CountedEndsAfterTheAnswer() {
     Rig rig(sevenByteFrame(4, {0, 1, 0, 0}), counted("2"));
     rig.engine->start();
     rig.port.inject(testdefs::bytes({1, 2, 3}));
-    QVERIFY(rig.waitFinished());
+    // Two answers, each 100 ms after its frame; the third frame is left waiting.
+    rig.clock.advance(199);
+    QVERIFY(rig.reasons.isEmpty());
+    rig.clock.advance(1);
+    QCOMPARE(rig.writeTimes, (QList<qint64>{100, 200}));
+    QCOMPARE(rig.finishedMs, 200);
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.written(), kFrame7.repeated(2));
     QCOMPARE(rig.frames.size(), 2);
@@ -569,7 +645,11 @@ void RunEngineTest::countBelowOneHandlesOneExchange() {
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
     // Kind 4: two frames wait, only the first is answered.
     if (kind == 4) rig.port.inject(testdefs::bytes({0x31, 0x32, 0x33, 0x34}));
-    QVERIFY(rig.waitFinished());
+    // Kind 3 has its answer 5 ms after its frame, 100 ms after the start; kind 4 answers after
+    // its 100 ms pause.
+    rig.clock.advance(kind == 3 ? 105 : 100);
+    QCOMPARE(rig.finishedMs, kind == 3 ? 105 : 100);
+    rig.clock.advance(1000);
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.port.written(), kFrame7);
     QCOMPARE(rig.frames, QList<QByteArray>{testdefs::bytes({0x31, 0x32})});
@@ -580,14 +660,15 @@ void RunEngineTest::countBelowOneHandlesOneExchange() {
 void RunEngineTest::stopEndsTheRunAndStartAgainResets() {
     Rig rig(sevenByteFrame(1), endless());
     rig.engine->start();
-    QTRY_VERIFY(rig.engine->sentCount() >= 3);
+    rig.clock.advance(500);
+    QVERIFY(rig.engine->sentCount() >= 3);
     rig.engine->stop();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Stopped});
     QVERIFY(!rig.port.portOpen());
     QCOMPARE(rig.sendPictures.last(), Picture::Idle);
-    QVERIFY(rig.elapsed.endsWith(QStringLiteral("秒")));
+    QCOMPARE(rig.elapsed, QStringLiteral("0.5秒"));
     const QByteArray written = rig.port.written();
-    QTest::qWait(30);
+    rig.clock.advance(1000);
     QCOMPARE(rig.port.written(), written);  // nothing after the stop
     rig.engine->stop();                     // a second stop while idle changes nothing
     QCOMPARE(rig.reasons.size(), 1);
@@ -596,11 +677,15 @@ void RunEngineTest::stopEndsTheRunAndStartAgainResets() {
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
     QCOMPARE(rig.receiveListing, QString());
     QCOMPARE(rig.elapsed, QStringLiteral("0秒"));
+    QCOMPARE(rig.sentLabel, QStringLiteral("0幀"));
     QCOMPARE(rig.sendListing.count(QStringLiteral("\r\n")), 7);  // listed afresh, not appended
-    QTRY_VERIFY(rig.engine->sentCount() >= 1);
-    QVERIFY(rig.sentLabel == QStringLiteral("1幀") || rig.engine->sentCount() > 1);
+    // Counted afresh, and the line is idle again: a whole buffer's worth goes at once.
+    rig.clock.settle();
+    QCOMPARE(rig.engine->sentCount(), 74);
+    QCOMPARE(rig.sentLabel, QStringLiteral("74幀"));
     rig.engine->stop();
     QCOMPARE(rig.port.openCount(), 2);
+    QCOMPARE(rig.elapsed, QStringLiteral("0秒"));
 }
 
 void RunEngineTest::stopDuringTheAnswerPauseSendsNothingMore() {
@@ -610,11 +695,13 @@ void RunEngineTest::stopDuringTheAnswerPauseSendsNothingMore() {
     Rig rig(sevenByteFrame(4, {0, 1, 0, 0}), options);
     rig.engine->start();
     rig.port.inject(testdefs::bytes({1}));
-    QTRY_COMPARE(rig.frames.size(), 1);
+    rig.clock.advance(399);
+    QCOMPARE(rig.frames.size(), 1);
     rig.engine->stop();
-    QTest::qWait(450);
+    rig.clock.advance(10'000);
     QVERIFY(rig.port.written().isEmpty());
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Stopped});
+    QCOMPARE(rig.clock.activeTimers(), 0);
 }
 
 void RunEngineTest::lineEventEndsTheRun_data() {
@@ -627,16 +714,18 @@ void RunEngineTest::lineEventEndsTheRun() {
     QFETCH(int, code);
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), endless());
     rig.engine->start();
+    rig.clock.advance(30);
     rig.port.injectEvent(code);
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::LineEvent});
+    QCOMPARE(rig.finishedMs, 30);
     QCOMPARE(rig.lineEvents.size(), 1);
     QCOMPARE(rig.lineEvents[0].first, code);
     QCOMPARE(rig.lineEvents[0].second, comm::LineEventMessage(code));
     QVERIFY(!rig.port.portOpen());
     QVERIFY(!rig.engine->isRunning());
     rig.port.inject(testdefs::bytes({1, 2}));
-    QTest::qWait(20);
+    rig.clock.advance(1000);
     QVERIFY(rig.frames.isEmpty());
 }
 
@@ -655,12 +744,14 @@ void RunEngineTest::otherCodesChangeNothing() {
     bool delivered = false;
     QObject::connect(&rig.port, &comm::SerialPort::commNotified, [&] { delivered = true; });
     rig.port.injectEvent(code);
-    QTRY_VERIFY(delivered);
+    rig.clock.settle();
+    QVERIFY(delivered);
     QVERIFY(rig.engine->isRunning());
     QVERIFY(rig.port.portOpen());
     QVERIFY(rig.lineEvents.isEmpty());
     rig.port.inject(testdefs::bytes({1, 2}));
-    QTRY_COMPARE(rig.frames.size(), 1);
+    rig.clock.settle();
+    QCOMPARE(rig.frames.size(), 1);
     rig.engine->stop();
 }
 
@@ -668,7 +759,7 @@ void RunEngineTest::deviceVanishingEndsTheRunWithAMessage() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 2, 0, 0}), endless());
     rig.engine->start();
     rig.port.vanish(QStringLiteral("unplugged"));
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::DeviceLost});
     QCOMPARE(rig.failures.size(), 1);
     QVERIFY(rig.failures[0].contains(QStringLiteral("unplugged")));
@@ -679,7 +770,7 @@ void RunEngineTest::refusedWriteEndsTheRunWithAMessage() {
     Rig rig(sevenByteFrame(1), endless());
     rig.port.failNextOutput(QStringLiteral("write refused"));
     rig.engine->start();
-    QVERIFY(rig.waitFinished());
+    rig.clock.settle();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Failure});
     QCOMPARE(rig.failures.size(), 1);
     QVERIFY(rig.failures[0].contains(QStringLiteral("write refused")));
@@ -704,8 +795,7 @@ void RunEngineTest::stoppingFromAReportDoesNotFinishTwice() {
         if (n == 3) rig.engine->stop();  // the count is reached by this very frame
     });
     rig.engine->start();
-    QVERIFY(rig.waitFinished());
-    QTest::qWait(20);
+    rig.clock.advance(1000);
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Stopped});
     QCOMPARE(rig.port.written(), kFrame7.repeated(3));
 }
