@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commkind.h"
 #include "hoverfocus.h"
 #include "keyfilter.h"
 #include "selectonfocus.h"
@@ -158,8 +159,8 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
 }
 
 void WizardCountsStep::prepareForKind(int kind) {
-    panels_[int(FrameSide::Send)]->setVisible(kind != 2);
-    panels_[int(FrameSide::Recv)]->setVisible(kind != 1);
+    panels_[int(FrameSide::Send)]->setVisible(KindRules(kind).sends);
+    panels_[int(FrameSide::Recv)]->setVisible(KindRules(kind).receives);
 }
 
 QLabel* WizardCountsStep::countLabel(FrameSide side, Field field) const {
