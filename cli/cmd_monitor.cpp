@@ -5,11 +5,11 @@
 
 #include "commands.h"
 #include "daxfile.h"
+#include "linesettings.h"
 #include "monitorcapture.h"
 #include "monitorlayout.h"
 #include "portmap.h"
 #include "serialfactory.h"
-#include "settingstext.h"
 #include "stopsignal.h"
 
 namespace cli {
@@ -53,9 +53,10 @@ bool parse(const QStringList& args, MonitorArgs* m) {
         } else if (a == QLatin1String("--port") && hasValue) {
             m->port = args[++i];
         } else if (a == QLatin1String("--settings") && hasValue) {
-            comm::SettingIndexes index{};
-            if (!comm::IndexesFromSettings(args[++i], &index)) return false;
-            m->settings = comm::SettingsFromIndexes(index);
+            const std::optional<comm::LineSettings> line =
+                comm::LineSettings::fromListedText(args[++i]);
+            if (!line) return false;
+            m->settings = line->text();
         } else if (a == QLatin1String("--bytes") && hasValue) {
             if (!positiveNumber(args[++i], &number)) return false;
             m->bytes = number;
@@ -120,8 +121,9 @@ int monitor(const QStringList& args) {
     StopSignal stopSignal([&capture] { capture.stop(); });
 
     // The port is open and its stale input discarded: a script may let its device talk now.
+    const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(m.settings);
     put(comm::monitor::PortStateText(comm::monitor::PortNumeral(portNumber), true,
-                                     comm::SettingsTextFromSettings(m.settings))
+                                     line ? line->shownText() : QString())
                 .replace(QChar(10), QLatin1Char(' ')) +
             QStringLiteral(" (%1)\n").arg(capture.port().deviceName()),
         stderr);

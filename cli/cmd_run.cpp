@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "commands.h"
+#include "commoptions.h"
 #include "portmap.h"
 #include "runengine.h"
-#include "runoptions.h"
 #include "runtext.h"
 #include "serialfactory.h"
 #include "stopsignal.h"

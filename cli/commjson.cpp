@@ -3,10 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <limits>
 
-#include "settingstext.h"
+#include "linesettings.h"
 
 using comm::CommDefinition;
 using comm::Field;
@@ -32,8 +31,8 @@ QByteArray frame(const CommDefinition& def, FrameSide side) {
     QByteArray out = "{";
     for (int f = 0; f < 4; ++f) {
         if (f) out += ',';
-        out += '"' + QByteArray(kFieldKeys[f]) + "\":" +
-               numbers(def.values(side, kFields[f]), def.count(side, kFields[f]));
+        out += '"' + QByteArray(kFieldKeys[f]) +
+               "\":" + numbers(def.values(side, kFields[f]), def.count(side, kFields[f]));
     }
     return out + '}';
 }
@@ -94,13 +93,13 @@ bool CommFromJson(const QByteArray& json, CommDefinition* def, comm::CommOptions
     }
     for (int i = 0; i < 4; ++i) {
         if (!intIn(index[i], 0, indexMax[i], &v)) {
-            *error = QStringLiteral("\"portSettingIndex\"[%1] must be 0..%2").arg(i).arg(indexMax[i]);
+            *error =
+                QStringLiteral("\"portSettingIndex\"[%1] must be 0..%2").arg(i).arg(indexMax[i]);
             return false;
         }
         d.PortSettingIndex[i] = qint16(v);
     }
-    d.CommSettings = comm::SettingsFromIndexes(d.PortSettingIndex);
-    d.CommSettingsText = comm::SettingsTextFromIndexes(d.PortSettingIndex);
+    d.setPortSettings(d.PortSettingIndex);
 
     const QJsonArray counts = o.value("counts").toArray();
     if (counts.size() != 8) {

@@ -7,7 +7,6 @@
 #include <ctime>
 
 #include "commdefinition.h"
-#include "settingstext.h"
 #include "txlfile.h"
 
 // Shared by the run benchmarks: communications made in code, CPU clocks and program paths.
@@ -20,9 +19,7 @@ inline comm::CommDefinition Definition(int kind, const QByteArray& send, int rec
     comm::CommDefinition def;
     def.CommKind = qint16(kind);
     def.FileCommKind = qint16(kind);
-    def.PortSettingIndex = settings;
-    def.CommSettings = comm::SettingsFromIndexes(settings);
-    def.CommSettingsText = comm::SettingsTextFromIndexes(settings);
+    def.setPortSettings(settings);
     def.FrameFieldCount = {0, qint16(send.size()), 0, 0, 0, qint16(recvLength), 0, 0};
     for (int i = 0; i < send.size(); ++i) def.SendDataBytes[i] = qint16(quint8(send[i]));
     for (int i = 0; i < recvLength; ++i) def.RecvDataBytes[i] = 0;

@@ -9,11 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "commkind.h"
 #include "flattextbutton.h"
 #include "framepanel.h"
 #include "hoverfocus.h"
 #include "keyfilter.h"
-#include "kindline.h"
 #include "settingsdialog.h"
 #include "texthelpers.h"
 
@@ -136,15 +136,7 @@ void DocumentWindow::buildFromDefinition() {
     } else {
         d.CommKind = d.FileCommKind;
         setSaveFlag(QStringLiteral("1"));
-        CommOptions fromFile;
-        fromFile.loopForever = d.FileLoopCount == 0;
-        if (!fromFile.loopForever) fromFile.loopText = QString::number(d.FileLoopCount);
-        // A negative time in a damaged file means nothing sensible; it counts as no time.
-        fromFile.noDelay = d.FileDelayTime <= 0;
-        if (!fromFile.noDelay) fromFile.delayText = QString::number(d.FileDelayTime);
-        fromFile.noWait = d.FileWaitTime <= 0;
-        if (!fromFile.noWait) fromFile.waitText = QString::number(d.FileWaitTime);
-        setOptions(fromFile);
+        setOptions(OptionsFromFile(d));
     }
     settingsLine_->setText(kSettingsLinePrefix + d.CommSettingsText);
     showKind();
@@ -152,9 +144,9 @@ void DocumentWindow::buildFromDefinition() {
 
 void DocumentWindow::showKind() {
     const int kind = definition_.CommKind;
-    if (kind < 1 || kind > 4) return;
+    if (!IsCommKind(kind)) return;
     kindLine_->setText(KindLine(kind));
-    const bool shown[2] = {kind != 2, kind != 1};
+    const bool shown[2] = {KindRules(kind).sends, KindRules(kind).receives};
     for (int s = 0; s < 2; ++s) {
         FramePanel* frame = frames_[s];
         frame->setVisible(shown[s]);

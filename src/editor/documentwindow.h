@@ -4,7 +4,7 @@
 #include <array>
 
 #include "commdefinition.h"
-#include "txlfile.h"
+#include "commoptions.h"
 
 class QGroupBox;
 class QLabel;

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "hoverfocus.h"
-#include "settingstext.h"
+#include "linesettings.h"
 
 namespace comm {
 
@@ -102,15 +102,11 @@ void SettingsDialog::confirm() {
     index[kDataBitsIndex] = qint16(lists_[DataBitsList]->currentIndex());
     index[kParityIndex] = qint16(lists_[ParityList]->currentIndex());
     index[kStopBitsIndex] = qint16(lists_[StopBitsList]->currentIndex());
-    const QString settings = SettingsFromIndexes(index);
-    const QString shown = SettingsTextFromIndexes(index);
-    if (forMonitor()) {
-        definition_.MonitorSettings = settings;
-        definition_.MonitorSettingsText = shown;
-    } else {
-        definition_.CommSettings = settings;
-        definition_.CommSettingsText = shown;
-        definition_.PortSettingIndex = index;
+    if (!forMonitor()) {
+        definition_.setPortSettings(index);
+    } else if (const std::optional<LineSettings> line = LineSettings::fromIndexes(index)) {
+        definition_.MonitorSettings = line->text();
+        definition_.MonitorSettingsText = line->shownText();
     }
     accept();
 }

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "settingstext.h"
 #include "wizardcounts.h"
 #include "wizardkind.h"
 #include "wizardsettings.h"
@@ -97,10 +96,7 @@ void NewCommWizard::backToCounts() {
 void NewCommWizard::finish() {
     if (!running_) return;
     settingsStep_->setCursor(Qt::WaitCursor);
-    const SettingIndexes indexes = settingsStep_->indexes();
-    definition_.PortSettingIndex = indexes;
-    definition_.CommSettings = SettingsFromIndexes(indexes);
-    definition_.CommSettingsText = SettingsTextFromIndexes(indexes);
+    definition_.setPortSettings(settingsStep_->indexes());
     running_ = false;
     kindStep_->hide();
     countsStep_->hide();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "commkind.h"
 #include "hoverfocus.h"
 #include "keyfilter.h"
 #include "selectonfocus.h"
@@ -161,7 +162,8 @@ void WizardCountsStep::prepareForKind(int kind) {
 }
 
 bool WizardCountsStep::showsSide(FrameSide side) const {
-    return side == FrameSide::Send ? kind_ != 2 : kind_ != 1;
+    if (!IsCommKind(kind_)) return true;
+    return side == FrameSide::Send ? KindRules(kind_).sends : KindRules(kind_).receives;
 }
 
 QLabel* WizardCountsStep::countLabel(FrameSide side, Field field) const {

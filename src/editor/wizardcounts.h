@@ -26,7 +26,7 @@ class WizardCountsStep : public QDialog {
 public:
     explicit WizardCountsStep(QWidget* parent = nullptr);
 
-    // Shows the panels of the frames the kind uses: 1 send only, 2 receive only, 3 and 4 both.
+    // Shows the panels of the frames the kind uses.
     void prepareForKind(int kind);
     // The eight counts in FrameFieldCount order, hidden panels included.
     std::array<qint16, 8> counts() const;

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "commkind.h"
 #include "hoverfocus.h"
 
 namespace comm {
@@ -42,25 +43,24 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
 
     // The two groups hold one choice between them.
     auto* choice = new QButtonGroup(this);
-    struct GroupText {
+    // Each group offers the kind without an answer, then the one with.
+    struct KindGroup {
         const char* caption;
-        const char* noAnswer;
-        const char* answer;
         int noAnswerKind;
         int answerKind;
     };
-    const GroupText groups[2] = {{"1.微机发送数据至下位机系统", "发送数据后不向微机回送数据",
-                                  "发送数据后向微机回送数据", 1, 3},
-                                 {"2.微机接收下位机发送的数据", "接收数据后不向下位机回送数据",
-                                  "接收数据后向下位机回送数据", 2, 4}};
+    const KindGroup groups[2] = {{"1.微机发送数据至下位机系统", 1, 3},
+                                 {"2.微机接收下位机发送的数据", 2, 4}};
     for (int g = 0; g < 2; ++g) {
         auto* group = new QGroupBox(QString::fromUtf8(groups[g].caption), this);
         group->setObjectName(QStringLiteral("Frame1_%1").arg(g));
         group->setGeometry(16, g == 0 ? 32 : 176, 368, 112);
-        auto* first = new QRadioButton(QString::fromUtf8(groups[g].noAnswer), group);
+        auto* first =
+            new QRadioButton(QString::fromUtf8(KindRules(groups[g].noAnswerKind).words), group);
         first->setObjectName(QStringLiteral("Option1_%1").arg(g));
         first->setGeometry(40, 50, 300, 22);
-        auto* second = new QRadioButton(QString::fromUtf8(groups[g].answer), group);
+        auto* second =
+            new QRadioButton(QString::fromUtf8(KindRules(groups[g].answerKind).words), group);
         second->setObjectName(QStringLiteral("Option2_%1").arg(g));
         second->setGeometry(40, 76, 300, 22);
         options_[groups[g].noAnswerKind - 1] = first;

@@ -31,13 +31,13 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
 
     auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
     auto* grid = new QGridLayout(panel);
-    struct ListSpec {
+    struct SettingList {
         SettingIndex index;
         const char* caption;
         QStringList items;
         const char* initial;
     };
-    const ListSpec entries[4] = {
+    const SettingList entries[4] = {
         {kBaudIndex, "波特率：", numberItems(kBaudRates), "9600"},
         {kDataBitsIndex, "数据位：", numberItems(kDataBits), "8"},
         {kParityIndex,
@@ -46,7 +46,7 @@ WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
          "奇校验"},
         {kStopBitsIndex, "停止位：", kStopBits, "1"}};
     for (int row = 0; row < 4; ++row) {
-        const ListSpec& entry = entries[row];
+        const SettingList& entry = entries[row];
         auto* list = new QComboBox(panel);
         list->setObjectName(QStringLiteral("Combo1_%1").arg(int(entry.index)));
         list->setEditable(false);

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "settingstext.h"
+#include "linesettings.h"
 
 class QComboBox;
 class QPushButton;

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "serialsettings.h"
+#include "linesettings.h"
 
 namespace comm {
 
 LinePacer::LinePacer(const QString& settings, int bufferBytes) {
     LineSettings line;
     QString error;
-    if (!ParseLineSettings(settings, &line, &error) || line.baudRate <= 0) return;
-    charNs_ = BitsPerCharacter(line) * 1e9 / line.baudRate;
+    if (!LineSettings::parse(settings, &line, &error)) return;
+    charNs_ = line.bitsPerCharacter() * 1e9 / line.baudRate;
     bufferNs_ = charNs_ * std::max(bufferBytes, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "commkind.h"
 #include "runtext.h"
 #include "sendframe.h"
 #include "serialsettings.h"
@@ -45,7 +46,7 @@ RunEngine::StartResult RunEngine::start() {
     startNs_ = clock_.nowNs();
 
     const int kind = def_.CommKind;
-    if (kind < 1 || kind > 4) return StartResult::NoKind;
+    if (!IsCommKind(kind)) return StartResult::NoKind;
 
     if (!prepare(kind)) return StartResult::Refused;
 
@@ -81,34 +82,33 @@ RunEngine::StartResult RunEngine::start() {
 // Everything a run needs before it touches the port: the options, the send frame and its
 // listing, the receive frame length and settings the driver can run. False after a refusal.
 bool RunEngine::prepare(int kind) {
+    const CommKindRules& rules = KindRules(kind);
     QString error;
     if (!ResolveRunOptions(kind, options_, &run_, &error)) {
         emit refused(error);
         return false;
     }
 
-    if (kind != 2) {
+    if (rules.sends) {
         const SendFrame frame = BuildSendFrame(def_);
         if (frame.invalid) {
             emit refused(
                 QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
             return false;
         }
-        // Kinds 1 and 4 show what they could list even when a byte is missing; kind 3 only a
-        // complete frame.
-        if (kind != 3) emit sendListingAppended(frame.listing);
+        if (rules.listsIncompleteSend) emit sendListingAppended(frame.listing);
         if (frame.incomplete) {
             emit refused(kIncompleteMessage);
             return false;
         }
-        if (kind == 3) emit sendListingAppended(frame.listing);
+        if (!rules.listsIncompleteSend) emit sendListingAppended(frame.listing);
         if (frame.bytes.isEmpty()) {
             emit refused(QStringLiteral("发送幀没有任何字节，无法执行！"));
             return false;
         }
         frame_ = frame.bytes;
     }
-    if (kind != 1) {
+    if (rules.receives) {
         frameLength_ = ReceiveFrameLength(def_);
         if (frameLength_ <= 0) {
             // An empty receive frame would be "taken" on every step without end.

@@ -6,11 +6,10 @@
 
 #include "clock.h"
 #include "commdefinition.h"
+#include "commoptions.h"
 #include "linepacer.h"
-#include "runoptions.h"
 #include "serialport.h"
 #include "stepmachine.h"
-#include "txlfile.h"
 
 namespace comm {
 

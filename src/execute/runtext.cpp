@@ -78,26 +78,6 @@ QString ElapsedText(qint64 milliseconds) {
     return digits + QStringLiteral("秒");
 }
 
-double BoxNumber(const QString& text) {
-    int i = 0;
-    const int n = int(text.size());
-    while (i < n && text.at(i).isSpace()) ++i;
-    const int begin = i;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+'))) ++i;
-    bool digits = false;
-    while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
-        ++i, digits = true;
-    if (i < n && text.at(i) == QLatin1Char('.')) {
-        ++i;
-        while (i < n && text.at(i) >= QLatin1Char('0') && text.at(i) <= QLatin1Char('9'))
-            ++i, digits = true;
-    }
-    if (!digits) return 0.0;
-    bool ok = false;
-    const double value = text.mid(begin, i - begin).toDouble(&ok);
-    return ok ? value : 0.0;
-}
-
 QString LineEventMessage(int code) {
     for (const LineEventText& e : kLineEvents)
         if (e.code == code) return QString::fromUtf8(e.message);

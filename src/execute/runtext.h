@@ -36,10 +36,6 @@ QString CounterText(int count);
 // Elapsed seconds as shown beside "执行时间：": "12.5秒", "0.003秒", "0秒"; milliseconds at most.
 QString ElapsedText(qint64 milliseconds);
 
-// The value of the leading number of a box's text, 0 when there is none: " 12abc" -> 12,
-// "2.5" -> 2.5, "-3" -> -3, "x1" -> 0.
-double BoxNumber(const QString& text);
-
 // The message of a line event or line error code; empty for a code that is no line event
 // (0, 1005 and anything else outside the table), which changes nothing.
 QString LineEventMessage(int code);

@@ -21,6 +21,15 @@ const qint16* CommDefinition::values(FrameSide side, Field field) const {
     return send ? SendEndBytes.data() : RecvEndBytes.data();
 }
 
+bool CommDefinition::setPortSettings(const SettingIndexes& index) {
+    const std::optional<LineSettings> line = LineSettings::fromIndexes(index);
+    if (!line) return false;
+    PortSettingIndex = index;
+    CommSettings = line->text();
+    CommSettingsText = line->shownText();
+    return true;
+}
+
 void CommDefinition::clearCountedValues() {
     for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
         for (Field field : {Field::Start, Field::Data, Field::Check, Field::End}) {

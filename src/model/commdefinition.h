@@ -2,8 +2,9 @@
 
 #include <QString>
 #include <QtGlobal>
-
 #include <array>
+
+#include "linesettings.h"
 
 namespace comm {
 
@@ -26,7 +27,7 @@ struct CommDefinition {
     qint16 FileCommKind = 0;
 
     // [0] baud index, [1] data-bits index, [2] parity index, [3] stop-bits index.
-    std::array<qint16, 4> PortSettingIndex{};
+    SettingIndexes PortSettingIndex{};
     QString CommSettings;      // "9600,O,8,1"
     QString CommSettingsText;  // "9600,奇,8,1"
 
@@ -62,11 +63,17 @@ struct CommDefinition {
     static int capacity(Field field) {
         return field == Field::Data ? kDataCapacity : kFieldCapacity;
     }
-    int count(FrameSide side, Field field) const { return FrameFieldCount[countIndex(side, field)]; }
+    int count(FrameSide side, Field field) const {
+        return FrameFieldCount[countIndex(side, field)];
+    }
 
     // The value array of a field; capacity(field) entries long.
     qint16* values(FrameSide side, Field field);
     const qint16* values(FrameSide side, Field field) const;
+
+    // Sets PortSettingIndex and both settings texts from file indexes; false, changing nothing,
+    // when an index lies outside its list.
+    bool setPortSettings(const SettingIndexes& index);
 
     // Marks the counted entries of every field as not entered.
     void clearCountedValues();

@@ -5,9 +5,7 @@
 #include <QSaveFile>
 #include <QtEndian>
 
-#include <limits>
-
-#include "settingstext.h"
+#include "commkind.h"
 
 namespace comm {
 
@@ -16,41 +14,6 @@ namespace {
 // Order of the fields in the value block: each frame's short fields before its data.
 constexpr Field kValueOrder[] = {Field::Start, Field::Check, Field::End, Field::Data};
 
-// A box "holds a number" when it is a run of decimal digits, blanks around it allowed.
-bool boxNumber(const QString& text, qint64* value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty() || t.size() > 18) {
-        // More digits than fit any option: clamp, but only if it is all digits.
-        if (t.isEmpty()) return false;
-        for (QChar c : t)
-            if (!c.isDigit() || c.unicode() > 127) return false;
-        *value = std::numeric_limits<qint64>::max();
-        return true;
-    }
-    for (QChar c : t)
-        if (c.unicode() < '0' || c.unicode() > '9') return false;
-    *value = t.toLongLong();
-    return true;
-}
-
-qint32 resolveTime(bool applies, bool zeroOption, QString* box) {
-    if (!applies) {
-        box->clear();
-        return 0;
-    }
-    if (zeroOption) return 0;
-    qint64 v = 0;
-    if (!boxNumber(*box, &v)) {
-        box->clear();
-        return 0;
-    }
-    if (v > std::numeric_limits<qint32>::max()) {
-        v = std::numeric_limits<qint32>::max();
-        *box = QString::number(v);
-    }
-    return qint32(v);
-}
-
 void putInt32(QByteArray* out, qint32 v) {
     char b[4];
     qToLittleEndian(v, b);
@@ -58,24 +21,6 @@ void putInt32(QByteArray* out, qint32 v) {
 }
 
 }  // namespace
-
-OptionValues ResolveOptions(int kind, CommOptions* options) {
-    OptionValues values;
-    if (!options->loopForever) {
-        qint64 v = 0;
-        if (!boxNumber(options->loopText, &v)) {
-            options->loopText.clear();
-        } else if (v < 255) {
-            values.loopCount = quint8(v);
-        } else {
-            options->loopText = QStringLiteral("255");
-            values.loopCount = 255;
-        }
-    }
-    values.delay = resolveTime(kind == 3 || kind == 4, options->noDelay, &options->delayText);
-    values.wait = resolveTime(kind == 2 || kind == 3, options->noWait, &options->waitText);
-    return values;
-}
 
 QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options, bool withValues) {
     QByteArray out;
@@ -103,15 +48,14 @@ QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options
 
 ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
     const auto byteAt = [&bytes](int i) { return quint8(bytes.at(i)); };
-    if (bytes.isEmpty() || byteAt(0) < 1 || byteAt(0) > 4) return ReadStatus::WrongFormat;
+    if (bytes.isEmpty() || !IsCommKind(byteAt(0))) return ReadStatus::WrongFormat;
     if (bytes.size() < kTxlHeaderSize) return ReadStatus::WrongFormat;
 
     CommDefinition next = *def;
     next.FileCommKind = byteAt(0);
-    for (int i = 0; i < 4; ++i) next.PortSettingIndex[i] = byteAt(1 + i);
-    if (!SettingIndexesValid(next.PortSettingIndex)) return ReadStatus::WrongFormat;
-    next.CommSettings = SettingsFromIndexes(next.PortSettingIndex);
-    next.CommSettingsText = SettingsTextFromIndexes(next.PortSettingIndex);
+    SettingIndexes index{};
+    for (int i = 0; i < 4; ++i) index[i] = byteAt(1 + i);
+    if (!next.setPortSettings(index)) return ReadStatus::WrongFormat;
 
     next.FileLoopCount = byteAt(5);
     next.FileDelayTime = qFromLittleEndian<qint32>(bytes.constData() + 6);
@@ -121,7 +65,8 @@ ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
     for (int i = 0; i < 8; ++i) {
         next.FrameFieldCount[i] = byteAt(14 + i);
         const Field field = static_cast<Field>(i % 4);
-        if (next.FrameFieldCount[i] > CommDefinition::capacity(field)) return ReadStatus::WrongFormat;
+        if (next.FrameFieldCount[i] > CommDefinition::capacity(field))
+            return ReadStatus::WrongFormat;
         total += next.FrameFieldCount[i];
     }
     next.FileHasValues = byteAt(22);
@@ -166,7 +111,7 @@ ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error
 
 bool WriteCommFile(const QString& path, const CommDefinition& def, CommOptions* options,
                    bool withValues, QString* error) {
-    const OptionValues values = ResolveOptions(def.CommKind, options);
+    const OptionValues values = ResolveFileOptions(def.CommKind, options);
     const QByteArray bytes = EncodeCommFile(def, values, withValues);
     QSaveFile file(path);
     // Unbuffered, so a write that stops part-way (a full disk) fails here: a buffered one only

@@ -6,6 +6,7 @@ namespace comm::print {
 
 CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
     using Option = DocumentWindow::Option;
+    // The same option values a save or a run takes from the window.
     const CommOptions options = window.options();
 
     CommPrintout p;
@@ -13,11 +14,9 @@ CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
     p.kindLine = window.kindLine();
     p.settingsLine = window.settingsLine();
     p.loop = {window.groupCaption(0), window.optionCaption(Option::LoopForever),
-              window.optionCaption(Option::LoopCount), window.isOptionSelected(Option::LoopForever),
-              options.loopText};
+              window.optionCaption(Option::LoopCount), options.loopForever, options.loopText};
     p.delay = {window.groupCaption(1), window.optionCaption(Option::NoDelay),
-               window.optionCaption(Option::DelayTime), window.isOptionSelected(Option::NoDelay),
-               options.delayText};
+               window.optionCaption(Option::DelayTime), options.noDelay, options.delayText};
     p.sendPanel = {window.frameCaption(FrameSide::Send), window.isFrameShown(FrameSide::Send)};
     p.recvPanel = {window.frameCaption(FrameSide::Recv), window.isFrameShown(FrameSide::Recv)};
     p.fieldCounts = window.definition().FrameFieldCount;

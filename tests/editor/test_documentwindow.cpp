@@ -11,14 +11,15 @@
 #include <QtTest>
 #include <functional>
 
+#include "commkind.h"
 #include "documentwindow.h"
 #include "flattextbutton.h"
 #include "framepanel.h"
-#include "kindline.h"
+#include "linesettings.h"
 #include "messages.h"
 #include "settingsdialog.h"
-#include "settingstext.h"
 #include "texthelpers.h"
+#include "txlfile.h"
 
 using comm::CommDefinition;
 using comm::DocumentWindow;

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "linesettings.h"
 #include "settingsdialog.h"
-#include "settingstext.h"
 
 using comm::CommDefinition;
 using comm::SettingsDialog;
@@ -27,7 +27,8 @@ CommDefinition communication(const QString& settings, const QString& text) {
     def.SettingsTarget = 0;
     def.CommSettings = settings;
     def.CommSettingsText = text;
-    comm::IndexesFromSettings(settings, &def.PortSettingIndex);
+    if (const auto line = comm::LineSettings::fromListedText(settings))
+        def.PortSettingIndex = *line->indexes();
     def.MonitorSettings = QStringLiteral("9600,O,8,1");
     def.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
     return def;
@@ -75,15 +76,15 @@ private slots:
                 for (qint16 p = 0; p < 3; ++p)
                     for (qint16 s = 0; s < 3; ++s) {
                         const comm::SettingIndexes index{b, d, p, s};
-                        CommDefinition def = communication(comm::SettingsFromIndexes(index),
-                                                           comm::SettingsTextFromIndexes(index));
+                        const comm::LineSettings line = *comm::LineSettings::fromIndexes(index);
+                        CommDefinition def = communication(line.text(), line.shownText());
                         def.PortSettingIndex = {};
                         def.CommSettings.clear();
                         SettingsDialog dialog(def);
                         dialog.confirm();
                         QCOMPARE(def.PortSettingIndex, index);
-                        QCOMPARE(def.CommSettings, comm::SettingsFromIndexes(index));
-                        QCOMPARE(def.CommSettingsText, comm::SettingsTextFromIndexes(index));
+                        QCOMPARE(def.CommSettings, line.text());
+                        QCOMPARE(def.CommSettingsText, line.shownText());
                         ++combinations;
                     }
         QCOMPARE(combinations, 13 * 5 * 3 * 3);

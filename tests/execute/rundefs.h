@@ -4,7 +4,6 @@
 #include <QList>
 
 #include "commdefinition.h"
-#include "settingstext.h"
 
 // Communications for the run tests: a kind, the settings and the bytes of each field; -1 in a
 // list is a byte the user has not entered.
@@ -23,9 +22,7 @@ inline comm::CommDefinition make(int kind, const QList<int>& sendStart, const QL
                                  comm::SettingIndexes settings = {6, 4, 2, 0}) {
     comm::CommDefinition def;
     def.CommKind = qint16(kind);
-    def.PortSettingIndex = settings;
-    def.CommSettings = comm::SettingsFromIndexes(settings);
-    def.CommSettingsText = comm::SettingsTextFromIndexes(settings);
+    def.setPortSettings(settings);
     using comm::Field;
     using comm::FrameSide;
     fill(&def, FrameSide::Send, Field::Start, sendStart);

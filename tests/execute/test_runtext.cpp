@@ -2,7 +2,6 @@
 
 #include "linepacer.h"
 #include "rundefs.h"
-#include "runoptions.h"
 #include "runtext.h"
 #include "sendframe.h"
 
@@ -21,17 +20,10 @@ private slots:
     void receiveFrameLength();
     void elapsedText_data();
     void elapsedText();
-    void boxNumber_data();
-    void boxNumber();
     void lineEventMessages_data();
     void lineEventMessages();
     void codesOutsideTheTableHaveNoMessage_data();
     void codesOutsideTheTableHaveNoMessage();
-    void runOptions_data();
-    void runOptions();
-    void unusableTimesAreRefusedOnlyForTheKindsThatUseThem_data();
-    void unusableTimesAreRefusedOnlyForTheKindsThatUseThem();
-    void optionsFromFile();
     void pacerCharacterTime_data();
     void pacerCharacterTime();
     void pacerKeepsAtMostOneBufferAheadOfTheLine();
@@ -144,27 +136,6 @@ void RunTextTest::elapsedText() {
     QCOMPARE(comm::ElapsedText(ms), text);
 }
 
-void RunTextTest::boxNumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("digits") << QStringLiteral("300") << 300.0;
-    QTest::newRow("empty") << QString() << 0.0;
-    QTest::newRow("blanks first") << QStringLiteral("  12") << 12.0;
-    QTest::newRow("trailing text") << QStringLiteral("12abc") << 12.0;
-    QTest::newRow("text first") << QStringLiteral("x12") << 0.0;
-    QTest::newRow("fraction") << QStringLiteral("2.5") << 2.5;
-    QTest::newRow("leading point") << QStringLiteral(".5s") << 0.5;
-    QTest::newRow("negative") << QStringLiteral("-3") << -3.0;
-    QTest::newRow("sign only") << QStringLiteral("-") << 0.0;
-    QTest::newRow("leading zeros") << QStringLiteral("007") << 7.0;
-}
-
-void RunTextTest::boxNumber() {
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QCOMPARE(comm::BoxNumber(text), value);
-}
-
 void RunTextTest::lineEventMessages_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
@@ -204,111 +175,6 @@ void RunTextTest::codesOutsideTheTableHaveNoMessage() {
     QFETCH(int, code);
     QVERIFY(comm::LineEventMessage(code).isEmpty());
     QVERIFY(!comm::LineEventCodes().contains(code));
-}
-
-void RunTextTest::runOptions_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<bool>("loopForever");
-    QTest::addColumn<QString>("loopText");
-    QTest::addColumn<bool>("noDelay");
-    QTest::addColumn<QString>("delayText");
-    QTest::addColumn<bool>("noWait");
-    QTest::addColumn<QString>("waitText");
-    QTest::addColumn<bool>("counted");
-    QTest::addColumn<double>("count");
-    QTest::addColumn<int>("pause");
-    QTest::addColumn<int>("limit");
-    QTest::newRow("all first options")
-        << 4 << true << "7" << true << "500" << true << "3000" << false << 0.0 << 100 << 0;
-    QTest::newRow("kind 4 delay") << 4 << false << "3" << false << "500" << false << "3000" << true
-                                  << 3.0 << 600 << 0;
-    QTest::newRow("kind 3 keeps no delay")
-        << 3 << false << "" << false << "500" << false << "3000" << true << 0.0 << 100 << 3000;
-    QTest::newRow("kind 2 limit") << 2 << true << "" << true << "" << false << "250ms" << false
-                                  << 0.0 << 100 << 250;
-    QTest::newRow("kind 1 has no limit")
-        << 1 << false << "12" << true << "" << false << "250" << true << 12.0 << 100 << 0;
-    QTest::newRow("empty limit box")
-        << 2 << true << "" << true << "" << false << "" << false << 0.0 << 100 << 0;
-}
-
-void RunTextTest::runOptions() {
-    QFETCH(int, kind);
-    comm::CommOptions options;
-    QFETCH(bool, loopForever);
-    QFETCH(QString, loopText);
-    QFETCH(bool, noDelay);
-    QFETCH(QString, delayText);
-    QFETCH(bool, noWait);
-    QFETCH(QString, waitText);
-    options.loopForever = loopForever;
-    options.loopText = loopText;
-    options.noDelay = noDelay;
-    options.delayText = delayText;
-    options.noWait = noWait;
-    options.waitText = waitText;
-    comm::RunOptions run;
-    QString error;
-    QVERIFY(comm::ResolveRunOptions(kind, options, &run, &error));
-    QTEST(run.counted, "counted");
-    QTEST(run.count, "count");
-    QTEST(run.answerPauseMs, "pause");
-    QTEST(run.receiveLimitMs, "limit");
-}
-
-void RunTextTest::unusableTimesAreRefusedOnlyForTheKindsThatUseThem_data() {
-    QTest::addColumn<QString>("delayText");
-    QTest::addColumn<QString>("waitText");
-    QTest::addColumn<QList<int>>("refusingKinds");
-    QTest::newRow("huge delay") << "99999999999"
-                                << "" << QList<int>{4};
-    QTest::newRow("negative delay") << "-5"
-                                    << "" << QList<int>{4};
-    QTest::newRow("huge limit") << ""
-                                << "3000000000" << QList<int>{2, 3};
-    QTest::newRow("negative limit") << ""
-                                    << "-1" << QList<int>{2, 3};
-}
-
-void RunTextTest::unusableTimesAreRefusedOnlyForTheKindsThatUseThem() {
-    QFETCH(QString, delayText);
-    QFETCH(QString, waitText);
-    QFETCH(QList<int>, refusingKinds);
-    comm::CommOptions options;
-    options.noDelay = delayText.isEmpty();
-    options.delayText = delayText;
-    options.noWait = waitText.isEmpty();
-    options.waitText = waitText;
-    for (int kind = 1; kind <= 4; ++kind) {
-        comm::RunOptions run;
-        QString error;
-        const bool ok = comm::ResolveRunOptions(kind, options, &run, &error);
-        QCOMPARE(ok, !refusingKinds.contains(kind));
-        QCOMPARE(error.isEmpty(), ok);
-        if (!ok) QVERIFY2(error.contains(delayText + waitText), qPrintable(error));
-    }
-}
-
-void RunTextTest::optionsFromFile() {
-    comm::CommDefinition def;
-    def.FileLoopCount = 0;
-    def.FileDelayTime = 250;
-    def.FileWaitTime = 0;
-    comm::CommOptions options = comm::OptionsFromFile(def);
-    QVERIFY(options.loopForever);
-    QVERIFY(!options.noDelay);
-    QCOMPARE(options.delayText, QStringLiteral("250"));
-    QVERIFY(options.noWait);
-
-    def.FileLoopCount = 255;
-    def.FileDelayTime = 0;
-    def.FileWaitTime = 3000;
-    options = comm::OptionsFromFile(def);
-    QVERIFY(!options.loopForever);
-    QCOMPARE(options.loopText, QStringLiteral("255"));
-    QVERIFY(options.noDelay);
-    QVERIFY(!options.noWait);
-    QCOMPARE(options.waitText, QStringLiteral("3000"));
 }
 
 void RunTextTest::pacerCharacterTime_data() {

@@ -1,14 +1,13 @@
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QtTest>
-
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
 #include <csignal>
 
 #include "filebytes.h"
-#include "settingstext.h"
+#include "linesettings.h"
 #include "txlfile.h"
 
 using namespace comm;
@@ -67,8 +66,9 @@ void compareLayout(const CommDefinition& read, const CommDefinition& written) {
     QCOMPARE(read.FileCommKind, written.CommKind);
     QCOMPARE(read.PortSettingIndex, written.PortSettingIndex);
     QCOMPARE(read.FrameFieldCount, written.FrameFieldCount);
-    QCOMPARE(read.CommSettings, SettingsFromIndexes(written.PortSettingIndex));
-    QCOMPARE(read.CommSettingsText, SettingsTextFromIndexes(written.PortSettingIndex));
+    const LineSettings line = LineSettings::fromIndexes(written.PortSettingIndex).value();
+    QCOMPARE(read.CommSettings, line.text());
+    QCOMPARE(read.CommSettingsText, line.shownText());
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ class TestTxlFile : public QObject {
 private slots:
     void workedExampleIsWrittenByteForByte() {
         CommOptions options;  // loop forever, no delay, no wait
-        const OptionValues values = ResolveOptions(1, &options);
+        const OptionValues values = ResolveFileOptions(1, &options);
         QCOMPARE(EncodeCommFile(workedExample(), values, true), kWorkedExample);
         QCOMPARE(kWorkedExample.size(), 33);
     }
@@ -116,7 +116,7 @@ private slots:
         d.RecvCheckBytes[0] = 6;
         d.RecvEndBytes[0] = 7;
         CommOptions o{false, "5", false, "100000", false, "3000"};
-        const QByteArray bytes = EncodeCommFile(d, ResolveOptions(3, &o), true);
+        const QByteArray bytes = EncodeCommFile(d, ResolveFileOptions(3, &o), true);
         QCOMPARE(bytes, QByteArray::fromHex("030C030202"
                                             "05"
                                             "A0860100"
@@ -132,74 +132,6 @@ private slots:
         QCOMPARE(back.FileWaitTime, 3000);
         QCOMPARE(back.RecvDataBytes[0], qint16(-1));
         QCOMPARE(back.CommSettingsText, QStringLiteral("115200,缺省,7,2"));
-    }
-
-    void writerRulesForTheBoxes_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("loopForever");
-        QTest::addColumn<QString>("loopText");
-        QTest::addColumn<bool>("noDelay");
-        QTest::addColumn<QString>("delayText");
-        QTest::addColumn<bool>("noWait");
-        QTest::addColumn<QString>("waitText");
-        QTest::addColumn<int>("loop");
-        QTest::addColumn<int>("delay");
-        QTest::addColumn<int>("wait");
-        QTest::addColumn<QString>("loopShown");
-        QTest::addColumn<QString>("delayShown");
-        QTest::addColumn<QString>("waitShown");
-        QTest::newRow("300 becomes 255") << 3 << false << "300" << true << "" << true << ""
-                                         << 255 << 0 << 0 << "255" << "" << "";
-        QTest::newRow("255 stays") << 3 << false << "255" << true << "" << true << ""
-                                   << 255 << 0 << 0 << "255" << "" << "";
-        QTest::newRow("254 saved as 254") << 3 << false << "254" << true << "" << true << ""
-                                          << 254 << 0 << 0 << "254" << "" << "";
-        QTest::newRow("empty loop box") << 3 << false << "" << true << "" << true << ""
-                                        << 0 << 0 << 0 << "" << "" << "";
-        QTest::newRow("loop forever ignores box") << 3 << true << "12" << true << "" << true << ""
-                                                  << 0 << 0 << 0 << "12" << "" << "";
-        QTest::newRow("kind 1 empties delay and wait")
-            << 1 << true << "" << false << "500" << false << "800" << 0 << 0 << 0 << "" << ""
-            << "";
-        QTest::newRow("kind 2 keeps wait only")
-            << 2 << true << "" << false << "500" << false << "800" << 0 << 0 << 800 << "" << ""
-            << "800";
-        QTest::newRow("kind 4 keeps delay only")
-            << 4 << true << "" << false << "500" << false << "800" << 0 << 500 << 0 << "" << "500"
-            << "";
-        QTest::newRow("kind 3 keeps both") << 3 << true << "" << false << "500" << false << "800"
-                                           << 0 << 500 << 800 << "" << "500" << "800";
-        QTest::newRow("no delay option keeps box") << 3 << true << "" << true << "500" << true
-                                                   << "800" << 0 << 0 << 0 << "" << "500"
-                                                   << "800";
-        QTest::newRow("non-numbers emptied") << 3 << false << "x" << false << "1a" << false << "-3"
-                                             << 0 << 0 << 0 << "" << "" << "";
-        QTest::newRow("too large clamps") << 3 << false << "99999999999999999999" << false
-                                          << "3000000000" << true << "" << 255 << 2147483647 << 0
-                                          << "255" << "2147483647" << "";
-    }
-    void writerRulesForTheBoxes() {
-        QFETCH(int, kind);
-        CommOptions o;
-        QFETCH(bool, loopForever);
-        QFETCH(bool, noDelay);
-        QFETCH(bool, noWait);
-        o.loopForever = loopForever;
-        o.noDelay = noDelay;
-        o.noWait = noWait;
-        QFETCH(QString, loopText);
-        QFETCH(QString, delayText);
-        QFETCH(QString, waitText);
-        o.loopText = loopText;
-        o.delayText = delayText;
-        o.waitText = waitText;
-        const OptionValues v = ResolveOptions(kind, &o);
-        QTEST(int(v.loopCount), "loop");
-        QTEST(int(v.delay), "delay");
-        QTEST(int(v.wait), "wait");
-        QTEST(o.loopText, "loopShown");
-        QTEST(o.delayText, "delayShown");
-        QTEST(o.waitText, "waitShown");
     }
 
     void randomRoundTrips() {
@@ -250,12 +182,13 @@ private slots:
         const struct {
             int offset;
             char value;
-        } bad[] = {{1, 13}, {2, 5}, {3, 3}, {4, 3}, {14, 11}, {16, 11}, {17, 11},
-                   {18, 11}, {20, 11}, {21, 11}};
+        } bad[] = {{1, 13},  {2, 5},   {3, 3},   {4, 3},   {14, 11},
+                   {16, 11}, {17, 11}, {18, 11}, {20, 11}, {21, 11}};
         for (const auto& b : bad) {
             QByteArray bytes = kWorkedExample;
             bytes[b.offset] = b.value;
-            QTest::newRow(qPrintable(QStringLiteral("byte %1 = %2").arg(b.offset).arg(int(b.value))))
+            QTest::newRow(
+                qPrintable(QStringLiteral("byte %1 = %2").arg(b.offset).arg(int(b.value))))
                 << bytes;
         }
         // A data count never exceeds its capacity of 1025 in one byte; values can still be wrong.

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "commdefinition.h"
+#include "linesettings.h"
 #include "messages.h"
-#include "settingstext.h"
 #include "spinbuttons.h"
 #include "widgetdriver.h"
 #include "wizard.h"

@@ -174,7 +174,7 @@ QString ParseDevice(ArgumentReader& r, DeviceOptions* out) {
 
 qint64 LineTiming::characterNs() const {
     if (baud <= 0) return 0;
-    return qint64(std::llround(comm::BitsPerCharacter(format) * 1e9 / baud));
+    return qint64(std::llround(format.bitsPerCharacter() * 1e9 / baud));
 }
 
 bool ParseHexBytes(const QString& text, QByteArray* bytes, QString* error) {

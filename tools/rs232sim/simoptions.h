@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "serialsettings.h"
+#include "linesettings.h"
 
 namespace rs232sim {
 
