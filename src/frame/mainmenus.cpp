@@ -17,19 +17,19 @@ namespace comm {
 
 namespace {
 
-struct ItemSpec {
+struct MenuItemEntry {
     const char* name;
     const char* caption;  // nullptr for a separator
     const char* shortcut = nullptr;
 };
 
-struct MenuSpec {
+struct MenuEntry {
     const char* name;
     const char* caption;
-    std::initializer_list<ItemSpec> items;
+    std::initializer_list<MenuItemEntry> items;
 };
 
-const MenuSpec kMenus[] = {
+const MenuEntry kMenus[] = {
     {"Comm",
      "通讯[&C]",
      {{"NewComm", "新建通讯[&N]", "Ctrl+N"},
@@ -65,12 +65,12 @@ const MenuSpec kMenus[] = {
 };
 
 // Toolbar entries in index order 1..25; a null key is a separator.
-struct ToolSpec {
+struct ToolEntry {
     const char* key;
     const char* tip;
     const char* runs;  // the menu item whose command the button runs
 };
-const ToolSpec kToolButtons[25] = {
+const ToolEntry kToolButtons[25] = {
     {"t1", "新建通讯", "NewComm"},     {"t2", "打开通讯", "OpenComm"},
     {"t3", "保存通讯", "SaveComm"},    {"t4", "打印通讯", "PrintComm"},
     {nullptr, nullptr, nullptr},       {nullptr, nullptr, nullptr},
@@ -92,10 +92,10 @@ const char* const kPortButtons[] = {"t6", "t7", "t8", "t9"};
 }  // namespace
 
 void MainWindow::buildMenus() {
-    for (const MenuSpec& entry : kMenus) {
+    for (const MenuEntry& entry : kMenus) {
         QMenu* menu = menuBar()->addMenu(QString::fromUtf8(entry.caption));
         menu->setObjectName(QLatin1String(entry.name));
-        for (const ItemSpec& item : entry.items) {
+        for (const MenuItemEntry& item : entry.items) {
             QAction* action = item.caption ? menu->addAction(QString::fromUtf8(item.caption))
                                            : menu->addSeparator();
             action->setObjectName(QLatin1String(item.name));
@@ -124,7 +124,7 @@ void MainWindow::buildToolBar() {
     toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     toolBar_->setIconSize(QSize(24, 24));
     for (int i = 0; i < 25; ++i) {
-        const ToolSpec& entry = kToolButtons[i];
+        const ToolEntry& entry = kToolButtons[i];
         if (!entry.key) {
             toolButtons_[i] = toolBar_->addSeparator();
             continue;
@@ -141,7 +141,7 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::connectCommands() {
     // Each keyed button runs its menu item's command, so both always do the same.
-    for (const ToolSpec& entry : kToolButtons) {
+    for (const ToolEntry& entry : kToolButtons) {
         if (!entry.key || !entry.runs) continue;
         connect(action(QLatin1String(entry.key)), &QAction::triggered,
                 action(QLatin1String(entry.runs)), &QAction::trigger);
