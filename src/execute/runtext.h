@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "commdefinition.h"
+#include "portmap.h"  // kBusyPortMessage
 
 namespace comm {
 
@@ -16,7 +17,6 @@ inline const QString kStopCaption = QStringLiteral("停止执行[&N]");
 inline const QString kUnsavedMessage = QStringLiteral("请您先保存当前通讯，再执行！");
 inline const QString kIncompleteMessage =
     QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！");
-inline const QString kBusyPortMessage = QStringLiteral("当前活动串口是非空闲串口！");
 inline const QString kTimeoutQuestion =
     QStringLiteral("超过最大接收数据时间，请检查您的发送程序，继续吗？");
 

@@ -22,6 +22,7 @@
 #include "monitorcanvas.h"
 #include "monitorcapture.h"
 #include "monitordialogs.h"
+#include "portmap.h"
 #include "serialsettings.h"
 #include "settingsdialog.h"
 
@@ -30,8 +31,6 @@ namespace comm {
 using namespace monitor;
 
 namespace {
-
-const QString kPortNotFree = QStringLiteral("当前活动串口是非空闲串口！");
 
 QPixmap lampPicture(const QColor& colour) {
     QPixmap picture(18, 18);
@@ -196,7 +195,7 @@ void MonitorWindow::startOrStop() {
         return;
     }
     if (!capture_->start(definition_.MonitorSettings)) {
-        ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation);
+        ui::ShowMessage(this, kBusyPortMessage, ui::MessageIcon::Exclamation);
         return;
     }
     for (LineNumberLabel* label : numbers_) label->clear();
@@ -223,7 +222,7 @@ void MonitorWindow::onRefreshed(int count) {
 }
 
 void MonitorWindow::onPortLost() {
-    ui::ShowMessage(this, kPortNotFree, ui::MessageIcon::Exclamation);
+    ui::ShowMessage(this, kBusyPortMessage, ui::MessageIcon::Exclamation);
 }
 
 void MonitorWindow::togglePin() {

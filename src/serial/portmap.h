@@ -9,6 +9,9 @@ namespace comm {
 // and COM1..COM4 on Windows. Empty for any other number. Read afresh on every call.
 QString PortDevice(int port);
 
+// What the user is told when the port cannot be opened (missing, taken, refused settings).
+inline const QString kBusyPortMessage = QStringLiteral("当前活动串口是非空闲串口！");
+
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 4;
 

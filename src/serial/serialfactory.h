@@ -8,4 +8,8 @@ namespace comm {
 // (QtSerialPortBackend).
 SerialPortFactory RealSerialPortFactory();
 
+// Ports over the one device path given, whatever port number they are set to (comm-cli's
+// --port PATH), so no environment variable of the process has to change.
+SerialPortFactory FixedDeviceSerialPortFactory(const QString& device);
+
 }  // namespace comm

@@ -10,7 +10,7 @@ namespace comm {
 SerialPortBase::SerialPortBase(QObject* parent) : SerialPort(parent) {}
 
 QString SerialPortBase::deviceName() const {
-    return PortDevice(commPort_);
+    return fixedDevice_.isEmpty() ? PortDevice(commPort_) : fixedDevice_;
 }
 
 int SerialPortBase::readLength(int available) const {

@@ -32,7 +32,10 @@ public:
     int inputLen() const override { return inputLen_; }
     int commEvent() const override { return commEvent_; }
     Failure failure() const override { return failure_; }
+    // The device port numbers stand for (the port map) unless one is fixed here: a path given
+    // as such (comm-cli --port PATH) is opened whatever the port number. Empty: the map again.
     QString deviceName() const override;
+    void setFixedDevice(const QString& device) { fixedDevice_ = device; }
 
 protected:
     // How many of `available` waiting bytes one input() takes.
@@ -49,6 +52,7 @@ private:
     void deliverEvents();
 
     int commPort_ = 1;
+    QString fixedDevice_;
     QString settings_ = QStringLiteral("9600,N,8,1");
     int inputMode_ = 1;
     int inputLen_ = 0;

@@ -37,6 +37,20 @@ private slots:
         QVERIFY(second->setPortOpen(true));
     }
 
+    // comm-cli --port PATH: the path is opened whatever the number and the port map say.
+    void fixedDeviceOverridesThePortMap() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM3", "/nonexistent/serial-device");
+        std::unique_ptr<SerialPort> port = comm::FixedDeviceSerialPortFactory(line.slavePath())();
+        port->setCommPort(3);
+        QCOMPARE(port->deviceName(), line.slavePath());
+        QVERIFY2(port->setPortOpen(true), qPrintable(port->failure().reason));
+        QVERIFY(port->output("ok"));
+        QTRY_COMPARE(line.received(), QByteArray("ok"));
+        qunsetenv("RS232_COM3");
+    }
+
     void handlerMayDeleteThePortOnLoss() {
         PtyLine line;
         QVERIFY(line.ok());
