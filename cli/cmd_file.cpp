@@ -1,51 +1,46 @@
 #include <QFile>
-#include <QTextStream>
 
 #include "commands.h"
 #include "commjson.h"
+#include "output.h"
 
 namespace cli {
 
+namespace {
+constexpr int kBadFile = 2;
+}  // namespace
+
 int show(const QStringList& args) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (args.size() != 1) {
-        err << "usage: comm-cli show FILE.Txl\n";
-        return 2;
-    }
+    if (args.size() != 1) return kUsage;
     comm::CommDefinition def;
     QString error;
     if (comm::ReadCommFile(args[0], &def, &error) != comm::ReadStatus::Ok) {
-        err << error << "\n";
-        return 2;
+        Complain(error);
+        return kBadFile;
     }
-    out << CommToJson(def) << "\n";
+    Put(QString::fromUtf8(CommToJson(def) + '\n'));
     return 0;
 }
 
 int make(const QStringList& args) {
-    QTextStream err(stderr);
     QStringList paths = args;
     const bool withValues = !paths.removeAll(QStringLiteral("--no-values"));
-    if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--"))) {
-        err << "usage: comm-cli make FILE.json FILE.Txl [--no-values]\n";
-        return 2;
-    }
+    if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--"))) return kUsage;
     QFile json(paths[0]);
     if (!json.open(QIODevice::ReadOnly)) {
-        err << "cannot read " << paths[0] << ": " << json.errorString() << "\n";
-        return 2;
+        Complain(QStringLiteral("cannot read %1: %2").arg(paths[0], json.errorString()));
+        return kBadFile;
     }
     comm::CommDefinition def;
     comm::CommOptions options;
     QString error;
     if (!CommFromJson(json.readAll(), &def, &options, &error)) {
-        err << paths[0] << ": " << error << "\n";
-        return 2;
+        Complain(QStringLiteral("%1: %2").arg(paths[0], error));
+        return kBadFile;
     }
     if (!comm::WriteCommFile(paths[1], def, &options, withValues, &error)) {
-        err << error << "\n";
-        return 2;
+        Complain(error);
+        return kBadFile;
     }
     return 0;
 }

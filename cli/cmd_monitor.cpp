@@ -1,41 +1,33 @@
 #include <QCoreApplication>
 #include <QTimer>
-#include <cstdio>
-#include <memory>
 
 #include "commands.h"
 #include "daxfile.h"
 #include "linesettings.h"
 #include "monitorcapture.h"
 #include "monitorlayout.h"
+#include "output.h"
+#include "portargument.h"
 #include "portmap.h"
-#include "serialfactory.h"
-#include "stopsignal.h"
+#include "stopsignals.h"
 
 namespace cli {
 
 namespace {
 
-const char kMonitorUsage[] =
-    "usage: comm-cli monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"
-    " [--out FILE.Dax] [--ascii]\n";
-
-enum Exit { kDone = 0, kPortLost = 1, kBadArguments = 2, kPortFailed = 3, kStoreFailed = 4 };
-
-void put(const QString& text, FILE* stream) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
+// Status 2 is for arguments it cannot take (kUsage).
+enum Exit { kDone = 0, kPortLost = 1, kPortFailed = 3, kStoreFailed = 4 };
 
 struct MonitorArgs {
-    QString port;
+    PortArgument port;
     QString settings = QStringLiteral("9600,O,8,1");
     qint64 bytes = 0;  // 0: no byte limit
     int quietMs = 0;   // 0: no quiet limit
     QString out;
     bool ascii = false;
 };
+
+constexpr qint64 kDayMs = 24LL * 3600 * 1000;
 
 bool positiveNumber(const QString& text, qint64* value) {
     bool ok = false;
@@ -44,6 +36,7 @@ bool positiveNumber(const QString& text, qint64* value) {
 }
 
 bool parse(const QStringList& args, MonitorArgs* m) {
+    bool hasPort = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -51,7 +44,8 @@ bool parse(const QStringList& args, MonitorArgs* m) {
         if (a == QLatin1String("--ascii")) {
             m->ascii = true;
         } else if (a == QLatin1String("--port") && hasValue) {
-            m->port = args[++i];
+            if (!ParsePortArgument(args[++i], &m->port)) return false;
+            hasPort = true;
         } else if (a == QLatin1String("--settings") && hasValue) {
             const std::optional<comm::LineSettings> line =
                 comm::LineSettings::fromListedText(args[++i]);
@@ -61,7 +55,7 @@ bool parse(const QStringList& args, MonitorArgs* m) {
             if (!positiveNumber(args[++i], &number)) return false;
             m->bytes = number;
         } else if (a == QLatin1String("--quiet-ms") && hasValue) {
-            if (!positiveNumber(args[++i], &number) || number > 24 * 3600 * 1000) return false;
+            if (!positiveNumber(args[++i], &number) || number > kDayMs) return false;
             m->quietMs = int(number);
         } else if (a == QLatin1String("--out") && hasValue) {
             m->out = args[++i];
@@ -69,32 +63,18 @@ bool parse(const QStringList& args, MonitorArgs* m) {
             return false;
         }
     }
-    return !m->port.isEmpty();
+    return hasPort;
 }
 
 }  // namespace
 
 int monitor(const QStringList& args) {
     MonitorArgs m;
-    if (!parse(args, &m)) {
-        put(QString::fromLatin1(kMonitorUsage), stderr);
-        return kBadArguments;
-    }
-    bool isNumber = false;
-    int portNumber = m.port.toInt(&isNumber);
-    if (!isNumber || portNumber < comm::kFirstPort || portNumber > comm::kLastPort) {
-        // A device path stands in for port 1, the way RS232_COM1 maps it in the program.
-        qputenv("RS232_COM1", m.port.toLocal8Bit());
-        portNumber = comm::kFirstPort;
-    }
+    if (!parse(args, &m)) return kUsage;
 
-    comm::MonitorCapture capture(comm::RealSerialPortFactory()());
-    capture.setCommPort(portNumber);
+    comm::MonitorCapture capture(MakePort(m.port));
     if (!capture.start(m.settings)) {
-        QString text = QStringLiteral("当前活动串口是非空闲串口！");
-        const QString reason = capture.port().failure().reason;
-        if (!reason.isEmpty()) text += QStringLiteral("（%1）").arg(reason);
-        put(text + QLatin1Char('\n'), stderr);
+        Complain(WithReason(comm::kBusyPortMessage, capture.port().failure().reason));
         return kPortFailed;
     }
 
@@ -110,19 +90,21 @@ int monitor(const QStringList& args) {
             quiet.start();
     });
     QObject::connect(&capture, &comm::MonitorCapture::portLost, [&](const QString& reason) {
-        QString text = QStringLiteral("当前活动串口是非空闲串口！");
-        if (!reason.isEmpty()) text += QStringLiteral("（%1）").arg(reason);
-        put(text + QLatin1Char('\n'), stderr);
+        Complain(WithReason(comm::kBusyPortMessage, reason));
         exitCode = kPortLost;
     });
     QObject::connect(&capture, &comm::MonitorCapture::listeningChanged, [](bool on) {
         if (!on) QCoreApplication::exit(0);
     });
-    StopSignal stopSignal([&capture] { capture.stop(); });
+    comm::StopSignals stop;
+    QString problem;
+    if (!stop.install(&problem)) Complain(problem);
+    QObject::connect(&stop, &comm::StopSignals::stopRequested, &capture,
+                     &comm::MonitorCapture::stop);
 
     // The port is open and its stale input discarded: a script may let its device talk now.
     const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(m.settings);
-    put(comm::monitor::PortStateText(comm::monitor::PortNumeral(portNumber), true,
+    Put(comm::monitor::PortStateText(comm::monitor::PortNumeral(m.port.number), true,
                                      line ? line->shownText() : QString())
                 .replace(QChar(10), QLatin1Char(' ')) +
             QStringLiteral(" (%1)\n").arg(capture.port().deviceName()),
@@ -132,12 +114,12 @@ int monitor(const QStringList& args) {
     QByteArray bytes = capture.capture();
     if (m.bytes > 0 && bytes.size() > m.bytes) bytes.truncate(int(m.bytes));
     using comm::monitor::DisplayMode;
-    put(comm::monitor::CaptureListing(bytes, m.ascii ? DisplayMode::Chars : DisplayMode::Hex),
+    Put(comm::monitor::CaptureListing(bytes, m.ascii ? DisplayMode::Chars : DisplayMode::Hex),
         stdout);
     if (!m.out.isEmpty()) {
         QString error;
         if (!comm::WriteDaxFile(m.out, bytes, comm::DaxWriteMode::Replace, &error)) {
-            put(QStringLiteral("存储数据失败!!!（%1）\n").arg(error), stderr);
+            Complain(WithReason(QStringLiteral("存储数据失败!!!"), error));
             return kStoreFailed;
         }
     }

@@ -2,17 +2,16 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
-#include <cstdio>
 #include <memory>
 
 #include "commands.h"
 #include "commoptions.h"
-#include "portmap.h"
+#include "output.h"
+#include "portargument.h"
 #include "runengine.h"
+#include "runreport.h"
 #include "runtext.h"
-#include "serialfactory.h"
-#include "stopsignal.h"
-#include "texthelpers.h"
+#include "stopsignals.h"
 #include "txlfile.h"
 
 using comm::RunEngine;
@@ -21,37 +20,48 @@ namespace cli {
 
 namespace {
 
-const char kRunUsage[] =
-    "usage: comm-cli run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]\n";
-
+// Status 2 is also for arguments it cannot take (kUsage).
 enum Exit { kDone = 0, kIncomplete = 1, kBadFile = 2, kPortFailed = 3, kLineFailed = 4 };
 
-void put(const QString& text, FILE* stream = stdout) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
-}
+enum class OnTimeout { Ask, Continue, Stop };
 
-QString jsonText(const QString& text) {
-    QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
-            out += QLatin1Char('\\') + QString(c);
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
+struct RunArgs {
+    QString file;
+    PortArgument port;
+    OnTimeout onTimeout = OnTimeout::Ask;
+    bool json = false;
+};
+
+bool ParseRunArgs(const QStringList& args, RunArgs* r) {
+    bool hasPort = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--json")) {
+            r->json = true;
+        } else if (a == QLatin1String("--port") && hasValue) {
+            if (!ParsePortArgument(args[++i], &r->port)) return false;
+            hasPort = true;
+        } else if (a == QLatin1String("--on-timeout") && hasValue) {
+            const QString answer = args[++i];
+            if (answer == QLatin1String("ask"))
+                r->onTimeout = OnTimeout::Ask;
+            else if (answer == QLatin1String("continue"))
+                r->onTimeout = OnTimeout::Continue;
+            else if (answer == QLatin1String("stop"))
+                r->onTimeout = OnTimeout::Stop;
+            else
+                return false;
+        } else if (!a.startsWith(QLatin1String("--")) && r->file.isEmpty()) {
+            r->file = a;
+        } else {
+            return false;
+        }
     }
-    return out + QLatin1Char('"');
+    return !r->file.isEmpty() && hasPort;
 }
 
-QString hexBytes(const QByteArray& bytes) {
-    QStringList parts;
-    for (char b : bytes) parts << comm::HexText(quint8(b));
-    return parts.join(QLatin1Char(' '));
-}
-
-const char* reasonName(RunEngine::FinishReason reason) {
+const char* ReasonName(RunEngine::FinishReason reason) {
     switch (reason) {
         case RunEngine::FinishReason::Count:
             return "count";
@@ -74,7 +84,7 @@ class TimeoutPrompt {
 public:
     explicit TimeoutPrompt(RunEngine* engine) : engine_(engine) {}
     void ask() {
-        put(comm::kTimeoutQuestion + QStringLiteral(" [y/N] "), stderr);
+        Put(comm::kTimeoutQuestion + QStringLiteral(" [y/N] "), stderr);
         if (!notifier_) {
             notifier_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
             QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { onInput(); });
@@ -104,138 +114,82 @@ private:
     QByteArray line_;
 };
 
-}  // namespace
-
-int run(const QStringList& args) {
-    QString file, port, onTimeout = QStringLiteral("ask");
-    bool json = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--json")) {
-            json = true;
-        } else if (a == QLatin1String("--port") && i + 1 < args.size()) {
-            port = args[++i];
-        } else if (a == QLatin1String("--on-timeout") && i + 1 < args.size()) {
-            onTimeout = args[++i];
-        } else if (!a.startsWith(QLatin1String("--")) && file.isEmpty()) {
-            file = a;
-        } else {
-            put(QString::fromLatin1(kRunUsage), stderr);
-            return kBadFile;
-        }
-    }
-    const QStringList answers = {QStringLiteral("ask"), QStringLiteral("continue"),
-                                 QStringLiteral("stop")};
-    if (file.isEmpty() || port.isEmpty() || !answers.contains(onTimeout)) {
-        put(QString::fromLatin1(kRunUsage), stderr);
-        return kBadFile;
-    }
-
-    comm::CommDefinition def;
-    QString error;
-    if (comm::ReadCommFile(file, &def, &error) != comm::ReadStatus::Ok) {
-        put(error + QLatin1Char('\n'), stderr);
-        return kBadFile;
-    }
-    // As a document window built from this file: its kind and the options it stores.
-    def.CommKind = def.FileCommKind;
-    const comm::CommOptions options = comm::OptionsFromFile(def);
-
-    bool isNumber = false;
-    int portNumber = port.toInt(&isNumber);
-    if (!isNumber || portNumber < comm::kFirstPort || portNumber > comm::kLastPort) {
-        // A device path stands in for port 1, the way RS232_COM1 maps it in the program.
-        qputenv("RS232_COM1", port.toLocal8Bit());
-        portNumber = comm::kFirstPort;
-    }
-    const std::unique_ptr<comm::SerialPort> serial = comm::RealSerialPortFactory()();
-    serial->setCommPort(portNumber);
-
-    RunEngine engine(def, options, *serial);
-    // SIGINT and SIGTERM press the stop button, so the run ends through the engine like any stop.
-    const StopSignal stopSignal([&engine] { engine.stop(); });
+// Runs the communication on the port until the engine finishes, telling `report` what happens;
+// returns the exit status.
+int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report) {
+    const std::unique_ptr<comm::SerialPort> serial = MakePort(a.port);
+    RunEngine engine(def, comm::OptionsFromFile(def), *serial);
+    // SIGINT, SIGTERM and SIGHUP press the stop button, so the run ends through the engine.
+    comm::StopSignals stop;
+    QString problem;
+    if (!stop.install(&problem)) Complain(problem);
+    QObject::connect(&stop, &comm::StopSignals::stopRequested, &engine, &RunEngine::stop);
     TimeoutPrompt prompt(&engine);
     int exitCode = kDone;
 
-    QObject::connect(&engine, &RunEngine::sendListingAppended, [json](const QString& text) {
-        if (!json) put(text);
-    });
-    QObject::connect(&engine, &RunEngine::receiveListingAppended, [json](const QString& text) {
-        if (!json) put(text);
-    });
-    if (json) {
-        QObject::connect(&engine, &RunEngine::frameSent, [](int n) {
-            put(QStringLiteral("{\"event\":\"sent\",\"frame\":%1}\n").arg(n));
-        });
-        QObject::connect(&engine, &RunEngine::frameReceived, [](int n, const QByteArray& bytes) {
-            put(QStringLiteral("{\"event\":\"received\",\"frame\":%1,\"bytes\":\"%2\"}\n")
-                    .arg(n)
-                    .arg(hexBytes(bytes)));
-        });
-    }
+    QObject::connect(&engine, &RunEngine::sendListingAppended,
+                     [&](const QString& text) { report.listing(text); });
+    QObject::connect(&engine, &RunEngine::receiveListingAppended,
+                     [&](const QString& text) { report.listing(text); });
+    QObject::connect(&engine, &RunEngine::frameSent, [&](int n) { report.frameSent(n); });
+    QObject::connect(&engine, &RunEngine::frameReceived,
+                     [&](int n, const QByteArray& bytes) { report.frameReceived(n, bytes); });
     QObject::connect(&engine, &RunEngine::timeoutQuestion, [&] {
-        if (json) put(QStringLiteral("{\"event\":\"timeout\"}\n"));
-        if (onTimeout == QLatin1String("ask")) {
+        report.timeout(a.onTimeout == OnTimeout::Ask);
+        if (a.onTimeout == OnTimeout::Ask)
             prompt.ask();
-        } else {
-            if (!json) put(comm::kTimeoutQuestion + QLatin1Char('\n'), stderr);
-            engine.answerTimeout(onTimeout == QLatin1String("continue"));
-        }
+        else
+            engine.answerTimeout(a.onTimeout == OnTimeout::Continue);
     });
     QObject::connect(&engine, &RunEngine::lineEvent, [&](int code, const QString& message) {
         exitCode = kLineFailed;
-        if (json)
-            put(QStringLiteral("{\"event\":\"line\",\"code\":%1,\"message\":%2}\n")
-                    .arg(code)
-                    .arg(jsonText(message)));
-        else
-            put(message + QLatin1Char('\n'), stderr);
+        report.lineEvent(code, message);
     });
-    const auto reportError = [&](const QString& message, int code) {
-        if (json)
-            put(QStringLiteral("{\"event\":\"error\",\"message\":%1}\n").arg(jsonText(message)));
-        else
-            put(message + QLatin1Char('\n'), stderr);
+    const auto fail = [&](const QString& message, int code) {
+        report.error(message);
         exitCode = code;
     };
     QObject::connect(&engine, &RunEngine::refused, [&](const QString& message) {
-        reportError(message, message == comm::kIncompleteMessage ? kIncomplete : kBadFile);
+        fail(message, message == comm::kIncompleteMessage ? kIncomplete : kBadFile);
     });
     QObject::connect(&engine, &RunEngine::failed, [&](int code, const QString& message) {
-        QString text = message;
-        if (code == comm::SerialPort::kOpenFailure && !serial->failure().reason.isEmpty())
-            text += QStringLiteral("（%1）").arg(serial->failure().reason);
-        reportError(text, code == comm::SerialPort::kOpenFailure ? kPortFailed : kLineFailed);
-    });
-    const auto summary = [&](const QString& reason, qint64 ms) {
-        if (json)
-            put(QStringLiteral("{\"event\":\"finished\",\"sent\":%1,\"received\":%2,\"seconds\":%3,"
-                               "\"reason\":\"%4\"}\n")
-                    .arg(engine.sentCount())
-                    .arg(engine.receivedCount())
-                    .arg(QString::number(double(ms) / 1000.0, 'f', 3))
-                    .arg(reason));
+        if (code == comm::SerialPort::kOpenFailure)
+            fail(WithReason(message, serial->failure().reason), kPortFailed);
         else
-            put(QStringLiteral("\r\n发送：%1  接收：%2  执行时间：%3\r\n")
-                    .arg(comm::CounterText(engine.sentCount()),
-                         comm::CounterText(engine.receivedCount()), comm::ElapsedText(ms)));
-    };
+            fail(message, kLineFailed);
+    });
     QObject::connect(&engine, &RunEngine::finished, [&](RunEngine::FinishReason reason, qint64 ms) {
-        summary(QString::fromLatin1(reasonName(reason)), ms);
+        report.finished(QLatin1String(ReasonName(reason)), engine.sentCount(),
+                        engine.receivedCount(), ms);
         QCoreApplication::exit(0);
     });
 
     const RunEngine::StartResult started = engine.start();
-    if (started == RunEngine::StartResult::NoKind)
-        reportError(QStringLiteral("通讯类型无效"), kBadFile);
+    if (started == RunEngine::StartResult::NoKind) fail(QStringLiteral("通讯类型无效"), kBadFile);
     if (started != RunEngine::StartResult::Started) {
-        if (json) summary(QStringLiteral("error"), 0);
+        report.notStarted();
         return exitCode;
     }
-    // The port is open and its stale input discarded: a script may let its device talk now.
-    if (json) put(QStringLiteral("{\"event\":\"started\"}\n"));
+    report.started();
     QCoreApplication::exec();
     return exitCode;
+}
+
+}  // namespace
+
+int run(const QStringList& args) {
+    RunArgs a;
+    if (!ParseRunArgs(args, &a)) return kUsage;
+    comm::CommDefinition def;
+    QString error;
+    if (comm::ReadCommFile(a.file, &def, &error) != comm::ReadStatus::Ok) {
+        Complain(error);
+        return kBadFile;
+    }
+    // As a document window built from this file: its kind and the options it stores.
+    def.CommKind = def.FileCommKind;
+    const std::unique_ptr<RunReport> report = MakeRunReport(a.json);
+    return Execute(a, def, *report);
 }
 
 }  // namespace cli

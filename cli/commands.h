@@ -2,20 +2,26 @@
 
 #include <QStringList>
 
-// One function per comm-cli command; each gets the arguments after the command's name and
-// returns the process exit status.
+// Every comm-cli command, one line each: the function that runs it (in a file of its own, named
+// after it) and its usage after "comm-cli ". A new command is its file and its line here.
+#define COMM_CLI_COMMANDS(X)                                                       \
+    X(show, "show FILE.Txl")                                                       \
+    X(make, "make FILE.json FILE.Txl [--no-values]")                               \
+    X(run, "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]") \
+    X(monitor,                                                                     \
+      "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
+      " [--out FILE.Dax] [--ascii]")                                               \
+    X(dax, "dax FILE.Dax [--ascii]")
+
 namespace cli {
 
-struct Command {
-    const char* name;
-    const char* usage;
-    int (*run)(const QStringList& args);
-};
+// What a command returns for arguments it cannot take: the tool then prints that command's usage
+// and exits with status 2.
+constexpr int kUsage = -1;
 
-int show(const QStringList& args);
-int make(const QStringList& args);
-int run(const QStringList& args);
-int monitor(const QStringList& args);
-int dax(const QStringList& args);
+// Each command gets the arguments after its name and returns the exit status (or kUsage).
+#define COMM_CLI_DECLARE(name, usage) int name(const QStringList& args);
+COMM_CLI_COMMANDS(COMM_CLI_DECLARE)
+#undef COMM_CLI_DECLARE
 
 }  // namespace cli

@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <limits>
 
+#include "jsonwriter.h"
 #include "linesettings.h"
 
 using comm::CommDefinition;
@@ -18,29 +19,18 @@ namespace {
 constexpr Field kFields[] = {Field::Start, Field::Data, Field::Check, Field::End};
 const char* const kFieldKeys[] = {"start", "data", "check", "end"};
 
-QByteArray numbers(const qint16* v, int n) {
-    QByteArray out = "[";
-    for (int i = 0; i < n; ++i) {
-        if (i) out += ',';
-        out += QByteArray::number(v[i]);
-    }
-    return out + ']';
+QJsonArray numbers(const qint16* v, int n) {
+    QJsonArray out;
+    for (int i = 0; i < n; ++i) out.append(v[i]);
+    return out;
 }
 
-QByteArray frame(const CommDefinition& def, FrameSide side) {
-    QByteArray out = "{";
-    for (int f = 0; f < 4; ++f) {
-        if (f) out += ',';
-        out += '"' + QByteArray(kFieldKeys[f]) +
-               "\":" + numbers(def.values(side, kFields[f]), def.count(side, kFields[f]));
-    }
-    return out + '}';
-}
-
-QByteArray jsonString(const QString& s) {
-    // Only settings texts go through here; QJsonDocument does the escaping.
-    const QByteArray doc = QJsonDocument(QJsonArray{s}).toJson(QJsonDocument::Compact);
-    return doc.mid(1, doc.size() - 2);
+JsonWriter frame(const CommDefinition& def, FrameSide side) {
+    JsonWriter out;
+    for (int f = 0; f < 4; ++f)
+        out.add(QLatin1String(kFieldKeys[f]),
+                numbers(def.values(side, kFields[f]), def.count(side, kFields[f])));
+    return out;
 }
 
 bool intIn(const QJsonValue& v, qint64 lo, qint64 hi, qint64* out) {
@@ -54,18 +44,19 @@ bool intIn(const QJsonValue& v, qint64 lo, qint64 hi, qint64* out) {
 }  // namespace
 
 QByteArray CommToJson(const CommDefinition& def) {
-    QByteArray out = "{\"kind\":" + QByteArray::number(def.FileCommKind);
-    out += ",\"settings\":" + jsonString(def.CommSettings);
-    out += ",\"settingsText\":" + jsonString(def.CommSettingsText);
-    out += ",\"portSettingIndex\":" + numbers(def.PortSettingIndex.data(), 4);
-    out += ",\"loopCount\":" + QByteArray::number(def.FileLoopCount);
-    out += ",\"delay\":" + QByteArray::number(def.FileDelayTime);
-    out += ",\"wait\":" + QByteArray::number(def.FileWaitTime);
-    out += ",\"counts\":" + numbers(def.FrameFieldCount.data(), 8);
-    out += QByteArray(",\"hasValues\":") + (def.FileHasValues == 1 ? "true" : "false");
-    out += ",\"send\":" + frame(def, FrameSide::Send);
-    out += ",\"recv\":" + frame(def, FrameSide::Recv);
-    return out + '}';
+    return JsonWriter()
+        .add(QStringLiteral("kind"), def.FileCommKind)
+        .add(QStringLiteral("settings"), def.CommSettings)
+        .add(QStringLiteral("settingsText"), def.CommSettingsText)
+        .add(QStringLiteral("portSettingIndex"), numbers(def.PortSettingIndex.data(), 4))
+        .add(QStringLiteral("loopCount"), def.FileLoopCount)
+        .add(QStringLiteral("delay"), def.FileDelayTime)
+        .add(QStringLiteral("wait"), def.FileWaitTime)
+        .add(QStringLiteral("counts"), numbers(def.FrameFieldCount.data(), 8))
+        .add(QStringLiteral("hasValues"), def.FileHasValues == 1)
+        .add(QStringLiteral("send"), frame(def, FrameSide::Send))
+        .add(QStringLiteral("recv"), frame(def, FrameSide::Recv))
+        .toJson();
 }
 
 bool CommFromJson(const QByteArray& json, CommDefinition* def, comm::CommOptions* options,

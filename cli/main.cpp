@@ -1,38 +1,43 @@
 #include <QCoreApplication>
-#include <QTextStream>
 
 #include "commands.h"
+#include "output.h"
 
 namespace {
 
-// Every command of the tool; a new command adds its line here and its function in its own file.
-const cli::Command kCommands[] = {
-    {"show", "show FILE.Txl", cli::show},
-    {"make", "make FILE.json FILE.Txl [--no-values]", cli::make},
-    {"run", "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]", cli::run},
-    {"monitor",
-     "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS] [--out FILE.Dax]"
-     " [--ascii]",
-     cli::monitor},
-    {"dax", "dax FILE.Dax [--ascii]", cli::dax},
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList& args);
 };
 
+#define COMM_CLI_ENTRY(name, usage) {#name, usage, cli::name},
+const Command kCommands[] = {COMM_CLI_COMMANDS(COMM_CLI_ENTRY)};
+#undef COMM_CLI_ENTRY
+
+constexpr int kBadArguments = 2;
+
 int usage() {
-    QTextStream err(stderr);
-    err << "usage: comm-cli COMMAND ...\n";
-    for (const cli::Command& c : kCommands) err << "  comm-cli " << c.usage << "\n";
-    return 2;
+    QString text = QStringLiteral("usage: comm-cli COMMAND ...\n");
+    for (const Command& c : kCommands) text += QStringLiteral("  comm-cli %1\n").arg(c.usage);
+    cli::Put(text, stderr);
+    return kBadArguments;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
+    QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) return usage();
     const QString name = args.takeFirst();
-    for (const cli::Command& c : kCommands)
-        if (name == QLatin1String(c.name)) return c.run(args);
+    for (const Command& c : kCommands) {
+        if (name != QLatin1String(c.name)) continue;
+        const int status = c.run(args);
+        if (status != cli::kUsage) return status;
+        cli::Put(QStringLiteral("usage: comm-cli %1\n").arg(QString::fromUtf8(c.usage)), stderr);
+        return kBadArguments;
+    }
     return usage();
 }

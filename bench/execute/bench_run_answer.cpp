@@ -1,11 +1,8 @@
 // Kind 4's answer time: the benchmark is the device on a pseudo-terminal, comm-cli runs the
 // communication; for each frame the device sends it times the whole answer's arrival and prints
 // how much that exceeds the configured pause (delay + 100 ms). Median and worst over N answers.
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <signal.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -17,6 +14,7 @@
 #include <vector>
 
 #include "benchcomm.h"
+#include "rawpty.h"
 
 namespace {
 
@@ -48,19 +46,13 @@ int main(int argc, char** argv) {
     const QByteArray answer = QByteArray::fromHex("68a1a2a3a4a5a616");
     const QByteArray frame = QByteArray::fromHex("10203040");
 
-    int master = -1, slave = -1;
-    char name[256] = {};
-    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-        std::fprintf(stderr, "no pseudo-terminal\n");
+    comm::RawPty pty;
+    QString problem;
+    if (!pty.open(&problem)) {
+        std::fprintf(stderr, "%s\n", qPrintable(problem));
         return 1;
     }
-    termios raw{};
-    ::tcgetattr(slave, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(slave, TCSANOW, &raw);
-    ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    const int master = pty.master();
 
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("answer.Txl"));
@@ -73,7 +65,7 @@ int main(int argc, char** argv) {
     }
     QProcess cli;
     cli.start(benchcomm::Program(QStringLiteral("comm-cli")),
-              {QStringLiteral("run"), file, QStringLiteral("--port"), QString::fromLocal8Bit(name),
+              {QStringLiteral("run"), file, QStringLiteral("--port"), pty.slavePath(),
                QStringLiteral("--json")});
     QByteArray out;
     while (!out.contains("\"started\"") && cli.waitForReadyRead(10000)) out += cli.readAll();
@@ -96,8 +88,6 @@ int main(int argc, char** argv) {
     }
     ::kill(pid_t(cli.processId()), SIGINT);
     cli.waitForFinished(5000);
-    ::close(master);
-    ::close(slave);
 
     std::sort(excess.begin(), excess.end());
     std::printf(

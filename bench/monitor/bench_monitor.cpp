@@ -2,10 +2,8 @@
 // how fast bursts are captured, the longest time the interface is kept from its events meanwhile,
 // and the CPU spent listening to a silent line. Prints its figures; run by hand.
 //   bench_monitor [silent-seconds]
-#include <fcntl.h>
-#include <pty.h>
+#include <poll.h>
 #include <sys/resource.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -13,6 +11,7 @@
 #include <QEventLoop>
 #include <QPushButton>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
 #include <thread>
 
@@ -20,6 +19,7 @@
 #include "messages.h"
 #include "monitorcapture.h"
 #include "monitorwindow.h"
+#include "rawpty.h"
 #include "serialfactory.h"
 
 namespace {
@@ -34,29 +34,24 @@ double CpuSeconds() {
 // A pseudo-terminal whose master the bench writes from another thread, as a device would; the
 // slave stays open here too so the line never hangs up between runs.
 struct Pty {
-    int master = -1;
-    int slave = -1;
-    QString path;
-    Pty() {
-        char name[256] = {};
-        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
-        path = QString::fromLocal8Bit(name);
-        termios tio{};
-        ::tcgetattr(slave, &tio);
-        ::cfmakeraw(&tio);
-        ::tcsetattr(slave, TCSANOW, &tio);
-    }
-    ~Pty() {
-        ::close(slave);
-        ::close(master);
-    }
+    comm::RawPty line;
+    Pty() { line.open(); }
+    bool isOpen() const { return line.isOpen(); }
+    QString path() const { return line.slavePath(); }
+    // The master does not block: a full line waits in poll() for the port to drain it.
     void writeAll(const QByteArray& bytes) const {
         qsizetype done = 0;
         while (done < bytes.size()) {
             const ssize_t n =
-                ::write(master, bytes.constData() + done, size_t(bytes.size() - done));
-            if (n <= 0) return;
-            done += n;
+                ::write(line.master(), bytes.constData() + done, size_t(bytes.size() - done));
+            if (n > 0) {
+                done += n;
+            } else if (n < 0 && (errno == EAGAIN || errno == EINTR)) {
+                pollfd out{line.master(), POLLOUT, 0};
+                ::poll(&out, 1, 1000);
+            } else {
+                return;
+            }
         }
     }
 };
@@ -137,11 +132,11 @@ int main(int argc, char** argv) {
     const double silentSeconds = argc > 1 ? QByteArray(argv[1]).toDouble() : 5.0;
 
     Pty pty;
-    if (pty.master < 0) {
+    if (!pty.isOpen()) {
         std::fprintf(stderr, "no pseudo-terminal\n");
         return 1;
     }
-    qputenv("RS232_COM1", pty.path.toLocal8Bit());
+    qputenv("RS232_COM1", pty.path().toLocal8Bit());
     comm::ui::SetMessageResponder([](const QString& text, comm::ui::MessageIcon, bool) {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return true;
@@ -161,7 +156,7 @@ int main(int argc, char** argv) {
     auto* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));
 
     std::printf("monitor window listening on an unpaced pseudo-terminal (%s)\n",
-                qPrintable(pty.path));
+                qPrintable(pty.path()));
     std::printf("%-28s %10s %10s %14s %16s\n", "burst", "captured", "ms", "bytes/s",
                 "longest stall ms");
     for (int size : {620, 32767, 32767 * 4, 1 << 20}) {

@@ -37,10 +37,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    StopSignals stop;
+    comm::StopSignals stop;
     QString problem;
     if (!stop.install(&problem)) return Fail(problem);
-    QObject::connect(&stop, &StopSignals::stopRequested, &app, [&app] { app.quit(); });
+    QObject::connect(&stop, &comm::StopSignals::stopRequested, &app, [&app] { app.quit(); });
 
     // Declared before the objects that use their descriptors, so those go first.
     PtyEnd a;

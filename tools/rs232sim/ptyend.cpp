@@ -1,9 +1,6 @@
 #include "ptyend.h"
 
-#include <fcntl.h>
-#include <pty.h>
 #include <sys/stat.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -17,21 +14,8 @@ PtyEnd::~PtyEnd() {
 }
 
 bool PtyEnd::open(const QString& link, QString* error) {
-    char name[256] = {};
-    if (::openpty(&master_, &slave_, name, nullptr, nullptr) != 0) {
-        *error = QStringLiteral("cannot open a pseudo-terminal: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno)));
-        master_ = slave_ = -1;
-        return false;
-    }
-    slavePath_ = QString::fromLocal8Bit(name);
-    termios tio{};
-    ::tcgetattr(slave_, &tio);
-    ::cfmakeraw(&tio);
-    ::tcsetattr(slave_, TCSANOW, &tio);
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    ::fcntl(master_, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave_, F_SETFD, FD_CLOEXEC);
+    if (!pty_.open(error)) return false;
+    slavePath_ = pty_.slavePath();
     if (link.isEmpty()) return true;
 
     const QByteArray linkPath = QFile::encodeName(link);
@@ -45,7 +29,7 @@ bool PtyEnd::open(const QString& link, QString* error) {
         }
         ::unlink(linkPath.constData());
     }
-    if (::symlink(name, linkPath.constData()) != 0) {
+    if (::symlink(QFile::encodeName(slavePath_).constData(), linkPath.constData()) != 0) {
         *error = QStringLiteral("cannot make the link %1: %2")
                      .arg(link, QString::fromLocal8Bit(std::strerror(errno)));
         close();
@@ -65,9 +49,7 @@ void PtyEnd::close() {
             ::unlink(linkPath.constData());
         link_.clear();
     }
-    if (slave_ >= 0) ::close(slave_);
-    if (master_ >= 0) ::close(master_);
-    slave_ = master_ = -1;
+    pty_.close();
 }
 
 }  // namespace rs232sim

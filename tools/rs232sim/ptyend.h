@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "rawpty.h"
+
 namespace rs232sim {
 
 // One end of a virtual line: a pseudo-terminal whose master this program drives and whose slave a
@@ -20,13 +22,12 @@ public:
     bool open(const QString& link, QString* error);
     void close();
 
-    int master() const { return master_; }
+    int master() const { return pty_.master(); }
     // The path to give a serial program: the link when there is one.
     QString path() const { return link_.isEmpty() ? slavePath_ : link_; }
 
 private:
-    int master_ = -1;
-    int slave_ = -1;
+    comm::RawPty pty_;
     QString slavePath_;
     QString link_;
 };

@@ -1,0 +1,30 @@
+#include "output.h"
+
+#include "jsonwriter.h"
+
+namespace cli {
+
+namespace {
+void PutBytes(const QByteArray& bytes, FILE* stream) {
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+}  // namespace
+
+void Put(const QString& text, FILE* stream) {
+    PutBytes(text.toUtf8(), stream);
+}
+
+void Complain(const QString& line) {
+    Put(line + QLatin1Char('\n'), stderr);
+}
+
+void PutJson(const JsonWriter& object) {
+    PutBytes(object.toJson() + '\n', stdout);
+}
+
+QString WithReason(const QString& message, const QString& reason) {
+    return reason.isEmpty() ? message : QStringLiteral("%1（%2）").arg(message, reason);
+}
+
+}  // namespace cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "serialport.h"
+
+namespace cli {
+
+// The port of --port: a number 1..4 is that port as the program maps it (RS232_COMn or the
+// default device); anything else is a device path, opened as it is and shown as port 1.
+struct PortArgument {
+    int number = 1;
+    QString device;  // empty: whatever the port map gives the number
+};
+
+// False for an empty argument.
+bool ParsePortArgument(const QString& text, PortArgument* port);
+
+// A closed port over the real device, set to the argument's number.
+std::unique_ptr<comm::SerialPort> MakePort(const PortArgument& port);
+
+}  // namespace cli
