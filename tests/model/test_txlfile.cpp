@@ -1,5 +1,4 @@
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -8,6 +7,7 @@
 
 #include "filebytes.h"
 #include "linesettings.h"
+#include "nofreedescriptor.h"
 #include "txlfile.h"
 
 using namespace comm;
@@ -236,15 +236,14 @@ private slots:
         QCOMPARE(error, kWrongFormatMessage);
     }
 
+    // Both fail for root as well, so they run in CI.
     void failedSaveKeepsTheOldFile_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("folder not writable") << "folder";
+        QTest::newRow("no file can be opened") << "open";
         QTest::newRow("disk full in mid-write") << "full";
     }
     void failedSaveKeepsTheOldFile() {
         QFETCH(QString, how);
-        // Root writes into read-only folders regardless.
-        if (how == QLatin1String("folder") && geteuid() == 0) QSKIP("root ignores permissions");
         QTemporaryDir dir;
         const QString path = dir.filePath("keep.Txl");
         QVERIFY(WriteWholeFile(path, "old contents"));
@@ -252,11 +251,10 @@ private slots:
         CommOptions o;
         QString error;
         bool written = true;
-        if (how == QLatin1String("folder")) {
-            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+        if (how == QLatin1String("open")) {
+            const NoFreeDescriptor noFile;
+            QVERIFY(noFile.ok());
             written = WriteCommFile(path, d, &o, true, &error);
-            QFile::setPermissions(dir.path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else {
             // A file size limit below the 33 bytes of the file makes the write stop part-way,
             // as a full disk does.
