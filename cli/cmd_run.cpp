@@ -43,7 +43,7 @@ bool ParseRunArgs(const QStringList& args, RunArgs* r) {
             if (!ParsePortArgument(args[++i], &r->port)) return false;
             hasPort = true;
         } else if (a == QLatin1String("--on-timeout") && hasValue) {
-            const QString answer = args[++i];
+            const QString& answer = args[++i];
             if (answer == QLatin1String("ask"))
                 r->onTimeout = OnTimeout::Ask;
             else if (answer == QLatin1String("continue"))

@@ -19,7 +19,8 @@ constexpr int kBadArguments = 2;
 
 int usage() {
     QString text = QStringLiteral("usage: comm-cli COMMAND ...\n");
-    for (const Command& c : kCommands) text += QStringLiteral("  comm-cli %1\n").arg(c.usage);
+    for (const Command& c : kCommands)
+        text += QStringLiteral("  comm-cli %1\n").arg(QLatin1String(c.usage));
     cli::Put(text, stderr);
     return kBadArguments;
 }
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
         if (name != QLatin1String(c.name)) continue;
         const int status = c.run(args);
         if (status != cli::kUsage) return status;
-        cli::Put(QStringLiteral("usage: comm-cli %1\n").arg(QString::fromUtf8(c.usage)), stderr);
+        cli::Put(QStringLiteral("usage: comm-cli %1\n").arg(QLatin1String(c.usage)), stderr);
         return kBadArguments;
     }
     return usage();

@@ -46,7 +46,7 @@ void MemorySerialPort::clearInput() {
 }
 
 QByteArray MemorySerialPort::input() {
-    const QByteArray taken = buffer_.left(readLength(int(buffer_.size())));
+    QByteArray taken = buffer_.left(readLength(int(buffer_.size())));
     buffer_.remove(0, taken.size());
     return taken;
 }

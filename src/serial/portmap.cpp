@@ -6,8 +6,7 @@ namespace comm {
 
 QString PortDevice(int port) {
     if (port < kFirstPort || port > kLastPort) return {};
-    const QString overridden =
-        qEnvironmentVariable(qPrintable(QStringLiteral("RS232_COM%1").arg(port)));
+    QString overridden = qEnvironmentVariable(qPrintable(QStringLiteral("RS232_COM%1").arg(port)));
     if (!overridden.isEmpty()) return overridden;
 #ifdef Q_OS_WIN
     return QStringLiteral("COM%1").arg(port);

@@ -247,7 +247,7 @@ QString ParseSimArguments(const QStringList& args, SimCommand* command) {
     ArgumentReader reader{args, 1, QString()};
     if (verb == QLatin1String("pair")) {
         PairOptions pair;
-        const QString error = ParsePair(reader, &pair);
+        QString error = ParsePair(reader, &pair);
         if (!error.isEmpty()) return error;
         command->kind = SimCommand::Kind::Pair;
         command->pair = pair;
@@ -255,7 +255,7 @@ QString ParseSimArguments(const QStringList& args, SimCommand* command) {
     }
     if (verb == QLatin1String("device")) {
         DeviceOptions device;
-        const QString error = ParseDevice(reader, &device);
+        QString error = ParseDevice(reader, &device);
         if (!error.isEmpty()) return error;
         command->kind = SimCommand::Kind::Device;
         command->device = device;
