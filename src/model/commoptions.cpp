@@ -1,5 +1,6 @@
 #include "commoptions.h"
 
+#include <cmath>
 #include <limits>
 
 #include "commkind.h"
@@ -52,7 +53,7 @@ void shownTime(qint32 stored, bool* zeroOption, QString* box) {
 bool runTime(const QString& box, int* ms) {
     const double value = BoxNumber(box);
     if (value > double(kLongestTimerMs)) return false;
-    *ms = value > 0.0 ? int(value + 0.5) : 0;
+    *ms = value > 0.0 ? int(std::lround(value)) : 0;
     return true;
 }
 
