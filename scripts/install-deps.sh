@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need, from Debian's packages (run as root).
 # --ci adds what CI checks with: clang for fuzzing (libFuzzer lives in libclang-rt, which clang only
-# recommends), clang-format and clang-tidy.
+# recommends), clang-format and clang-tidy, and what making and checking the package needs.
 set -euo pipefail
 packages=(
   build-essential cmake
@@ -10,7 +10,7 @@ packages=(
 )
 for arg in "$@"; do
   case "$arg" in
-    --ci) packages+=(clang libclang-rt-dev clang-format clang-tidy) ;;
+    --ci) packages+=(clang libclang-rt-dev clang-format clang-tidy dpkg-dev desktop-file-utils) ;;
     *) echo "usage: install-deps.sh [--ci]" >&2; exit 2 ;;
   esac
 done
