@@ -17,5 +17,7 @@ int make(const QStringList& args);
 int run(const QStringList& args);
 int monitor(const QStringList& args);
 int dax(const QStringList& args);
+int send(const QStringList& args);
+int receive(const QStringList& args);
 
 }  // namespace cli

@@ -15,6 +15,8 @@ const cli::Command kCommands[] = {
      " [--ascii]",
      cli::monitor},
     {"dax", "dax FILE.Dax [--ascii]", cli::dax},
+    {"send", "send FILE --port N|PATH [--json]", cli::send},
+    {"receive", "receive --port N|PATH [--dir DIR] [--json]", cli::receive},
 };
 
 int usage() {

@@ -115,7 +115,7 @@ void FileReceiver::receiveEmpty() {
     emit progressValueChanged(100);
     showProgress(100);
     showFrames(1);
-    emit digestTextChanged(DigestText(true, file_.digest()));
+    showDigest(true, file_.digest());
     emit placeTextChanged(PlaceText(QDir::toNativeSeparators(file_.targetPath()), true));
     end(Outcome::Completed, ReceivedMessage(name_));
 }
@@ -161,7 +161,7 @@ void FileReceiver::onDataFrameGood(const QByteArray& frame) {
         waitData();
         return;
     }
-    emit digestTextChanged(DigestText(true, file_.digest()));
+    showDigest(true, file_.digest());
     end(Outcome::Completed, ReceivedMessage(name_));
 }
 

@@ -115,7 +115,7 @@ void FileSender::onHeaderAccepted() {
         emit progressValueChanged(100);
         showProgress(100);
         showFrames(1);
-        emit digestTextChanged(DigestText(false, hash_.result()));
+        showDigest(false, hash_.result());
         end(Outcome::Completed, SentMessage(transferName_));
         return;
     }
@@ -162,7 +162,7 @@ void FileSender::onDataReply() {
     }
     showProgress(100);
     showFrames(qint64(frames_) + 1);
-    emit digestTextChanged(DigestText(false, hash_.result()));
+    showDigest(false, hash_.result());
     end(Outcome::Completed, SentMessage(transferName_));
 }
 

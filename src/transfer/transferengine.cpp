@@ -81,6 +81,7 @@ void TransferEngine::beginRun() {
     clockTimer_->start(1000);
     emit runningChanged(true);
     emit clockCaptionChanged(transfer::ClockCaption(words_.title, 0));
+    digest_.clear();
     emit rateTextChanged(QString());
     emit digestTextChanged(QString());
 }
@@ -109,6 +110,11 @@ void TransferEngine::showProgress(int percent) {
 
 void TransferEngine::showFrames(qint64 frames) {
     emit framesTextChanged(transfer::FramesText(words_.frames, frames));
+}
+
+void TransferEngine::showDigest(bool asWritten, const QByteArray& sha256) {
+    digest_ = sha256;
+    emit digestTextChanged(transfer::DigestText(asWritten, sha256));
 }
 
 void TransferEngine::end(Outcome outcome, const QString& message) {

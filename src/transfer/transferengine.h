@@ -40,6 +40,8 @@ public:
     SerialPort& port() const { return steps_->port(); }
     // Payload bytes across so far in the running (or last) transfer.
     qint64 doneBytes() const { return doneBytes_; }
+    // SHA-256 of the file as read or written, once a transfer has completed; empty before.
+    QByteArray digest() const { return digest_; }
 
     // The stop button: ends the transfer with the side's stop message.
     void stop();
@@ -86,6 +88,7 @@ protected:
     bool send(const QByteArray& bytes);
     void showProgress(int percent);
     void showFrames(qint64 frames);
+    void showDigest(bool asWritten, const QByteArray& sha256);
     // Ends the running transfer: steps halted, clock off, speed line final, file released, port
     // closed; then finished(outcome, message).
     void end(Outcome outcome, const QString& message);
@@ -115,6 +118,7 @@ private:
     qint64 dataStartMs_ = 0;
     qint64 totalBytes_ = 0;
     qint64 doneBytes_ = 0;
+    QByteArray digest_;
 };
 
 }  // namespace comm
