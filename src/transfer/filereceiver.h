@@ -21,7 +21,7 @@ public:
     QString folder() const { return folder_; }
     // The receive button while idle. False, after finished(PortFailed), when the port cannot be
     // opened.
-    bool start();
+    bool start() override;
 
     // The name the last header carried, as the labels show it.
     QString receivedName() const { return name_; }

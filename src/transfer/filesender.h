@@ -28,7 +28,7 @@ public:
     // The send button while idle: sends the chosen file. False when nothing started: no file
     // (silently), a file that cannot be sent (Refused) or a port that cannot be opened
     // (PortFailed), each reported through finished() but the first.
-    bool start();
+    bool start() override;
 
 protected:
     void releaseFile(Outcome outcome) override;

@@ -43,6 +43,9 @@ public:
     // SHA-256 of the file as read or written, once a transfer has completed; empty before.
     QByteArray digest() const { return digest_; }
 
+    // The start button while idle; false when nothing started (a refusal or a port that cannot
+    // be opened is reported through finished()).
+    virtual bool start() = 0;
     // The stop button: ends the transfer with the side's stop message.
     void stop();
     // The window is closing: ends a transfer without a word, closing the port and the file.
