@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "checksums.h"
+
 namespace comm::transfer {
 
 namespace {
@@ -17,9 +19,7 @@ void seal(QByteArray* frame) {
 }  // namespace
 
 quint8 FrameChecksum(const QByteArray& frame) {
-    unsigned sum = 0;
-    for (int i = 0; i < kFrameSize - 1 && i < frame.size(); ++i) sum += quint8(frame[i]);
-    return quint8(sum & 0xFF);
+    return quint8(ComputeChecksum(Checksum::Sum8, frame.left(kFrameSize - 1)).at(0));
 }
 
 bool FrameIsGood(const QByteArray& frame) {

@@ -61,6 +61,7 @@ TransferWindow::TransferWindow(const QString& name, const transfer::SideWords& w
     buttons_ = new QHBoxLayout;
     layout->addLayout(buttons_);
 
+    ui::GiveFocusOnHoverWithin(this);
     if (factory) port_ = factory();
     if (port_) {
         port_->setObjectName(QStringLiteral("MSComm1"));
@@ -75,7 +76,6 @@ QPushButton* TransferWindow::addButton(const QString& name, const QString& text)
     auto* button = new QPushButton(text, this);
     button->setObjectName(name);
     button->setAutoDefault(false);
-    ui::GiveFocusOnHover(button);
     buttons_->addWidget(button);
     return button;
 }
