@@ -10,8 +10,12 @@ namespace comm {
 using namespace transfer;
 
 FileReceiver::FileReceiver(SerialPort& port, Clock& clock, const QString& folder, QObject* parent)
-    : TransferEngine(ReceiveWords(), port, clock, parent), folder_(folder) {
+    : TransferEngine(ReceiveWords(), port, clock, parent),
+      folder_(folder),
+      quiet_(clock.makeTimer()) {
     connect(&steps(), &StepMachine::lineEvent, this, &FileReceiver::onLineEvent);
+    connect(&port, &SerialPort::readyRead, this, &FileReceiver::onBytesArrived);
+    connect(quiet_.get(), &ClockTimer::timeout, this, &FileReceiver::onQuietLine);
 }
 
 FileReceiver::~FileReceiver() {
@@ -26,6 +30,7 @@ bool FileReceiver::start() {
     frames_ = 0;
     taken_ = 0;
     lineError_ = false;
+    inData_ = false;
     keptPath_.clear();
     beginRun();
     showProgress(0);
@@ -38,6 +43,7 @@ bool FileReceiver::start() {
 }
 
 void FileReceiver::releaseFile(Outcome outcome) {
+    quiet_->stop();
     if (outcome == Outcome::Completed) return;
     keptPath_ = file_.keep();
     if (!keptPath_.isEmpty())
@@ -49,6 +55,7 @@ QString FileReceiver::stopMessage() const {
 }
 
 bool FileReceiver::takeFrame(QByteArray* frame) {
+    quiet_->stop();
     *frame = port().input();
     port().clearInput();
     const bool spoiled = lineError_;
@@ -61,6 +68,30 @@ bool FileReceiver::takeFrame(QByteArray* frame) {
 void FileReceiver::onLineEvent(int code) {
     if (isRunning() && (code == SerialPort::ErRxParity || code == SerialPort::ErFrame))
         lineError_ = true;
+}
+
+void FileReceiver::onBytesArrived() {
+    if (!isRunning() || steps().waiting() != StepMachine::Waiting::Bytes) return;
+    const int waiting = port().inBufferCount();
+    if (waiting > 0 && waiting < kFrameSize) quiet_->start(kShortFrameQuietMs);
+}
+
+// The rest of the frame is not coming: its sender waits for an answer, and a 0x55 brings the
+// whole frame again. Without it a lost character would leave both sides waiting for ever in the
+// header exchange and end the data exchange with the time limit.
+void FileReceiver::onQuietLine() {
+    if (!isRunning() || steps().waiting() != StepMachine::Waiting::Bytes) return;
+    const int waiting = port().inBufferCount();
+    if (waiting == 0 || waiting >= kFrameSize) return;
+    port().clearInput();
+    lineError_ = false;
+    if (!reply(kReplyBad)) return;
+    if (inData_) {
+        steps().cancelLimit();
+        waitData();
+    } else {
+        waitHeader();
+    }
 }
 
 // No time limit: the receiver waits until a sender starts or the user stops.
@@ -96,6 +127,7 @@ void FileReceiver::onHeaderFrame() {
     emit progressRangeChanged(frames_);
     emit progressValueChanged(0);
     beginData(size_);
+    inData_ = true;
     waitData();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <memory>
 
 #include "receivedfile.h"
 #include "transferengine.h"
@@ -15,6 +16,10 @@ namespace comm {
 class FileReceiver : public TransferEngine {
     Q_OBJECT
 public:
+    // A frame cut short (a character lost on the line) is answered 0x55 once nothing more came
+    // for this long, so the sender sends it again instead of both sides waiting on.
+    static constexpr int kShortFrameQuietMs = 500;
+
     FileReceiver(SerialPort& port, Clock& clock, const QString& folder, QObject* parent = nullptr);
     ~FileReceiver() override;
 
@@ -45,6 +50,8 @@ private:
     void onDataFrame();
     void onDataFrameGood(const QByteArray& frame);
     void onLineEvent(int code);
+    void onBytesArrived();
+    void onQuietLine();
     // Takes the 16 bytes that wait and discards the rest; good when the sum fits and the line
     // reported no error while they came in.
     bool takeFrame(QByteArray* frame);
@@ -57,6 +64,8 @@ private:
     int frames_ = 0;  // N
     int taken_ = 0;   // data frames written
     bool lineError_ = false;
+    bool inData_ = false;
+    std::unique_ptr<ClockTimer> quiet_;
     QString keptPath_;
 };
 

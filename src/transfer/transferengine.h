@@ -77,6 +77,7 @@ protected:
                    QObject* parent);
 
     StepMachine& steps() const { return *steps_; }
+    Clock& clock() const { return clock_; }
     const transfer::SideWords& words() const { return words_; }
 
     // Settings "57600,O,8,1", binary input of inputLen bytes, open, stale input discarded, low

@@ -301,6 +301,30 @@ private slots:
         QCOMPARE(b.content(QStringLiteral("p.bin")), QByteArray("hello"));
     }
 
+    // A character lost on the line: what came of the frame is answered 0x55 once the line has
+    // been quiet a while, in the header exchange (which has no limit) as in the data exchange.
+    void shortFrameIsAnsweredOnceTheLineIsQuiet() {
+        ReceiverBench b;
+        QVERIFY(b.receiver.start());
+        const QByteArray head = header("s.bin", 20);
+        b.feed(head.left(10));
+        b.clock.advance(comm::FileReceiver::kShortFrameQuietMs - 1);
+        b.feed(head.mid(10, 5));
+        b.clock.advance(comm::FileReceiver::kShortFrameQuietMs - 1);
+        QCOMPARE(b.replies(), QString());
+        b.clock.advance(1);
+        QCOMPARE(b.replies(), QStringLiteral("U"));
+        b.feed(head);
+        const QByteArray frames = dataFrames(RandomBytes(20, 20));
+        b.feed(frames.left(15));
+        b.clock.advance(comm::FileReceiver::kShortFrameQuietMs);
+        b.feed(frames.left(16));
+        b.feed(frames.mid(16));
+        QCOMPARE(b.replies(), QStringLiteral("UfUff"));
+        QCOMPARE(b.record.outcomes, QList<Outcome>{Outcome::Completed});
+        QCOMPARE(b.content(QStringLiteral("s.bin")), RandomBytes(20, 20));
+    }
+
     void busyPortIsReported() {
         ReceiverBench b;
         b.port.setBusy(true);
