@@ -2,8 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <deque>
+
+#include "precisetimer.h"
 
 class QSocketNotifier;
 
@@ -40,7 +41,7 @@ private:
     qint64 characterNs_;
     qint64 lineFreeNs_ = 0;
     QElapsedTimer clock_;
-    QTimer timer_;
+    PreciseTimer timer_;
     QSocketNotifier* writable_;
     std::deque<Pending> queue_;
 };
