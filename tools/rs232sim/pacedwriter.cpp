@@ -35,7 +35,16 @@ void PacedWriter::put(const QByteArray& bytes) {
 
 void PacedWriter::schedule() {
     if (queue_.empty() || writable_->isEnabled() || timer_.isActive()) return;
-    timer_.start(queue_.front().dueNs - clock_.nsecsElapsed());
+    // As a UART's receive FIFO hands them over: in groups, none before its stop bit ends, none
+    // more than kGroupNs after, and the last of a burst on time. One wake per group instead of
+    // one per character keeps a busy machine's scheduling delays off the line.
+    const qint64 first = queue_.front().dueNs;
+    qint64 wake = first;
+    for (const Pending& p : queue_) {
+        if (p.dueNs > first + kGroupNs) break;
+        wake = p.dueNs;
+    }
+    timer_.start(wake - clock_.nsecsElapsed());
 }
 
 void PacedWriter::flush() {

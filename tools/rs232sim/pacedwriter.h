@@ -13,7 +13,8 @@ namespace rs232sim {
 // The sending side of one direction of a line: bytes put on it come out of `fd` no sooner than the
 // line could carry them. Each character occupies the line for characterNs; a byte is written when
 // its stop bit ends. Sleeps on a timer between characters and on the descriptor while the far
-// side is full, so an idle or blocked line costs no CPU.
+// side is full, so an idle or blocked line costs no CPU. Characters due within a millisecond of
+// each other go out together, at the time the last of them is due.
 class PacedWriter : public QObject {
     Q_OBJECT
 public:
@@ -30,6 +31,7 @@ signals:
     void room();
 
 private:
+    static constexpr qint64 kGroupNs = 1000000;
     struct Pending {
         char byte;
         qint64 dueNs;
