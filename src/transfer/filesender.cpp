@@ -90,10 +90,11 @@ char FileSender::takeReply() {
     return reply.isEmpty() ? '\0' : reply[0];
 }
 
-// No time limit: the sender waits until the receiver answers or the user stops.
+// No time limit: the sender waits until the receiver answers or the user stops. What waited is
+// discarded before the frame goes rather than after, so a quick answer is never thrown away.
 void FileSender::sendHeader() {
-    if (!send(frame_)) return;
     port().clearInput();
+    if (!send(frame_)) return;
     steps().waitForBytes(1, [this] { onHeaderReply(); });
 }
 
@@ -129,8 +130,8 @@ void FileSender::onHeaderAccepted() {
 }
 
 void FileSender::sendFrame() {
-    if (!send(frame_)) return;
     port().clearInput();
+    if (!send(frame_)) return;
     steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, kTimeoutMessage); });
     steps().waitForBytes(1, [this] { onDataReply(); });
 }

@@ -60,8 +60,7 @@ bool TransferEngine::openPort(int inputLen) {
     p.setInputMode(1);
     p.setInputLen(inputLen);
     if (!p.setPortOpen(true)) {
-        QString message = transfer::kBusyPortMessage;
-        refuse(Outcome::PortFailed, message);
+        refuse(Outcome::PortFailed, transfer::kBusyPortMessage);
         return false;
     }
     p.clearInput();
