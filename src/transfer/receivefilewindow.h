@@ -23,7 +23,6 @@ protected:
     void showRunning(bool running) override;
 
 private:
-
     std::unique_ptr<FileReceiver> engine_;
     QPushButton* receive_ = nullptr;  // Command2
     QPushButton* exit_ = nullptr;     // Command1
