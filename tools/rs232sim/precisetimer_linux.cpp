@@ -46,10 +46,10 @@ void PreciseTimer::start(qint64 waitNs) {
         impl_->fallback.start(waitNs <= 0 ? 0 : int((waitNs + 999999) / 1000000));
         return;
     }
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(waitNs / 1000000000);
-    spec.it_value.tv_nsec = long(waitNs % 1000000000);
-    ::timerfd_settime(impl_->fd, 0, &spec, nullptr);
+    itimerspec deadline{};
+    deadline.it_value.tv_sec = time_t(waitNs / 1000000000);
+    deadline.it_value.tv_nsec = long(waitNs % 1000000000);
+    ::timerfd_settime(impl_->fd, 0, &deadline, nullptr);
 }
 
 void PreciseTimer::stop() {
