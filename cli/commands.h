@@ -11,7 +11,9 @@
     X(monitor,                                                                     \
       "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
       " [--out FILE.Dax] [--ascii]")                                               \
-    X(dax, "dax FILE.Dax [--ascii]")
+    X(dax, "dax FILE.Dax [--ascii]")                                               \
+    X(send, "send FILE --port N|PATH [--json]")                                    \
+    X(receive, "receive --port N|PATH [--dir DIR] [--json]")
 
 namespace cli {
 

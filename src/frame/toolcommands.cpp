@@ -14,6 +14,8 @@
 #include "monitorwindow.h"
 #include "printer.h"
 #include "printsetup.h"
+#include "receivefilewindow.h"
+#include "sendfilewindow.h"
 #include "supportbox.h"
 #include "wizard.h"
 
@@ -91,12 +93,18 @@ void IdentifyCommand(MainWindow& window) {
     const BusyPointer busy(&window);
 }
 
+// The file sender and receiver on the active port, modal until they close.
 void SendFileCommand(MainWindow& window) {
-    Q_UNUSED(window);
+    SendFileWindow form(window.activePort(), window.portFactory(), window.clock(),
+                        window.programFolder(), &window);
+    form.exec();
 }
 
 void ReceiveFileCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    ReceiveFileWindow form(window.activePort(), window.portFactory(), window.clock(),
+                           window.programFolder(), &window);
+    form.exec();
 }
 
 void HelpContentsCommand(MainWindow& window) {

@@ -12,6 +12,7 @@ bool MemorySerialPort::setPortOpen(bool open) {
     if (open == open_) return true;
     if (!open) {
         open_ = false;
+        lowLatency_ = false;
         buffer_.clear();
         return true;
     }
@@ -64,6 +65,12 @@ bool MemorySerialPort::output(const QByteArray& bytes) {
     if (bytes.isEmpty()) return true;
     written_ += bytes;
     emit bytesWritten(bytes);
+    return true;
+}
+
+bool MemorySerialPort::setLowLatency(bool on) {
+    if (!open_) return false;
+    lowLatency_ = on;
     return true;
 }
 
@@ -128,6 +135,7 @@ void MemorySerialPort::vanish(const QString& reason) {
     line_.clear();
     if (!open_) return;
     open_ = false;
+    lowLatency_ = false;
     buffer_.clear();
     postDeviceLost(vanishReason_);
 }

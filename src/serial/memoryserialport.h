@@ -25,6 +25,9 @@ public:
     QByteArray input() override;
     // Records the bytes and emits bytesWritten before returning.
     bool output(const QByteArray& bytes) override;
+    // Kept while open, as a driver keeps it; the close restores the old setting.
+    bool setLowLatency(bool on) override;
+    bool lowLatency() const { return lowLatency_; }
 
     // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event
     // loop.
@@ -61,6 +64,7 @@ private:
     void pacedTick();
 
     bool open_ = false;
+    bool lowLatency_ = false;
     bool busy_ = false;
     bool vanished_ = false;
     bool discardOnOpen_ = false;

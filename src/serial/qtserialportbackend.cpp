@@ -3,6 +3,7 @@
 #include <QSerialPort>
 
 #include "linewatcher.h"
+#include "lowlatency.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -108,6 +109,18 @@ bool QtSerialPortBackend::output(const QByteArray& bytes) {
     return true;
 }
 
+bool QtSerialPortBackend::setLowLatency(bool on) {
+    if (!serial_->isOpen()) return false;
+    if (on == lowLatencySet_) return true;
+    if (on) {
+        lowLatencySet_ = EnableLowLatency(serial_->handle(), &savedSerialFlags_);
+        return lowLatencySet_;
+    }
+    RestoreLowLatency(serial_->handle(), savedSerialFlags_);
+    lowLatencySet_ = false;
+    return true;
+}
+
 void QtSerialPortBackend::onError(int error) {
     if (closing_ || !serial_->isOpen()) return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&
@@ -124,6 +137,9 @@ void QtSerialPortBackend::closeDevice(bool deviceGone) {
     // On a device that has gone, every step of a close raises errors again while the port still
     // counts as open; they must not start another close.
     closing_ = true;
+    if (serial_->isOpen() && lowLatencySet_ && !deviceGone)
+        RestoreLowLatency(serial_->handle(), savedSerialFlags_);
+    lowLatencySet_ = false;
     if (serial_->isOpen()) {
         // QSerialPort drops what it still queues when it closes: hand it to the driver first, so
         // the last frame written before a close still goes out. A gone device takes nothing.

@@ -24,6 +24,7 @@ public:
     void clearInput() override;
     QByteArray input() override;
     bool output(const QByteArray& bytes) override;
+    bool setLowLatency(bool on) override;
 
 private:
     void onError(int error);
@@ -33,6 +34,9 @@ private:
     LineWatcher* watcher_;
     bool discardOnOpen_ = false;
     bool closing_ = false;
+    // The driver's flags before setLowLatency(true), put back at the close.
+    bool lowLatencySet_ = false;
+    int savedSerialFlags_ = 0;
 };
 
 }  // namespace comm

@@ -62,6 +62,11 @@ public:
     // Output: sends the bytes in order, unchanged. False (failure() set) when the port is closed
     // or the device refused them.
     virtual bool output(const QByteArray& bytes) = 0;
+    // Asks the driver to pass on each received byte at once instead of gathering them (the
+    // latency timer of a USB adapter), for a protocol that waits for every reply. Only while
+    // open; the old setting comes back with setLowLatency(false) or at the close. False, and
+    // nothing changed, where the device has no such setting (a pseudo-terminal).
+    virtual bool setLowLatency(bool on) = 0;
     // CommEvent: the code of the notification being delivered.
     virtual int commEvent() const = 0;
     virtual Failure failure() const = 0;

@@ -107,6 +107,20 @@ private slots:
             QVERIFY(port.setPortOpen(false));
         }
     }
+
+    // A pseudo-terminal has no low-latency switch: the request says so and changes nothing.
+    void lowLatencyOnAPseudoTerminalIsDeclined() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        qputenv("RS232_COM1", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        QVERIFY(!port.setLowLatency(true));
+        QVERIFY(port.setPortOpen(true));
+        QVERIFY(!port.setLowLatency(true));
+        QVERIFY(port.output("x"));
+        QTRY_COMPARE_WITH_TIMEOUT(line.received(), QByteArray("x"), 5000);
+        QVERIFY(port.setPortOpen(false));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestQtSerialPortBackend)

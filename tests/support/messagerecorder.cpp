@@ -4,6 +4,7 @@ MessageRecorder::MessageRecorder() {
     comm::ui::SetMessageResponder(
         [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
             shown.append({text, icon, okCancel});
+            if (onShown) onShown(shown.constLast());
             return answer;
         });
 }

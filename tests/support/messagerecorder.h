@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "messages.h"
 
@@ -30,4 +31,6 @@ public:
     QList<ShownMessage> shown;
     // What the boxes that follow answer: OK (true) or Cancel.
     bool answer = true;
+    // Called as each box is shown, while the windows still look as they do behind it.
+    std::function<void(const ShownMessage&)> onShown;
 };

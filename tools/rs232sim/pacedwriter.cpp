@@ -14,10 +14,8 @@ PacedWriter::PacedWriter(int fd, qint64 characterNs, QObject* parent)
       characterNs_(characterNs),
       writable_(new QSocketNotifier(fd, QSocketNotifier::Write, this)) {
     clock_.start();
-    timer_.setSingleShot(true);
-    timer_.setTimerType(Qt::PreciseTimer);
     writable_->setEnabled(false);
-    connect(&timer_, &QTimer::timeout, this, &PacedWriter::flush);
+    connect(&timer_, &PreciseTimer::timeout, this, &PacedWriter::flush);
     connect(writable_, &QSocketNotifier::activated, this, [this] {
         writable_->setEnabled(false);
         flush();
@@ -37,9 +35,16 @@ void PacedWriter::put(const QByteArray& bytes) {
 
 void PacedWriter::schedule() {
     if (queue_.empty() || writable_->isEnabled() || timer_.isActive()) return;
-    const qint64 waitNs = queue_.front().dueNs - clock_.nsecsElapsed();
-    // Rounded up: waking early would only go back to sleep.
-    timer_.start(waitNs <= 0 ? 0 : int((waitNs + 999999) / 1000000));
+    // As a UART's receive FIFO hands them over: in groups, none before its stop bit ends, none
+    // more than kGroupNs after, and the last of a burst on time. One wake per group instead of
+    // one per character keeps a busy machine's scheduling delays off the line.
+    const qint64 first = queue_.front().dueNs;
+    qint64 wake = first;
+    for (const Pending& p : queue_) {
+        if (p.dueNs > first + kGroupNs) break;
+        wake = p.dueNs;
+    }
+    timer_.start(wake - clock_.nsecsElapsed());
 }
 
 void PacedWriter::flush() {

@@ -2,8 +2,9 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
 #include <deque>
+
+#include "precisetimer.h"
 
 class QSocketNotifier;
 
@@ -12,7 +13,8 @@ namespace rs232sim {
 // The sending side of one direction of a line: bytes put on it come out of `fd` no sooner than the
 // line could carry them. Each character occupies the line for characterNs; a byte is written when
 // its stop bit ends. Sleeps on a timer between characters and on the descriptor while the far
-// side is full, so an idle or blocked line costs no CPU.
+// side is full, so an idle or blocked line costs no CPU. Characters due within a millisecond of
+// each other go out together, at the time the last of them is due.
 class PacedWriter : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +31,7 @@ signals:
     void room();
 
 private:
+    static constexpr qint64 kGroupNs = 1000000;
     struct Pending {
         char byte;
         qint64 dueNs;
@@ -40,7 +43,7 @@ private:
     qint64 characterNs_;
     qint64 lineFreeNs_ = 0;
     QElapsedTimer clock_;
-    QTimer timer_;
+    PreciseTimer timer_;
     QSocketNotifier* writable_;
     std::deque<Pending> queue_;
 };

@@ -1,0 +1,11 @@
+#include "lowlatency.h"
+
+namespace comm {
+
+bool EnableLowLatency(qintptr, int*) {
+    return false;
+}
+
+void RestoreLowLatency(qintptr, int) {}
+
+}  // namespace comm
