@@ -28,8 +28,22 @@ std::filesystem::path fsPath(const QString& path) {
 
 }  // namespace
 
+bool IsInstalledProgramFolder(const QString& folder) {
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (canonical.isEmpty()) return false;
+    const QStringList installed = {QStringLiteral(COMM_INSTALL_BINDIR), QStringLiteral("/usr/bin"),
+                                   QStringLiteral("/usr/local/bin"), QStringLiteral("/bin"),
+                                   QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")};
+    for (const QString& place : installed) {
+        const QString known = QFileInfo(place).canonicalFilePath();
+        if (!known.isEmpty() && known == canonical) return true;
+    }
+    return false;
+}
+
 QString DefaultReceiveFolder(const QString& programFolder) {
-    if (writableFolder(programFolder)) return programFolder;
+    if (writableFolder(programFolder) && !IsInstalledProgramFolder(programFolder))
+        return programFolder;
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!downloads.isEmpty() && QDir().mkpath(downloads) && writableFolder(downloads))
         return downloads;

@@ -9,9 +9,13 @@ class QTemporaryFile;
 
 namespace comm {
 
-// The folder a received file goes to: the program's folder when it can be written there, else
-// the user's download folder (an installed program), else the home folder.
+// The folder a received file goes to: the program's folder when it can be written there and is
+// not where the program was installed, else the user's download folder, else the home folder.
 QString DefaultReceiveFolder(const QString& programFolder);
+
+// Whether a folder is where installed programs live (the folder this build installs into, or a
+// system folder of programs): files from the wire never go there, even for root.
+bool IsInstalledProgramFolder(const QString& folder);
 
 // One received file on its way to disk, owned by the receiver. The bytes go to a temporary file
 // beside the target ("name.XXXXXX.part"), which takes the target's place only when the transfer

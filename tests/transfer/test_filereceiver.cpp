@@ -243,8 +243,13 @@ private slots:
     void receiveFolderFallsBackToDownloads() {
         QTemporaryDir dir;
         QCOMPARE(comm::DefaultReceiveFolder(dir.path()), dir.path());
-        QCOMPARE(comm::DefaultReceiveFolder(dir.filePath(QStringLiteral("gone"))),
-                 QStandardPaths::writableLocation(QStandardPaths::DownloadLocation));
+        const QString downloads =
+            QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+        QCOMPARE(comm::DefaultReceiveFolder(dir.filePath(QStringLiteral("gone"))), downloads);
+        // Root may write /usr/bin, but an installed program's folder takes no file from the wire.
+        QVERIFY(comm::IsInstalledProgramFolder(QStringLiteral("/usr/bin")));
+        QCOMPARE(comm::DefaultReceiveFolder(QStringLiteral("/usr/bin")), downloads);
+        QVERIFY(!comm::IsInstalledProgramFolder(dir.path()));
     }
 };
 
