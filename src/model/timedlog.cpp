@@ -1,0 +1,57 @@
+#include "timedlog.h"
+
+#include <QSaveFile>
+
+#include "texthelpers.h"
+
+namespace comm {
+
+void TimedLog::restart(const QDateTime& startedAt) {
+    records_.clear();
+    dropped_ = 0;
+    startedAt_ = startedAt;
+}
+
+void TimedLog::append(qint64 ms, LogDirection direction, const QByteArray& bytes) {
+    if (records_.size() >= limit_) {
+        records_.removeFirst();
+        ++dropped_;
+    }
+    records_.append(LogRecord{ms, direction, bytes});
+}
+
+QString LogLine(const LogRecord& record) {
+    const qint64 ms = qMax<qint64>(0, record.ms);
+    QString line = QStringLiteral("%1.%2")
+                       .arg(ms / 1000)
+                       .arg(ms % 1000, 3, 10, QLatin1Char('0'))
+                       .rightJustified(10);
+    line += record.direction == LogDirection::Sent ? QStringLiteral(" TX") : QStringLiteral(" RX");
+    for (char byte : record.bytes) line += QLatin1Char(' ') + HexText(quint8(byte));
+    return line;
+}
+
+QByteArray LogFileText(const TimedLog& log, const QString& title) {
+    QString text = QStringLiteral("# %1\n").arg(title);
+    text += QStringLiteral("# 开始于 %1\n")
+                .arg(log.startedAt().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    if (log.dropped() > 0)
+        text += QStringLiteral("# 较早的 %1 条记录超出保留上限，未保存\n").arg(log.dropped());
+    text += QStringLiteral("# 时间(秒) 方向 字节(十六进制)\n");
+    for (const LogRecord& record : log.records()) text += LogLine(record) + QLatin1Char('\n');
+    return text.toUtf8();
+}
+
+bool WriteLogFile(const QString& path, const TimedLog& log, const QString& title, QString* error) {
+    const QByteArray bytes = LogFileText(log, title);
+    QSaveFile file(path);
+    // Unbuffered for the reason the communication file gives: a cut write must fail before commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error) *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace comm
