@@ -1,11 +1,32 @@
 #include "memoryserialport.h"
 
+#include "linewatcher.h"
 #include "serialsettings.h"
 
 namespace comm {
 
+namespace {
+// The state as the driver counters and modem lines a watcher would read.
+LineSnapshot SnapshotOf(const LineState& state) {
+    LineSnapshot s;
+    s.hasLines = state.linesKnown;
+    s.ctsOn = state.cts;
+    s.dsrOn = state.dsr;
+    s.dcdOn = state.dcd;
+    s.ringOn = state.ring;
+    s.hasCounters = state.errorsKnown;
+    s.frame = state.framing;
+    s.parity = state.parity;
+    s.overrun = state.overrun;
+    s.brk = state.breaks;
+    return s;
+}
+}  // namespace
+
 MemorySerialPort::MemorySerialPort(QObject* parent) : SerialPortBase(parent) {
     connect(&pacer_, &QTimer::timeout, this, &MemorySerialPort::pacedTick);
+    device_.linesKnown = true;
+    device_.errorsKnown = true;
 }
 
 bool MemorySerialPort::setPortOpen(bool open) {
@@ -14,6 +35,7 @@ bool MemorySerialPort::setPortOpen(bool open) {
         open_ = false;
         lowLatency_ = false;
         buffer_.clear();
+        setLineState(LineState());
         return true;
     }
     LineSettings settings;
@@ -37,6 +59,9 @@ bool MemorySerialPort::setPortOpen(bool open) {
     discardOnOpen_ = false;
     buffer_ = line_;
     line_.clear();
+    device_.framing = device_.parity = device_.overrun = device_.breaks = 0;
+    device_.open = true;
+    setLineState(device_);
     if (!buffer_.isEmpty()) postReadyRead();
     return true;
 }
@@ -118,6 +143,15 @@ void MemorySerialPort::injectEvent(int code) {
     postEvent(code);
 }
 
+void MemorySerialPort::injectLineState(const LineState& state) {
+    const LineState before = device_;
+    device_ = state;
+    device_.open = open_;
+    if (!open_) return;
+    setLineState(device_);
+    for (int code : LineEventsBetween(SnapshotOf(before), SnapshotOf(device_))) postEvent(code);
+}
+
 void MemorySerialPort::failNextOpen(const QString& reason) {
     nextOpenFailure_ = reason.isNull() ? QStringLiteral("") : reason;
 }
@@ -137,6 +171,7 @@ void MemorySerialPort::vanish(const QString& reason) {
     open_ = false;
     lowLatency_ = false;
     buffer_.clear();
+    setLineState(LineState());
     postDeviceLost(vanishReason_);
 }
 

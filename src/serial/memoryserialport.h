@@ -39,6 +39,12 @@ public:
     int pacedPending() const { return int(paced_.size()); }
     // commNotified(code) follows from the event loop with commEvent() == code.
     void injectEvent(int code);
+    // The device's line becomes `state` (its open flag aside; counts are errors since the open):
+    // while open, lineStateChanged follows from the event loop, then the events the line
+    // watcher reports for the change, each kind once. While closed it is what the next open
+    // shows, with counts from 0. Until told otherwise the device reports lines and errors, all
+    // off and none.
+    void injectLineState(const LineState& state);
     // The next open fails with kOpenFailure and this reason; later ones succeed again.
     void failNextOpen(const QString& reason);
     // While busy every open fails with kOpenFailure, as when another program holds the device.
@@ -75,6 +81,7 @@ private:
     QByteArray line_;
     QByteArray paced_;
     QByteArray written_;
+    LineState device_;
     QTimer pacer_;
     int openCount_ = 0;
 };

@@ -3,11 +3,29 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
 #include <functional>
 #include <memory>
 
 namespace comm {
+
+// The modem lines and line errors of an open port as far as its device can tell them. A
+// pseudo-terminal tells neither; some drivers count errors but report no lines.
+struct LineState {
+    bool open = false;        // nothing else is known of a closed port
+    bool linesKnown = false;  // the four levels below are the device's
+    bool cts = false, dsr = false, dcd = false, ring = false;
+    bool errorsKnown = false;  // the counts below are the device's
+    // Errors counted since the port was opened; overrun includes receive buffer overflows.
+    quint32 framing = 0, parity = 0, overrun = 0, breaks = 0;
+
+    bool operator==(const LineState& o) const {
+        return open == o.open && linesKnown == o.linesKnown && cts == o.cts && dsr == o.dsr &&
+               dcd == o.dcd && ring == o.ring && errorsKnown == o.errorsKnown &&
+               framing == o.framing && parity == o.parity && overrun == o.overrun &&
+               breaks == o.breaks;
+    }
+    bool operator!=(const LineState& o) const { return !(*this == o); }
+};
 
 // The serial port component one window owns (MSComm1): port number, settings text, read length,
 // open/close, waiting bytes, read, write and line events. Implemented over QSerialPort for real
@@ -24,16 +42,29 @@ public:
 
     // Event codes of the OnComm notification.
     enum Event {
-        EvSend = 1, EvReceive = 2, EvCts = 3, EvDsr = 4, EvCd = 5, EvRing = 6, EvEof = 7,
-        ErBreak = 1001, ErCtsTimeout = 1002, ErDsrTimeout = 1003, ErFrame = 1004,
-        ErOverrun = 1006, ErCdTimeout = 1007, ErRxOver = 1008, ErRxParity = 1009,
-        ErTxFull = 1010, ErDcb = 1011
+        EvSend = 1,
+        EvReceive = 2,
+        EvCts = 3,
+        EvDsr = 4,
+        EvCd = 5,
+        EvRing = 6,
+        EvEof = 7,
+        ErBreak = 1001,
+        ErCtsTimeout = 1002,
+        ErDsrTimeout = 1003,
+        ErFrame = 1004,
+        ErOverrun = 1006,
+        ErCdTimeout = 1007,
+        ErRxOver = 1008,
+        ErRxParity = 1009,
+        ErTxFull = 1010,
+        ErDcb = 1011
     };
 
     // What went wrong in the last failed operation.
     struct Failure {
-        int code = 0;        // kOpenFailure for an open that failed, else another non-zero code
-        QString reason;      // the device's own words, for whoever wants to show them
+        int code = 0;    // kOpenFailure for an open that failed, else another non-zero code
+        QString reason;  // the device's own words, for whoever wants to show them
     };
 
     using QObject::QObject;
@@ -69,6 +100,8 @@ public:
     virtual bool setLowLatency(bool on) = 0;
     // CommEvent: the code of the notification being delivered.
     virtual int commEvent() const = 0;
+    // The line as last reported; nothing known while closed.
+    virtual LineState lineState() const = 0;
     virtual Failure failure() const = 0;
     // The device a port number stands for, for tool tips and messages.
     virtual QString deviceName() const = 0;
@@ -81,6 +114,9 @@ signals:
     // The device went away while open (unplugged, far end closed): the port has been closed
     // already and this comes once.
     void deviceLost(const QString& reason);
+    // lineState() changed: at an open, at a close, and when the device reports a change (no
+    // more often than the line is watched). Comes before the events of the same change.
+    void lineStateChanged(const comm::LineState& state);
 };
 
 // Makes the port a window owns; windows take one so tests can hand them an in-memory port.

@@ -65,6 +65,20 @@ void SerialPortBase::deliverEvents() {
     delivering_ = false;
 }
 
+void SerialPortBase::setLineState(const LineState& state) {
+    if (state == lineState_) return;
+    lineState_ = state;
+    if (linePosted_) return;
+    linePosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            linePosted_ = false;
+            emit lineStateChanged(lineState_);
+        },
+        Qt::QueuedConnection);
+}
+
 void SerialPortBase::postDeviceLost(const QString& reason) {
     setFailure(kDeviceFailure, reason);
     QMetaObject::invokeMethod(

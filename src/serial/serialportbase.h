@@ -31,6 +31,7 @@ public:
     void setInputLen(int length) override { inputLen_ = length < 0 ? 0 : length; }
     int inputLen() const override { return inputLen_; }
     int commEvent() const override { return commEvent_; }
+    LineState lineState() const override { return lineState_; }
     Failure failure() const override { return failure_; }
     // The device port numbers stand for (the port map) unless one is fixed here: a path given
     // as such (comm-cli --port PATH) is opened whatever the port number. Empty: the map again.
@@ -47,6 +48,9 @@ protected:
     void postReadyRead();
     void postEvent(int code);
     void postDeviceLost(const QString& reason);
+    // Keeps the state and, when it differs, delivers lineStateChanged from the event loop with
+    // whatever the state is by then.
+    void setLineState(const LineState& state);
 
 private:
     void deliverEvents();
@@ -58,7 +62,9 @@ private:
     int inputLen_ = 0;
     int commEvent_ = 0;
     Failure failure_;
+    LineState lineState_;
     bool readyPosted_ = false;
+    bool linePosted_ = false;
     bool delivering_ = false;
     QList<int> pendingEvents_;
 };

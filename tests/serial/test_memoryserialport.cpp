@@ -51,6 +51,36 @@ private slots:
         QCOMPARE(seen, (QList<int>{1004, 3}));
     }
 
+    // A line set while closed shows at the open with counts from 0; a change comes as the state
+    // first, then the events a line watcher would raise; a close forgets it.
+    void lineStateFollowsTheOpenAndComesBeforeItsEvents() {
+        MemorySerialPort port;
+        QStringList seen;
+        connect(&port, &SerialPort::lineStateChanged, this, [&](const comm::LineState& s) {
+            seen << QStringLiteral("open=%1 cts=%2 dsr=%3 framing=%4")
+                        .arg(s.open)
+                        .arg(s.cts)
+                        .arg(s.dsr)
+                        .arg(s.framing);
+        });
+        connect(&port, &SerialPort::commNotified, this,
+                [&](int code) { seen << QString::number(code); });
+        comm::LineState device;
+        device.linesKnown = device.errorsKnown = device.dsr = true;
+        device.framing = 7;  // counted before the open: not the port's
+        port.injectLineState(device);
+        QVERIFY(port.setPortOpen(true));
+        QCOMPARE(port.lineState().framing, 0u);
+        device.cts = true;
+        device.framing = 2;
+        port.injectLineState(device);
+        QTRY_COMPARE(seen.size(), 3);
+        QVERIFY(port.setPortOpen(false));
+        QTRY_COMPARE(seen.size(), 4);
+        QCOMPARE(seen, (QStringList{"open=1 cts=1 dsr=1 framing=2", "1004", "3",
+                                    "open=0 cts=0 dsr=0 framing=0"}));
+    }
+
     void eventRaisedDuringAHandlerWaitsForIt() {
         MemorySerialPort port;
         QList<int> seen;
