@@ -33,6 +33,32 @@ QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& aft
     return codes;
 }
 
+LineState LineStateBetween(const LineSnapshot& first, const LineSnapshot& now) {
+    LineState state;
+    state.open = true;
+    state.linesKnown = now.hasLines;
+    if (now.hasLines) {
+        state.cts = now.ctsOn;
+        state.dsr = now.dsrOn;
+        state.dcd = now.dcdOn;
+        state.ring = now.ringOn;
+    }
+    state.errorsKnown = now.hasCounters;
+    if (now.hasCounters) {
+        // Counters wrap; one that went backwards (a driver reset) counts again from 0.
+        const bool base = first.hasCounters;
+        auto since = [base](quint32 before, quint32 after) {
+            return base && !grew(after, before) ? after - before : after;
+        };
+        state.framing = since(first.frame, now.frame);
+        state.parity = since(first.parity, now.parity);
+        state.overrun =
+            since(first.overrun, now.overrun) + since(first.bufferOverrun, now.bufferOverrun);
+        state.breaks = since(first.brk, now.brk);
+    }
+    return state;
+}
+
 LineWatcher::LineWatcher(QObject* parent) : QObject(parent) {
     poll_.setInterval(kPollMs);
     connect(&poll_, &QTimer::timeout, this, &LineWatcher::check);
@@ -43,9 +69,11 @@ bool LineWatcher::start(qintptr handle) {
     LineSnapshot first;
     if (!ReadLineSnapshot(handle, &first)) return false;
     handle_ = handle;
+    first_ = first;
     last_ = first;
     active_ = true;
     poll_.start();
+    emit stateChanged(state());
     return true;
 }
 
@@ -64,8 +92,15 @@ void LineWatcher::check() {
         return;
     }
     const QList<int> codes = LineEventsBetween(last_, now);
+    const LineState before = state();
     last_ = now;
+    const LineState after = state();
+    if (after != before) emit stateChanged(after);
     for (int code : codes) emit lineEvent(code);
+}
+
+LineState LineWatcher::state() const {
+    return active_ ? LineStateBetween(first_, last_) : LineState();
 }
 
 }  // namespace comm

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include "serialport.h"
+
 namespace comm {
 
 // What a driver tells about one line at one moment: its interrupt counters and its modem lines.
@@ -28,6 +30,10 @@ QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& aft
 // One implementation per platform: linewatcher_linux.cpp, linewatcher_stub.cpp.
 bool ReadLineSnapshot(qintptr handle, LineSnapshot* snapshot);
 
+// The line state a port shows: the levels of `now` and the errors counted from `first` (the
+// snapshot at the open) to `now`.
+LineState LineStateBetween(const LineSnapshot& first, const LineSnapshot& now);
+
 // Turns the driver's counters and modem lines of one open device into event codes; owned by the
 // port back end, which starts it after each open and stops it before each close.
 //
@@ -50,13 +56,18 @@ public:
     bool active() const { return active_; }
     // Looks now instead of at the next poll.
     void check();
+    // The line since start(); nothing known while not active.
+    LineState state() const;
 
 signals:
     void lineEvent(int code);
+    // Before the events of the same look, and only when something differs from the last look.
+    void stateChanged(const comm::LineState& state);
 
 private:
     qintptr handle_ = -1;
     bool active_ = false;
+    LineSnapshot first_;
     LineSnapshot last_;
     QTimer poll_;
 };

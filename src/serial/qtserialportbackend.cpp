@@ -42,6 +42,8 @@ QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
     });
     connect(serial_, &QSerialPort::errorOccurred, this,
             [this](QSerialPort::SerialPortError error) { onError(error); });
+    connect(watcher_, &LineWatcher::stateChanged, this,
+            [this](const LineState& state) { setLineState(state); });
     connect(watcher_, &LineWatcher::lineEvent, this, [this](int code) { postEvent(code); });
 }
 
@@ -72,7 +74,11 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     }
     if (discardOnOpen_) serial_->clear(QSerialPort::Input);
     discardOnOpen_ = false;
-    watcher_->start(serial_->handle());
+    if (!watcher_->start(serial_->handle())) {
+        LineState unknown;
+        unknown.open = true;
+        setLineState(unknown);
+    }
     return true;
 }
 
@@ -134,6 +140,7 @@ void QtSerialPortBackend::onError(int error) {
 
 void QtSerialPortBackend::closeDevice(bool deviceGone) {
     watcher_->stop();
+    setLineState(LineState());
     // On a device that has gone, every step of a close raises errors again while the port still
     // counts as open; they must not start another close.
     closing_ = true;

@@ -95,6 +95,22 @@ private slots:
         QCOMPARE(LineEventsBetween(before, after), codes);
     }
 
+    // What a port shows of its line: the levels as they are and the errors since the open
+    // (buffer overruns counted as overruns; a counter that went back counts again from 0).
+    void stateSinceTheOpen() {
+        LineSnapshot now = Counters(10);
+        now.frame = 13;
+        now.bufferOverrun = 12;
+        now.parity = 4;
+        now.hasLines = true;
+        now.dsrOn = true;
+        const comm::LineState state = comm::LineStateBetween(Counters(10), now);
+        QVERIFY(state.open && state.linesKnown && state.errorsKnown && state.dsr && !state.cts);
+        QCOMPARE((QList<quint32>{state.framing, state.parity, state.overrun, state.breaks}),
+                 (QList<quint32>{3, 4, 2, 0}));
+        QVERIFY(!comm::LineStateBetween(Lines(true, true, true, true), Counters(1)).linesKnown);
+    }
+
     void pseudoTerminalCannotTell() {
         PtyLine line;
         QVERIFY(line.ok());
@@ -114,11 +130,19 @@ private slots:
         comm::QtSerialPortBackend port;
         port.setCommPort(2);
         QSignalSpy events(&port, &SerialPort::commNotified);
+        QSignalSpy states(&port, &SerialPort::lineStateChanged);
         QVERIFY(port.setPortOpen(true));
         line.send("traffic");
         QTRY_COMPARE_WITH_TIMEOUT(port.inBufferCount(), 7, 5000);
         QTest::qWait(comm::LineWatcher::kPollMs * 2);
         QCOMPARE(events.count(), 0);
+        // Open, and nothing known of its line: shown as unavailable.
+        QCOMPARE(states.count(), 1);
+        const comm::LineState state = port.lineState();
+        QVERIFY(state.open && !state.linesKnown && !state.errorsKnown);
+        QVERIFY(port.setPortOpen(false));
+        QTRY_COMPARE(states.count(), 2);
+        QVERIFY(!port.lineState().open);
     }
 };
 
