@@ -44,6 +44,7 @@ RunEngine::StartResult RunEngine::start() {
     emit sendListingCleared();
     emit receiveListingCleared();
     startNs_ = clock_.nowNs();
+    log_.restart(QDateTime::currentDateTime());
 
     const int kind = def_.CommKind;
     if (!IsCommKind(kind)) return StartResult::NoKind;
@@ -225,7 +226,7 @@ void RunEngine::finish(FinishReason reason) {
 
 // Finishing a run: stop everything, release the port, show the elapsed time.
 qint64 RunEngine::endRun() {
-    const qint64 ms = (clock_.nowNs() - startNs_) / 1000000;
+    const qint64 ms = elapsedMs();
     running_ = false;
     steps_.halt();
     port_.setPortOpen(false);
@@ -245,17 +246,21 @@ bool RunEngine::sendOneFrame() {
     }
     pacer_.sent(int(frame_.size()), clock_.nowNs());
     ++sent_;
+    const qint64 ms = elapsedMs();
+    log_.append(ms, LogDirection::Sent, frame_);
     emit sentCountChanged(sent_);
-    emit frameSent(sent_);
+    emit frameSent(sent_, ms);
     return running_;
 }
 
 bool RunEngine::takeOneFrame() {
     const QByteArray bytes = port_.input();
     ++received_;
+    const qint64 ms = elapsedMs();
+    log_.append(ms, LogDirection::Received, bytes);
     emit receiveListingAppended(ReceivedBlock(received_, bytes, def_));
     emit receivedCountChanged(received_);
-    emit frameReceived(received_, bytes);
+    emit frameReceived(received_, bytes, ms);
     return running_;
 }
 

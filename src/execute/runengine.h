@@ -10,6 +10,7 @@
 #include "linepacer.h"
 #include "serialport.h"
 #include "stepmachine.h"
+#include "timedlog.h"
 
 namespace comm {
 
@@ -44,6 +45,10 @@ public:
     bool isRunning() const { return running_; }
     int sentCount() const { return sent_; }
     int receivedCount() const { return received_; }
+    // Milliseconds on the clock since the last start.
+    qint64 elapsedMs() const { return (clock_.nowNs() - startNs_) / 1000000; }
+    // Every frame sent and taken since the last start, with its time.
+    const TimedLog& log() const { return log_; }
     bool timeoutQuestionPending() const {
         return running_ && steps_.waiting() == StepMachine::Waiting::Held;
     }
@@ -65,9 +70,10 @@ signals:
     void receiveListingAppended(const QString& text);
     void sentCountChanged(int count);
     void receivedCountChanged(int count);
-    // A frame went to the port (count is its number in the run) / was taken from it.
-    void frameSent(int count);
-    void frameReceived(int count, const QByteArray& bytes);
+    // A frame went to the port (count is its number in the run) / was taken from it, ms after
+    // the start.
+    void frameSent(int count, qint64 ms);
+    void frameReceived(int count, const QByteArray& bytes, qint64 ms);
     void elapsedChanged(const QString& text);
     void sendPictureChanged(comm::RunEngine::Picture picture);
     void receivePictureChanged(comm::RunEngine::Picture picture);
@@ -138,6 +144,7 @@ private:
     Clock& clock_;
     StepMachine steps_;
     qint64 startNs_ = 0;
+    TimedLog log_;
 };
 
 }  // namespace comm

@@ -6,8 +6,8 @@ using monitor::kBufferSize;
 using monitor::kCaptureLimit;
 using monitor::kRefreshEvery;
 
-MonitorCapture::MonitorCapture(std::unique_ptr<SerialPort> port, QObject* parent)
-    : QObject(parent), port_(std::move(port)) {
+MonitorCapture::MonitorCapture(std::unique_ptr<SerialPort> port, Clock& clock, QObject* parent)
+    : QObject(parent), port_(std::move(port)), clock_(clock) {
     capture_.reserve(kBufferSize);
     connect(port_.get(), &SerialPort::readyRead, this, &MonitorCapture::takeWaitingBytes);
     connect(port_.get(), &SerialPort::deviceLost, this, &MonitorCapture::onDeviceLost);
@@ -32,6 +32,8 @@ bool MonitorCapture::start(const QString& settings) {
     port_->clearInput();
 
     capture_.clear();
+    startNs_ = clock_.nowNs();
+    log_.restart(QDateTime::currentDateTime());
     received_ = 0;
     topLine_ = 0;
     lineCount_ = 0;
@@ -58,6 +60,7 @@ bool MonitorCapture::replaceCapture(const QByteArray& bytes) {
     if (listening_ || bytes.size() > kBufferSize) return false;
     capture_ = bytes;
     capture_.reserve(kBufferSize);
+    log_.restart(QDateTime());
     topLine_ = 1;
     lineCount_ = monitor::LineCountFor(count());
     return true;
@@ -72,6 +75,10 @@ void MonitorCapture::takeWaitingBytes() {
     while (listening_) {
         const QByteArray chunk = port_->input();
         if (chunk.isEmpty()) break;
+        const qint64 ms = (clock_.nowNs() - startNs_) / 1000000;
+        // What the capture keeps of the batch is logged; bytes past its limit are not.
+        const int kept = qMin(int(chunk.size()), kCaptureLimit - count());
+        if (kept > 0) log_.append(ms, LogDirection::Received, chunk.left(kept));
         received_ += chunk.size();
         int offset = 0;
         while (offset < chunk.size() && listening_) {
@@ -82,7 +89,7 @@ void MonitorCapture::takeWaitingBytes() {
             sinceRefresh_ += step;
             if (sinceRefresh_ >= kRefreshEvery) refresh();
         }
-        emit bytesReceived(int(chunk.size()));
+        emit bytesReceived(chunk, ms);
     }
     // The line is quiet for now: show what came since the last refresh.
     if (listening_ && count() != lastShown_) refresh();

@@ -5,19 +5,23 @@
 #include <QString>
 #include <memory>
 
+#include "clock.h"
 #include "monitorlayout.h"
 #include "serialport.h"
+#include "timedlog.h"
 
 namespace comm {
 
 // The port monitor's capture engine: listens on its own port, keeps every received byte up to
 // the capture limit, and decides when the view refreshes (every 100 bytes, or whenever no byte
 // waits any more). Driven by the port's readyRead only, so a silent line costs nothing.
+// Each batch taken is logged with its time on the clock it is given, which must outlive it.
 // Owns its port; owned by the monitor window or by comm-cli.
 class MonitorCapture : public QObject {
     Q_OBJECT
 public:
-    explicit MonitorCapture(std::unique_ptr<SerialPort> port, QObject* parent = nullptr);
+    explicit MonitorCapture(std::unique_ptr<SerialPort> port, Clock& clock = Clock::real(),
+                            QObject* parent = nullptr);
     ~MonitorCapture() override;
 
     SerialPort& port() { return *port_; }
@@ -35,6 +39,9 @@ public:
     int count() const { return int(capture_.size()); }
     // Bytes received since the start, dropped ones included.
     qint64 received() const { return received_; }
+    // The captured bytes batch by batch, each with its time since the start. An import empties
+    // it: imported bytes have no times.
+    const TimedLog& log() const { return log_; }
 
     // View state shared by the window and the storage commands: first line shown (0 while
     // nothing has been shown) and the number of lines of the capture.
@@ -52,8 +59,8 @@ signals:
     void listeningChanged(bool listening);
     // The receive loop's refresh: top line is 1 again and the line count follows the count.
     void refreshed(int count);
-    // A batch of bytes was taken from the port (dropped ones included).
-    void bytesReceived(int n);
+    // A batch of bytes was taken from the port (dropped ones included), ms after the start.
+    void bytesReceived(const QByteArray& batch, qint64 ms);
     // The port failed while listening: listening has ended and the port is closed; the
     // capture is kept.
     void portLost(const QString& reason);
@@ -64,6 +71,9 @@ private:
     void onDeviceLost(const QString& reason);
 
     std::unique_ptr<SerialPort> port_;
+    Clock& clock_;
+    qint64 startNs_ = 0;
+    TimedLog log_;
     QByteArray capture_;
     qint64 received_ = 0;
     bool listening_ = false;

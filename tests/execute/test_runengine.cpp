@@ -520,6 +520,10 @@ void RunEngineTest::kind3TwoExchanges() {
     // and the second answer ends the run.
     QCOMPARE(rig.writeTimes, (QList<qint64>{100, 220}));
     QCOMPARE(rig.finishedMs, 240);
+    QStringList log;  // each frame with the time it went or came
+    for (const comm::LogRecord& r : rig.engine->log().records()) log << comm::LogLine(r);
+    QCOMPARE(log, (QStringList{"     0.100 TX 7E 7F 01 02 03 AA 0D", "     0.120 RX 68 55 16",
+                               "     0.220 TX 7E 7F 01 02 03 AA 0D", "     0.240 RX 68 55 16"}));
     QCOMPARE(rig.elapsed, QStringLiteral("0.24秒"));
     QVERIFY(!rig.port.portOpen());
     // Kind 3 only ever shows the idle picture in the send indicator.

@@ -4,6 +4,7 @@
 #include "memoryserialport.h"
 #include "monitorcapture.h"
 #include "randombytes.h"
+#include "virtualclock.h"
 
 using namespace comm;
 using comm::monitor::NavigationKey;
@@ -37,6 +38,27 @@ private slots:
         capture_ = std::make_unique<MonitorCapture>(std::move(port));
     }
     void cleanup() { capture_.reset(); }
+
+    // Each batch is logged with its time since the start, only as far as the capture keeps it;
+    // an import (bytes without times) leaves nothing to log.
+    void batchesAreLoggedWithTheirTimes() {
+        VirtualClock clock;
+        auto port = std::make_unique<MemorySerialPort>();
+        port_ = port.get();
+        capture_ = std::make_unique<MonitorCapture>(std::move(port), clock);
+        clock.advance(500);
+        QVERIFY(capture_->start(kSettings));
+        clock.advance(40);
+        feed(QByteArray(monitor::kCaptureLimit - 1, 'x'));
+        clock.advance(1000);
+        feed("AB");  // only A still fits
+        QCOMPARE(capture_->log().records().size(), 2);
+        QCOMPARE(capture_->log().records()[0].ms, qint64(40));
+        QCOMPARE(LogLine(capture_->log().records()[1]), QStringLiteral("     1.040 RX 41"));
+        capture_->stop();
+        QVERIFY(capture_->replaceCapture("imported"));
+        QVERIFY(capture_->log().isEmpty());
+    }
 
     void startOpensWithTheMonitorSettings() {
         capture_->setCommPort(3);
