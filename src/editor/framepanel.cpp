@@ -4,10 +4,14 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "byteeditor.h"
+#include "framechecksum.h"
+#include "messages.h"
 #include "texthelpers.h"
 
 namespace comm {
@@ -96,6 +100,20 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
     fieldCountLabel_->setObjectName(indexed("Label4", s));
     grid->addWidget(selector_, 0, 0, 1, 4);
     grid->addWidget(fieldCountLabel_, 0, 4, 1, 3);
+
+    checksumButton_ = new QToolButton(this);
+    checksumButton_->setObjectName(indexed("CheckCalc", s));
+    checksumButton_->setText(QStringLiteral("计算校验"));
+    checksumButton_->setToolTip(QStringLiteral("由数据位计算校验和，写入校验位"));
+    checksumButton_->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(checksumButton_);
+    for (const ChecksumInfo& info : Checksums()) {
+        QAction* action = menu->addAction(info.caption);
+        action->setObjectName(QLatin1String(info.name));
+        connect(action, &QAction::triggered, this, [this, &info] { fillChecksum(info); });
+    }
+    checksumButton_->setMenu(menu);
+    grid->addWidget(checksumButton_, 0, 7, 1, 4, Qt::AlignRight);
 
     grid->addWidget(new QLabel(QStringLiteral("ASC字符"), this), 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("十六进制"), this), 2, 0);
@@ -212,6 +230,20 @@ void FramePanel::showField() {
     const qint16* values = fieldValues();
     for (int k = 0; k < count; ++k) showEntry(fieldChar_[k], fieldHex_[k], values[k]);
     fieldCountLabel_->setText(countText(definition_.count(side_, selectedField())));
+}
+
+void FramePanel::fillChecksum(const ChecksumInfo& info) {
+    const ChecksumFill fill = FillFrameChecksum(&definition_, side_, info.kind);
+    if (fill != ChecksumFill::Written) {
+        ui::ShowMessage(this,
+                        ChecksumFillMessage(fill, info, definition_.count(side_, Field::Check)),
+                        ui::MessageIcon::Exclamation);
+        return;
+    }
+    if (selector_->currentIndex() != 1)
+        selector_->setCurrentIndex(1);  // shows the field through the selector's change
+    else
+        showField();
 }
 
 void FramePanel::showFieldBoxes(int count) {

@@ -3,9 +3,11 @@
 #include <QGroupBox>
 #include <array>
 
+#include "checksums.h"
 #include "commdefinition.h"
 
 class QComboBox;
+class QToolButton;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -17,7 +19,8 @@ namespace comm {
 // It shows the arrays of the communication definition for its side: a field selector with the
 // start, checksum or end bytes in two rows of ten boxes, and the data bytes in a scrolling table
 // of seven rows. The same class serves both sides; only the control names and arrays differ.
-// Owned by the document window.
+// Beside the selector a checksum helper (CheckCalc_0, CheckCalc_1) writes the checksum of the data
+// bytes into the checksum field. Owned by the document window.
 class FramePanel : public QGroupBox {
     Q_OBJECT
 public:
@@ -54,8 +57,12 @@ public:
     void refreshDataRows(int count, int first);
     // True while refresh code writes the boxes, so edit handlers can tell it from typing.
     bool isRefreshing() const { return refreshing_ > 0; }
+    // The checksum helper's choice: writes the checksum of the data bytes into the checksum field
+    // and shows that field, or says why it wrote nothing.
+    void fillChecksum(const ChecksumInfo& info);
 
     QComboBox* selector() const { return selector_; }
+    QToolButton* checksumButton() const { return checksumButton_; }
     QLabel* fieldCountLabel() const { return fieldCountLabel_; }
     QLabel* dataCountLabel() const { return dataCountLabel_; }
     QLineEdit* fieldCharBox(int index) const { return fieldChar_[index]; }
@@ -76,6 +83,7 @@ private:
     int refreshing_ = 0;
 
     QComboBox* selector_ = nullptr;
+    QToolButton* checksumButton_ = nullptr;
     QLabel* fieldCountLabel_ = nullptr;
     QLabel* dataCountLabel_ = nullptr;
     std::array<QLineEdit*, kFieldBoxes> fieldChar_{};
