@@ -11,6 +11,8 @@
 
 #include "activitypictures.h"
 #include "hoverfocus.h"
+#include "linestatepanel.h"
+#include "logsaving.h"
 #include "messages.h"
 #include "runtext.h"
 
@@ -79,9 +81,11 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
     if (portFactory) port_ = portFactory();
     if (!port_) {
         startStop_->setEnabled(false);
+        saveLog_->setEnabled(false);
         return;
     }
     port_->setObjectName(QStringLiteral("MSComm1"));
+    connect(port_.get(), &SerialPort::lineStateChanged, lineState_, &ui::LineStatePanel::showState);
     // Loading: settings and raw input (the engine sets both), then the port number.
     engine_ = std::make_unique<RunEngine>(request_.definition, request_.options, *port_, clock);
     port_->setCommPort(request_.port);
@@ -116,6 +120,8 @@ void ExecutionWindow::buildControls() {
     listings->addWidget(sendListing_, 1);
     listings->addWidget(label(QStringLiteral("接收窗口"), this));
     listings->addWidget(receiveListing_, 2);
+    lineState_ = new ui::LineStatePanel(this);
+    listings->addWidget(lineState_, 0, Qt::AlignLeft);
     layout->addLayout(listings, 1, 0);
 
     for (int i = 0; i < int(pictures_.size()); ++i) {
@@ -153,8 +159,13 @@ void ExecutionWindow::buildControls() {
     exit_ = new QPushButton(QStringLiteral("退出"), this);
     exit_->setObjectName(QStringLiteral("Command2"));
     exit_->setAutoDefault(false);
+    saveLog_ = new QPushButton(QStringLiteral("保存日志"), this);
+    saveLog_->setObjectName(QStringLiteral("SaveLog"));
+    saveLog_->setAutoDefault(false);
+    saveLog_->setToolTip(QStringLiteral("把本次执行收发的每一幀连同时间（毫秒）保存为文本"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(startStop_);
+    buttons->addWidget(saveLog_);
     buttons->addWidget(exit_);
     side->addLayout(buttons);
     layout->addLayout(side, 1, 1);
@@ -163,7 +174,8 @@ void ExecutionWindow::buildControls() {
 
     connect(startStop_, &QPushButton::clicked, this, &ExecutionWindow::onStartStop);
     connect(exit_, &QPushButton::clicked, this, &ExecutionWindow::close);
-    resize(720, 520);
+    connect(saveLog_, &QPushButton::clicked, this, &ExecutionWindow::saveLog);
+    resize(720, 560);
 }
 
 void ExecutionWindow::connectEngine() {
@@ -231,6 +243,12 @@ void ExecutionWindow::onStartStop() {
         return;
     }
     engine_->start();
+}
+
+void ExecutionWindow::saveLog() {
+    if (!engine_) return;
+    ui::SaveTimedLog(this, engine_->log(), windowTitle() + QLatin1Char(' ') + titleLine_->text(),
+                     QStringLiteral("执行日志.log"));
 }
 
 void ExecutionWindow::setRunning(bool running) {

@@ -17,6 +17,10 @@ class QPushButton;
 
 namespace comm {
 
+namespace ui {
+class LineStatePanel;
+}
+
 // What the Run command reads off the main window and the document window for a run.
 struct RunRequest {
     CommDefinition definition;
@@ -53,6 +57,7 @@ private:
     void showPicture(int indicator, RunEngine::Picture picture);
     void appendListing(QPlainTextEdit* listing, const QString& text);
     void connectEngine();
+    void saveLog();
 
     RunRequest request_;
     std::unique_ptr<SerialPort> port_;
@@ -62,6 +67,8 @@ private:
     QLineEdit* titleLine_ = nullptr;
     QPushButton* startStop_ = nullptr;
     QPushButton* exit_ = nullptr;
+    QPushButton* saveLog_ = nullptr;
+    ui::LineStatePanel* lineState_ = nullptr;
     QPlainTextEdit* sendListing_ = nullptr;
     QPlainTextEdit* receiveListing_ = nullptr;
     QLabel* sentCounter_ = nullptr;

@@ -82,7 +82,8 @@ void MonitorCommand(MainWindow& window) {
     CommDefinition& definition = window.definition();
     definition.MonitorSettings = QStringLiteral("9600,O,8,1");
     definition.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-    MonitorWindow monitor(definition, window.activePort(), window.portFactory(), &window);
+    MonitorWindow monitor(definition, window.activePort(), window.portFactory(), window.clock(),
+                          &window);
     const auto pixelsX = [&window](int twips) { return twips * window.logicalDpiX() / 1440; };
     const auto pixelsY = [&window](int twips) { return twips * window.logicalDpiY() / 1440; };
     monitor.move(window.pos() + QPoint(pixelsX(100), pixelsY(1080)));

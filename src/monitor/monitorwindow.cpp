@@ -14,10 +14,12 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
-#include "daxfile.h"
 #include "busypointer.h"
+#include "daxfile.h"
 #include "hoverfocus.h"
 #include "linenumberlabel.h"
+#include "linestatepanel.h"
+#include "logsaving.h"
 #include "messages.h"
 #include "monitorcanvas.h"
 #include "monitorcapture.h"
@@ -59,14 +61,14 @@ QLabel* makeLabel(const QString& name, QWidget* parent) {
 }  // namespace
 
 MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
-                             const SerialPortFactory& factory, QWidget* parent)
+                             const SerialPortFactory& factory, Clock& clock, QWidget* parent)
     : QDialog(parent), definition_(definition) {
     setObjectName(QStringLiteral("Form8"));
     setWindowTitle(QStringLiteral("监听活动串口"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
-    capture_ = new MonitorCapture(factory(), this);
+    capture_ = new MonitorCapture(factory(), clock, this);
     numeral_ = PortNumeral(activePort);
     if (!numeral_.isEmpty()) capture_->setCommPort(activePort);
 
@@ -93,6 +95,8 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     }
     view->addWidget(canvas_, 1, 1);
     view->addWidget(scroll_, 1, 2);
+    lineState_ = new ui::LineStatePanel(this);
+    view->addWidget(lineState_, 3, 1, Qt::AlignLeft);
 
     // The control panel.
     auto* panel = new QGroupBox(QStringLiteral("   控制面板   "), this);
@@ -104,6 +108,9 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     storeButton_ = makeButton(QStringLiteral("Command6"), QStringLiteral("存储数据"), panel);
     settingsButton_ = makeButton(QStringLiteral("Command7"), QStringLiteral("通讯设置"), panel);
     importButton_ = makeButton(QStringLiteral("Command8"), QStringLiteral("导入数据"), panel);
+    saveLogButton_ = makeButton(QStringLiteral("SaveLog"), QStringLiteral("保存日志"), panel);
+    saveLogButton_->setToolTip(
+        QStringLiteral("把本次监听收到的每一批字节连同时间（毫秒）保存为文本"));
     hexOption_ = new QRadioButton(QStringLiteral("十六进制"), panel);
     hexOption_->setObjectName(QStringLiteral("Option2"));
     charsOption_ = new QRadioButton(QStringLiteral("ASC"), panel);
@@ -137,7 +144,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     modeRow->addWidget(charsOption_);
     controls->addLayout(modeRow);
     for (QPushButton* button : {startButton_, pinButton_, colourButton_, settingsButton_,
-                                storeButton_, importButton_, exitButton_})
+                                storeButton_, importButton_, saveLogButton_, exitButton_})
         controls->addWidget(button);
     controls->addStretch();
 
@@ -156,6 +163,9 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     connect(storeButton_, &QPushButton::clicked, this, &MonitorWindow::store);
     connect(settingsButton_, &QPushButton::clicked, this, &MonitorWindow::changeSettings);
     connect(importButton_, &QPushButton::clicked, this, &MonitorWindow::importCapture);
+    connect(saveLogButton_, &QPushButton::clicked, this, &MonitorWindow::saveLog);
+    connect(&capture_->port(), &SerialPort::lineStateChanged, lineState_,
+            &ui::LineStatePanel::showState);
     for (QRadioButton* option : {hexOption_, charsOption_})
         connect(option, &QRadioButton::clicked, this, [this] {
             if (capture_->topLine() >= 1) redraw();
@@ -291,6 +301,12 @@ void MonitorWindow::importCapture() {
         scroll_->setValue(0);
     }
     redraw();
+}
+
+void MonitorWindow::saveLog() {
+    ui::SaveTimedLog(this, capture_->log(),
+                     windowTitle() + QLatin1Char(' ') + definition_.MonitorSettingsText,
+                     QStringLiteral("监听日志.log"));
 }
 
 void MonitorWindow::onScroll(int value) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include "clock.h"
 #include "commdefinition.h"
 #include "monitorlayout.h"
 #include "serialport.h"
@@ -15,6 +16,10 @@ namespace comm {
 
 class MonitorCapture;
 
+namespace ui {
+class LineStatePanel;
+}
+
 namespace monitor {
 class MonitorCanvas;
 class LineNumberLabel;
@@ -27,9 +32,10 @@ class LineNumberLabel;
 class MonitorWindow : public QDialog {
     Q_OBJECT
 public:
-    // activePort: the checked port item 1..4 (0: none). The factory makes the window's own port.
+    // activePort: the checked port item 1..4 (0: none). The factory makes the window's own port;
+    // the capture's times come from the clock.
     MonitorWindow(CommDefinition& definition, int activePort, const SerialPortFactory& factory,
-                  QWidget* parent = nullptr);
+                  Clock& clock = Clock::real(), QWidget* parent = nullptr);
     ~MonitorWindow() override;
 
     MonitorCapture& capture() { return *capture_; }
@@ -48,6 +54,7 @@ private:
     void changeSettings();
     void store();
     void importCapture();
+    void saveLog();
     void onScroll(int value);
     void onKey(int key);
     void redraw();
@@ -75,6 +82,8 @@ private:
     QPushButton* storeButton_ = nullptr;     // Command6
     QPushButton* settingsButton_ = nullptr;  // Command7
     QPushButton* importButton_ = nullptr;    // Command8
+    QPushButton* saveLogButton_ = nullptr;
+    ui::LineStatePanel* lineState_ = nullptr;
 };
 
 }  // namespace comm

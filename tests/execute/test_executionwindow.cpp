@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "executionwindow.h"
+#include "linestatepanel.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "rundefs.h"
@@ -85,7 +86,31 @@ private slots:
     void closingDuringARunReleasesThePort();
     void vanishedDeviceIsReportedAndTheWindowStaysOpen();
     void buttonsTakeTheFocusUnderThePointer();
+    void lineStateShowsWhileThePortIsOpen();
 };
+
+// A device that cannot tell its line (a pseudo-terminal) shows 不可用 while the run holds the
+// port open; a closed port shows no counts.
+void ExecutionWindowTest::lineStateShowsWhileThePortIsOpen() {
+    using Panel = comm::ui::LineStatePanel;
+    WindowRig rig(request(2));
+    auto* panel = rig.find<Panel>(QStringLiteral("LineState"));
+    comm::LineState device;
+    rig.port->injectLineState(device);
+    QVERIFY(!panel->isEnabled());
+    QCOMPARE(panel->counter(Panel::Framing)->text(), QStringLiteral("-"));
+    QVERIFY(!panel->lampsNote()->isVisibleTo(panel));
+    QTest::mouseClick(rig.startStop(), Qt::LeftButton);
+    QTRY_VERIFY(panel->isEnabled());
+    QVERIFY(panel->lampsNote()->isVisibleTo(panel));
+    QVERIFY(panel->errorsNote()->isVisibleTo(panel));
+    QCOMPARE(panel->lampsNote()->text(), QStringLiteral("CTS DSR DCD RI: 不可用"));
+    QCOMPARE(panel->errorsNote()->text(), QStringLiteral("线路错误: 不可用"));
+    QVERIFY(!panel->lamp(Panel::Dsr)->isVisibleTo(panel));
+    QVERIFY(!panel->counter(Panel::Break)->isVisibleTo(panel));
+    QTest::mouseClick(rig.startStop(), Qt::LeftButton);
+    QTRY_VERIFY(!panel->isEnabled());
+}
 
 void ExecutionWindowTest::loadsWithItsElements() {
     WindowRig rig(request(2));

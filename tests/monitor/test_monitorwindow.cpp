@@ -11,6 +11,8 @@
 
 #include "daxfile.h"
 #include "filebytes.h"
+#include "linestatepanel.h"
+#include "logsaving.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "monitorcanvas.h"
@@ -19,6 +21,7 @@
 #include "monitorwindow.h"
 #include "randombytes.h"
 #include "serialsettings.h"
+#include "virtualclock.h"
 
 using namespace comm;
 using comm::monitor::MonitorCanvas;
@@ -30,6 +33,7 @@ class TestMonitorWindow : public QObject {
     CommDefinition def_;
     MessageRecorder boxes_;
     std::unique_ptr<QWidget> mainWindow_;
+    VirtualClock clock_;
     std::unique_ptr<MonitorWindow> window_;
     MemorySerialPort* port_ = nullptr;
     QString chosenFile_;
@@ -65,7 +69,7 @@ class TestMonitorWindow : public QObject {
                 port_ = port.get();
                 return std::unique_ptr<SerialPort>(std::move(port));
             },
-            mainWindow_.get());
+            clock_, mainWindow_.get());
         window_->show();
     }
     // Listens, takes the bytes, stops.
@@ -657,6 +661,59 @@ private slots:
         QApplication::sendEvent(child<QWidget>(QStringLiteral("Command3")), &enter);
         QVERIFY(child<QWidget>(QStringLiteral("Command1"))->hasFocus());
         click(QStringLiteral("Command1"));
+    }
+
+    // While listening the lamps and counters follow the line's events (the monitor goes on).
+    void lineStateFollowsTheLineWhileListening() {
+        using Panel = ui::LineStatePanel;
+        auto* panel = child<Panel>(QStringLiteral("LineState"));
+        click(QStringLiteral("Command1"));
+        QSignalSpy events(port_, &SerialPort::commNotified);
+        LineState line = port_->lineState();
+        line.cts = line.ring = true;
+        line.framing = 2;
+        line.breaks = 1;
+        port_->injectLineState(line);
+        QTRY_COMPARE(events.count(), 4);  // break, framing, CTS, ring
+        QList<bool> lit;
+        for (Panel::Lamp lamp : {Panel::Cts, Panel::Dsr, Panel::Dcd, Panel::Ring}) {
+            const QColor centre = panel->lamp(lamp)->pixmap().toImage().pixelColor(6, 6);
+            lit << (centre.green() > 2 * centre.red());
+        }
+        QCOMPARE(lit, (QList<bool>{true, false, false, true}));
+        QStringList counts;
+        for (Panel::Counter c : {Panel::Framing, Panel::Parity, Panel::Overrun, Panel::Break})
+            counts << panel->counter(c)->text();
+        QCOMPARE(counts, (QStringList{"2", "0", "0", "1"}));
+        QVERIFY(window_->capture().listening());
+        QVERIFY(boxes_.shown.isEmpty());
+    }
+
+    void logHoldsEachBatchWithItsTime() {
+        QString file = path(QStringLiteral("no/such/folder.log"));
+        ui::SetLogFileChooser([&](const QString&) { return file; });
+        const auto restore = qScopeGuard([] { ui::SetLogFileChooser({}); });
+        click(QStringLiteral("Command1"));
+        clock_.advance(15);
+        feed("AB");
+        clock_.advance(2000);
+        feed(QByteArray::fromHex("0D0A"));
+        click(QStringLiteral("SaveLog"));  // while listening: what came so far
+        QCOMPARE(boxes_.shown.size(), 1);
+        QVERIFY(boxes_.shown[0].text.startsWith(QStringLiteral("保存日志失败：")));
+        file = path(QStringLiteral("monitor.log"));
+        click(QStringLiteral("SaveLog"));
+        const QStringList lines = QString::fromUtf8(ReadWholeFile(file)).split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0), QStringLiteral("# 监听活动串口 9600,奇,8,1"));
+        QCOMPARE(lines.mid(3), (QStringList{"     0.015 RX 41 42", "     2.015 RX 0D 0A", ""}));
+        // An imported capture has no times: nothing to save.
+        click(QStringLiteral("Command1"));
+        chosenFile_ = path(QStringLiteral("in.Dax"));
+        QVERIFY(WriteDaxFile(chosenFile_, "xyz", DaxWriteMode::Replace));
+        click(QStringLiteral("Command8"));
+        click(QStringLiteral("SaveLog"));
+        QCOMPARE(boxes_.shown.size(), 2);
+        QCOMPARE(boxes_.shown[1].text, QStringLiteral("还没有带时间的收发记录可以保存！"));
     }
 
     // The drawing area and every label share one font whose Latin characters have one width, so
