@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <limits>
 
+#include "framechecksum.h"
 #include "jsonwriter.h"
 #include "linesettings.h"
 
@@ -39,6 +40,36 @@ bool intIn(const QJsonValue& v, qint64 lo, qint64 hi, qint64* out) {
     if (d != double(qint64(d)) || d < double(lo) || d > double(hi)) return false;
     *out = qint64(d);
     return true;
+}
+
+// The checksum named in place of a side's check bytes, written as the document window's helper
+// writes it.
+bool fillCheck(CommDefinition* d, FrameSide side, const QString& name, QString* error) {
+    const char* sideKey = side == FrameSide::Send ? "send" : "recv";
+    const comm::ChecksumInfo* info = comm::FindChecksum(name);
+    if (!info) {
+        QStringList names;
+        for (const comm::ChecksumInfo& c : comm::Checksums()) names << QLatin1String(c.name);
+        *error = QStringLiteral("\"%1\".\"check\": no checksum \"%2\" (one of %3)")
+                     .arg(QLatin1String(sideKey), name, names.join(QStringLiteral(", ")));
+        return false;
+    }
+    switch (comm::FillFrameChecksum(d, side, info->kind)) {
+        case comm::ChecksumFill::Written:
+            return true;
+        case comm::ChecksumFill::DataIncomplete:
+            *error = QStringLiteral("\"%1\".\"check\": every data byte must be given for %2")
+                         .arg(QLatin1String(sideKey), name);
+            return false;
+        case comm::ChecksumFill::NoCheckField:
+        case comm::ChecksumFill::TooLong:
+            break;
+    }
+    *error = QStringLiteral("\"%1\".\"check\": %2 gives %3 bytes, the checksum field has %4")
+                 .arg(QLatin1String(sideKey), name)
+                 .arg(info->bytes)
+                 .arg(d->count(side, Field::Check));
+    return false;
 }
 
 }  // namespace
@@ -112,6 +143,8 @@ bool CommFromJson(const QByteArray& json, CommDefinition* def, comm::CommOptions
         if (!o.contains(sideKey)) continue;
         const QJsonObject f = o.value(sideKey).toObject();
         for (int k = 0; k < 4; ++k) {
+            // "check":"crc16-modbus" stands for the checksum of the data, filled in below.
+            if (kFields[k] == Field::Check && f.value(kFieldKeys[k]).isString()) continue;
             const QJsonArray values = f.value(kFieldKeys[k]).toArray();
             const int n = d.count(side, kFields[k]);
             if (values.size() != n) {
@@ -130,6 +163,8 @@ bool CommFromJson(const QByteArray& json, CommDefinition* def, comm::CommOptions
                 d.values(side, kFields[k])[i] = qint16(v);
             }
         }
+        if (f.value("check").isString() && !fillCheck(&d, side, f.value("check").toString(), error))
+            return false;
     }
 
     const char* const optionKeys[3] = {"loopCount", "delay", "wait"};

@@ -50,6 +50,14 @@ private slots:
         QCOMPARE(ReadWholeFile(dir.filePath("made.Txl")), kWorkedExample);
     }
 
+    // A checksum's name in place of the check bytes stands for the checksum of the data bytes.
+    void makeComputesANamedChecksum() {
+        QVERIFY(WriteWholeFile(dir.filePath("sum.json"),
+                               QByteArray(kWorkedJson).replace("[3]", "\"sum8\"")));
+        QCOMPARE(cli({"make", dir.filePath("sum.json"), dir.filePath("sum.Txl")}).status, 0);
+        QCOMPARE(ReadWholeFile(dir.filePath("sum.Txl")), kWorkedExample);  // 01 + 02 = 03
+    }
+
     void makeAppliesTheWritersRules() {
         // Kind 1 keeps no delay or wait; a loop of 300 is stored as 255; without values every
         // entry reads back as not entered.
@@ -83,6 +91,9 @@ private slots:
         QTest::newRow("value 256") << QByteArray(kWorkedJson).replace("[170]", "[256]") << "start";
         QTest::newRow("too few values")
             << QByteArray(kWorkedJson).replace("[1,2]", "[1]") << "data";
+        QTest::newRow("checksum longer than the field")
+            << QByteArray(kWorkedJson).replace("[3]", "\"crc32\"")
+            << "crc32 gives 4 bytes, the checksum field has 1";
     }
     void refusals() {
         QFETCH(QByteArray, json);
