@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "daxfile.h"
+#include "jsonwriter.h"
 #include "linesettings.h"
 #include "monitorcapture.h"
 #include "monitorlayout.h"
@@ -10,6 +11,7 @@
 #include "portargument.h"
 #include "portmap.h"
 #include "stopsignals.h"
+#include "texthelpers.h"
 
 namespace cli {
 
@@ -25,6 +27,7 @@ struct MonitorArgs {
     int quietMs = 0;   // 0: no quiet limit
     QString out;
     bool ascii = false;
+    bool json = false;  // each batch as it comes instead of the listing at the end
 };
 
 constexpr qint64 kDayMs = 24LL * 3600 * 1000;
@@ -43,6 +46,8 @@ bool parse(const QStringList& args, MonitorArgs* m) {
         qint64 number = 0;
         if (a == QLatin1String("--ascii")) {
             m->ascii = true;
+        } else if (a == QLatin1String("--json")) {
+            m->json = true;
         } else if (a == QLatin1String("--port") && hasValue) {
             if (!ParsePortArgument(args[++i], &m->port)) return false;
             hasPort = true;
@@ -83,12 +88,26 @@ int monitor(const QStringList& args) {
     quiet.setSingleShot(true);
     quiet.setInterval(m.quietMs);
     QObject::connect(&quiet, &QTimer::timeout, &capture, &comm::MonitorCapture::stop);
-    QObject::connect(&capture, &comm::MonitorCapture::bytesReceived, [&] {
-        if (m.bytes > 0 && capture.received() >= m.bytes)
-            capture.stop();
-        else if (m.quietMs > 0)
-            quiet.start();
-    });
+    qint64 shown = 0;
+    QObject::connect(
+        &capture, &comm::MonitorCapture::bytesReceived, [&](const QByteArray& batch, qint64 ms) {
+            if (m.json) {
+                // As the listing does, what lies beyond --bytes is not shown.
+                const qint64 take =
+                    m.bytes > 0 ? qMin<qint64>(batch.size(), m.bytes - shown) : batch.size();
+                if (take > 0)
+                    PutJson(JsonWriter()
+                                .add(QStringLiteral("event"), QStringLiteral("bytes"))
+                                .add(QStringLiteral("t"), QJsonValue(ms))
+                                .add(QStringLiteral("bytes"),
+                                     comm::HexBytesText(batch.left(int(take)))));
+                shown += qMax<qint64>(0, take);
+            }
+            if (m.bytes > 0 && capture.received() >= m.bytes)
+                capture.stop();
+            else if (m.quietMs > 0)
+                quiet.start();
+        });
     QObject::connect(&capture, &comm::MonitorCapture::portLost, [&](const QString& reason) {
         Complain(WithReason(comm::kBusyPortMessage, reason));
         exitCode = kPortLost;
@@ -114,8 +133,14 @@ int monitor(const QStringList& args) {
     QByteArray bytes = capture.capture();
     if (m.bytes > 0 && bytes.size() > m.bytes) bytes.truncate(int(m.bytes));
     using comm::monitor::DisplayMode;
-    Put(comm::monitor::CaptureListing(bytes, m.ascii ? DisplayMode::Chars : DisplayMode::Hex),
-        stdout);
+    if (m.json)
+        PutJson(JsonWriter()
+                    .add(QStringLiteral("event"), QStringLiteral("finished"))
+                    .add(QStringLiteral("t"), QJsonValue(capture.elapsedMs()))
+                    .add(QStringLiteral("count"), int(bytes.size())));
+    else
+        Put(comm::monitor::CaptureListing(bytes, m.ascii ? DisplayMode::Chars : DisplayMode::Hex),
+            stdout);
     if (!m.out.isEmpty()) {
         QString error;
         if (!comm::WriteDaxFile(m.out, bytes, comm::DaxWriteMode::Replace, &error)) {

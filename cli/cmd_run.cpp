@@ -131,11 +131,13 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
                      [&](const QString& text) { report.listing(text); });
     QObject::connect(&engine, &RunEngine::receiveListingAppended,
                      [&](const QString& text) { report.listing(text); });
-    QObject::connect(&engine, &RunEngine::frameSent, [&](int n) { report.frameSent(n); });
-    QObject::connect(&engine, &RunEngine::frameReceived,
-                     [&](int n, const QByteArray& bytes) { report.frameReceived(n, bytes); });
+    QObject::connect(&engine, &RunEngine::frameSent,
+                     [&](int n, qint64 ms) { report.frameSent(n, ms); });
+    QObject::connect(
+        &engine, &RunEngine::frameReceived,
+        [&](int n, const QByteArray& bytes, qint64 ms) { report.frameReceived(n, bytes, ms); });
     QObject::connect(&engine, &RunEngine::timeoutQuestion, [&] {
-        report.timeout(a.onTimeout == OnTimeout::Ask);
+        report.timeout(a.onTimeout == OnTimeout::Ask, engine.elapsedMs());
         if (a.onTimeout == OnTimeout::Ask)
             prompt.ask();
         else
@@ -143,10 +145,10 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
     });
     QObject::connect(&engine, &RunEngine::lineEvent, [&](int code, const QString& message) {
         exitCode = kLineFailed;
-        report.lineEvent(code, message);
+        report.lineEvent(code, message, engine.elapsedMs());
     });
     const auto fail = [&](const QString& message, int code) {
-        report.error(message);
+        report.error(message, engine.elapsedMs());
         exitCode = code;
     };
     QObject::connect(&engine, &RunEngine::refused, [&](const QString& message) {
@@ -170,7 +172,7 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
         report.notStarted();
         return exitCode;
     }
-    report.started();
+    report.started(engine.elapsedMs());
     QCoreApplication::exec();
     return exitCode;
 }

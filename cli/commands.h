@@ -10,7 +10,7 @@
     X(run, "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]") \
     X(monitor,                                                                     \
       "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
-      " [--out FILE.Dax] [--ascii]")                                               \
+      " [--out FILE.Dax] [--ascii] [--json]")                                      \
     X(dax, "dax FILE.Dax [--ascii]")                                               \
     X(send, "send FILE --port N|PATH [--json]")                                    \
     X(receive, "receive --port N|PATH [--dir DIR] [--json]")

@@ -7,21 +7,22 @@
 namespace cli {
 
 // What `comm-cli run` tells while it runs: the listings, messages and summary as text in the
-// window's words, or one JSON event a line for scripts. Owned by the run command.
+// window's words, or one JSON event a line for scripts, each with its time `ms` since the run
+// started ("t"). Owned by the run command.
 class RunReport {
 public:
     virtual ~RunReport() = default;
 
     // The port is open and its stale input discarded: a script may let its device talk now.
-    virtual void started() = 0;
+    virtual void started(qint64 ms) = 0;
     // Text the window would add to its send or receive listing.
     virtual void listing(const QString& text) = 0;
-    virtual void frameSent(int frame) = 0;
-    virtual void frameReceived(int frame, const QByteArray& bytes) = 0;
+    virtual void frameSent(int frame, qint64 ms) = 0;
+    virtual void frameReceived(int frame, const QByteArray& bytes, qint64 ms) = 0;
     // The reply limit passed; `asked` when the question goes to the terminal for an answer.
-    virtual void timeout(bool asked) = 0;
-    virtual void lineEvent(int code, const QString& message) = 0;
-    virtual void error(const QString& message) = 0;
+    virtual void timeout(bool asked, qint64 ms) = 0;
+    virtual void lineEvent(int code, const QString& message, qint64 ms) = 0;
+    virtual void error(const QString& message, qint64 ms) = 0;
     // reason: "count", "stopped", "timeout", "line" or "error".
     virtual void finished(const QString& reason, int sent, int received, qint64 ms) = 0;
     // The run never started; its error has been reported already.

@@ -3,7 +3,9 @@
 namespace comm {
 
 namespace {
-QChar hexDigit(int v) { return QChar(v < 10 ? '0' + v : 'A' + v - 10); }
+QChar hexDigit(int v) {
+    return QChar(v < 10 ? '0' + v : 'A' + v - 10);
+}
 
 int digitValue(QChar c) {
     const ushort u = c.unicode();
@@ -25,6 +27,16 @@ QString HexText(int value) {
     return text;
 }
 
+QString HexBytesText(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size() * 3);
+    for (char byte : bytes) {
+        if (!text.isEmpty()) text += QLatin1Char(' ');
+        text += HexText(quint8(byte));
+    }
+    return text;
+}
+
 int HexValue(const QString& text) {
     const int hi = text.size() > 0 ? digitValue(text.at(0)) : 0;
     const int lo = text.size() > 1 ? digitValue(text.at(1)) : 0;
@@ -33,7 +45,8 @@ int HexValue(const QString& text) {
 
 QString DateText(const QDate& date) {
     const int year = date.year();
-    const QString y = year > 99 ? QString::number(year) : QStringLiteral("19") + QString::number(year);
+    const QString y =
+        year > 99 ? QString::number(year) : QStringLiteral("19") + QString::number(year);
     return QStringLiteral("%1-%2-%3")
         .arg(y)
         .arg(date.month(), 2, 10, QLatin1Char('0'))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDate>
 #include <QString>
 #include <QTime>
@@ -8,6 +9,8 @@ namespace comm {
 
 // Upper-case hexadecimal text of a byte value, at least two digits: 10 -> "0A", 4095 -> "FFF".
 QString HexText(int value);
+// The bytes as HexText pairs separated by one blank: "7E 01 0D"; empty for no bytes.
+QString HexBytesText(const QByteArray& bytes);
 // 16 × digit(first) + digit(second); a digit that is no hexadecimal digit counts as its decimal
 // value or 0, and a missing character as 0, so "A" gives 160 and "1G" gives 16.
 int HexValue(const QString& text);

@@ -27,7 +27,7 @@ QString LogLine(const LogRecord& record) {
                        .arg(ms % 1000, 3, 10, QLatin1Char('0'))
                        .rightJustified(10);
     line += record.direction == LogDirection::Sent ? QStringLiteral(" TX") : QStringLiteral(" RX");
-    for (char byte : record.bytes) line += QLatin1Char(' ') + HexText(quint8(byte));
+    if (!record.bytes.isEmpty()) line += QLatin1Char(' ') + HexBytesText(record.bytes);
     return line;
 }
 

@@ -75,7 +75,7 @@ void MonitorCapture::takeWaitingBytes() {
     while (listening_) {
         const QByteArray chunk = port_->input();
         if (chunk.isEmpty()) break;
-        const qint64 ms = (clock_.nowNs() - startNs_) / 1000000;
+        const qint64 ms = elapsedMs();
         // What the capture keeps of the batch is logged; bytes past its limit are not.
         const int kept = qMin(int(chunk.size()), kCaptureLimit - count());
         if (kept > 0) log_.append(ms, LogDirection::Received, chunk.left(kept));

@@ -42,6 +42,8 @@ public:
     // The captured bytes batch by batch, each with its time since the start. An import empties
     // it: imported bytes have no times.
     const TimedLog& log() const { return log_; }
+    // Milliseconds on the clock since the last start.
+    qint64 elapsedMs() const { return (clock_.nowNs() - startNs_) / 1000000; }
 
     // View state shared by the window and the storage commands: first line shown (0 while
     // nothing has been shown) and the number of lines of the capture.

@@ -210,6 +210,15 @@ void RunEndToEndTest::kind3ExchangesWithAnAnsweringDevice() {
     QCOMPARE(run.events[4].value("bytes").toString(), QStringLiteral("42 42"));
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));
     QCOMPARE(device.received(), kFrame.repeated(2));
+    // Every event has its time since the start; each frame is sent after the 100 ms pause.
+    QList<qint64> t;
+    for (const QJsonObject& e : run.events) {
+        QVERIFY2(e.value("t").isDouble(), qPrintable(e.value("event").toString()));
+        t << qint64(e.value("t").toDouble());
+    }
+    QVERIFY2(std::is_sorted(t.begin(), t.end()), qPrintable(run.text()));
+    QVERIFY(t[1] >= 100 && t[3] >= t[2] + 100);
+    QCOMPARE(double(t.last()), run.events.last().value("seconds").toDouble() * 1000);
 }
 
 void RunEndToEndTest::kind4AnswersEachFrameAfterTheDelay() {

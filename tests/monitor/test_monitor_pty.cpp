@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -114,6 +116,28 @@ private slots:
         QVERIFY(dax.waitForFinished(20000));
         QCOMPARE(dax.exitCode(), 0);
         QCOMPARE(bytesOfListing(dax.readAllStandardOutput(), &lines), sent);
+    }
+
+    // --json: each batch as it arrives with its time, up to --bytes, and the count at the end.
+    void cliJsonGivesEachBatchWithItsTime() {
+        QProcess process;
+        startCli(process, {"--bytes", "5", "--json"});
+        send("ABC");
+        QTest::qWait(300);
+        send("DEFG");
+        QVERIFY(process.waitForFinished(20000));
+        QStringList bytes, events;
+        QList<double> t;
+        for (const QByteArray& line : process.readAllStandardOutput().trimmed().split('\n')) {
+            const QJsonObject e = QJsonDocument::fromJson(line).object();
+            t << e.value("t").toDouble(-1);
+            events << e.value("event").toString();
+            if (e.contains("bytes")) bytes << e.value("bytes").toString();
+        }
+        QCOMPARE(bytes.join(' '), QStringLiteral("41 42 43 44 45"));
+        QCOMPARE(events.last(), QStringLiteral("finished"));
+        QVERIFY2(std::is_sorted(t.begin(), t.end()) && t[0] >= 0, qPrintable(events.join(' ')));
+        QVERIFY(t[t.size() - 2] >= t[0] + 250);  // the second batch came 300 ms after the first
     }
 
     void cliRefusesBadArguments_data() {
