@@ -108,6 +108,10 @@ bool QtSerialPortBackend::output(const QByteArray& bytes) {
     return true;
 }
 
+bool QtSerialPortBackend::reportsLineErrors() const {
+    return watcher_->countsErrors();
+}
+
 void QtSerialPortBackend::onError(int error) {
     if (closing_ || !serial_->isOpen()) return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&

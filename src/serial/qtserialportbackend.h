@@ -24,6 +24,7 @@ public:
     void clearInput() override;
     QByteArray input() override;
     bool output(const QByteArray& bytes) override;
+    bool reportsLineErrors() const override;
 
 private:
     void onError(int error);

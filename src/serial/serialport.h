@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-
 #include <functional>
 #include <memory>
 
@@ -24,16 +23,29 @@ public:
 
     // Event codes of the OnComm notification.
     enum Event {
-        EvSend = 1, EvReceive = 2, EvCts = 3, EvDsr = 4, EvCd = 5, EvRing = 6, EvEof = 7,
-        ErBreak = 1001, ErCtsTimeout = 1002, ErDsrTimeout = 1003, ErFrame = 1004,
-        ErOverrun = 1006, ErCdTimeout = 1007, ErRxOver = 1008, ErRxParity = 1009,
-        ErTxFull = 1010, ErDcb = 1011
+        EvSend = 1,
+        EvReceive = 2,
+        EvCts = 3,
+        EvDsr = 4,
+        EvCd = 5,
+        EvRing = 6,
+        EvEof = 7,
+        ErBreak = 1001,
+        ErCtsTimeout = 1002,
+        ErDsrTimeout = 1003,
+        ErFrame = 1004,
+        ErOverrun = 1006,
+        ErCdTimeout = 1007,
+        ErRxOver = 1008,
+        ErRxParity = 1009,
+        ErTxFull = 1010,
+        ErDcb = 1011
     };
 
     // What went wrong in the last failed operation.
     struct Failure {
-        int code = 0;        // kOpenFailure for an open that failed, else another non-zero code
-        QString reason;      // the device's own words, for whoever wants to show them
+        int code = 0;    // kOpenFailure for an open that failed, else another non-zero code
+        QString reason;  // the device's own words, for whoever wants to show them
     };
 
     using QObject::QObject;
@@ -67,6 +79,9 @@ public:
     virtual Failure failure() const = 0;
     // The device a port number stands for, for tool tips and messages.
     virtual QString deviceName() const = 0;
+    // Whether line errors (break, framing, overrun, parity) can reach commNotified from the open
+    // device; a plain pseudo-terminal, or a driver without error counters, cannot tell them.
+    virtual bool reportsLineErrors() const = 0;
 
 signals:
     // Received bytes are waiting; engines wait on this instead of polling.

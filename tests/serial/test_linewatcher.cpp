@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "linecounterfile.h"
 #include "linewatcher.h"
 #include "ptyline.h"
 #include "qtserialportbackend.h"
@@ -119,6 +120,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(port.inBufferCount(), 7, 5000);
         QTest::qWait(comm::LineWatcher::kPollMs * 2);
         QCOMPARE(events.count(), 0);
+        QVERIFY(!port.reportsLineErrors());
+    }
+
+    // Counters a simulator publishes for the terminal reach the port as a UART's would.
+    void publishedCountersOfAPseudoTerminalAreWatched() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        const QString file = comm::LineCounterFile(line.masterFd());
+        QCOMPARE(comm::LineCounterFile(line.slaveFd()), file);
+        LineSnapshot counters;
+        QVERIFY(comm::WriteLineCounterFile(file, counters));
+        qputenv("RS232_COM2", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        port.setCommPort(2);
+        QSignalSpy events(&port, &SerialPort::commNotified);
+        QVERIFY(port.setPortOpen(true));
+        QVERIFY(port.reportsLineErrors());
+        counters.parity = 2;
+        counters.brk = 1;
+        QVERIFY(comm::WriteLineCounterFile(file, counters));
+        QTRY_COMPARE_WITH_TIMEOUT(events.count(), 2, 5000);
+        QCOMPARE(events[0][0].toInt(), int(SerialPort::ErBreak));
+        QCOMPARE(events[1][0].toInt(), int(SerialPort::ErRxParity));
+        port.setPortOpen(false);
+        QFile::remove(file);
     }
 };
 
