@@ -11,7 +11,8 @@
     X(monitor,                                                                     \
       "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
       " [--out FILE.Dax] [--ascii]")                                               \
-    X(dax, "dax FILE.Dax [--ascii]")
+    X(dax, "dax FILE.Dax [--ascii]")                                               \
+    X(identify, "identify --port N|PATH [--listen-ms MS] [--all] [--json]")
 
 namespace cli {
 

@@ -1,8 +1,10 @@
 #include "settingsidentifier.h"
 
 #include <QPointer>
+#include <cmath>
 
 #include "holdpanestarter.h"
+#include "serialsettings.h"
 
 namespace comm {
 
@@ -75,10 +77,27 @@ void SettingsIdentifier::beginCandidate() {
         return;
     }
     port_.clearInput();
+    // A device that sends all the time is caught inside a character: the part received under
+    // the new settings is garbage, often with a framing error, and says nothing about them. What
+    // comes in the first character times is thrown away like the waiting input.
+    settled_ = false;
+    machine_.next(
+        [this] {
+            if (state_ != State::Listening) return;
+            port_.clearInput();
+            settled_ = true;
+        },
+        SettleMs(port_.settings()));
+}
+
+int SettleMs(const QString& settings) {
+    LineSettings line;
+    if (!CheckLineSettings(settings, &line).isEmpty()) return kSettleExtraMs;
+    return kSettleExtraMs + int(std::ceil(2 * BitsPerCharacter(line) * 1000 / line.baudRate));
 }
 
 void SettingsIdentifier::onLineEvent(int code) {
-    if (state_ != State::Listening) return;
+    if (state_ != State::Listening || !settled_) return;
     if (code >= SerialPort::ErBreak) ++errorsSeen_;
     if (!RejectsCandidate(code) || lineError_) return;
     lineError_ = true;

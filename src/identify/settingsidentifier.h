@@ -14,6 +14,11 @@ namespace comm {
 
 class HoldpaneStarter;
 
+// How long after the open a candidate's line errors and input are not its own: two characters at
+// its settings, and kSettleExtraMs for a port's line watcher to hear of them.
+constexpr int kSettleExtraMs = 50;
+int SettleMs(const QString& settings);
+
 // Finds the settings of a device that is already sending: opens the port under each candidate in
 // turn, starts Holdpane, listens for a fixed time on the clock it is given, drops a candidate at
 // the first line error (break, framing, overrun, parity) and lists those under which bytes waited
@@ -94,6 +99,7 @@ private:
     int done_ = 0;
     bool timeUp_ = false;
     bool lineError_ = false;
+    bool settled_ = false;
     int errorCode_ = 0;
     int errorsSeen_ = 0;
     bool noticeGiven_ = false;

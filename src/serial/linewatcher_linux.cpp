@@ -23,7 +23,7 @@ bool ReadLineSnapshot(qintptr handle, LineSnapshot* snapshot) {
         s.bufferOverrun = quint32(counters.buf_overrun);
     } else {
         // A pseudo-terminal has no counters; a simulator playing a UART on it may publish them.
-        ReadLineCounterFile(LineCounterFile(fd), &s);
+        ReadLineCounterFile(LineCounterFile(fd), LineCounterSourceOf(fd), &s);
     }
     int lines = 0;
     if (::ioctl(fd, TIOCMGET, &lines) == 0) {

@@ -110,7 +110,11 @@ QList<UartReceived> UartLine::receiveUntil(qint64 nowNs) {
             start = searchFrom_ - bit / 2;
         } else {
             start = edgeAfter(searchFrom_, false);
-            if (start < 0 || start > now) break;
+            if (start < 0) break;
+            if (start > now) {
+                pendingNs_ = qint64(start + (1.5 + dataBits + (hasParity ? 1 : 0)) * bit);
+                break;
+            }
         }
         lowIsStart_ = false;
         const double decision = start + (1.5 + dataBits + (hasParity ? 1 : 0)) * bit;

@@ -48,8 +48,8 @@ public:
 
     // Everything the receiver decides up to nowNs. Nothing sent later may start before nowNs.
     QList<UartReceived> receiveUntil(qint64 nowNs);
-    // When the receiver will decide on the character it is taking in, as the last receiveUntil()
-    // left it; -1 when it is waiting for a start bit the wire does not hold yet.
+    // When the receiver will decide on the next character the wire holds, as the last
+    // receiveUntil() left it; -1 when the wire holds no start bit for it yet.
     qint64 nextDecisionNs() const { return pendingNs_; }
 
 private:

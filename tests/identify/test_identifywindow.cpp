@@ -182,6 +182,7 @@ private slots:
     void stopDuringTheThirdCandidate() {
         WindowRig rig;
         rig.startStop()->click();
+        rig.clock.advance(100);
         rig.port->inject("AB\r");
         rig.clock.advance(10000);
         rig.port->injectEvent(comm::SerialPort::ErFrame);
@@ -236,8 +237,9 @@ private slots:
         WindowRig rig;
         rig.port->setReportsLineErrors(false);
         rig.startStop()->click();
+        rig.clock.advance(100);
         rig.port->inject("A");
-        rig.clock.advance(20000);
+        rig.clock.advance(19900);
         rig.startStop()->click();
         QCOMPARE(rig.boxes.texts().size(), 3);
         QVERIFY(rig.boxes.texts().first().startsWith(QStringLiteral("当前串口无法报告线路差错")));
