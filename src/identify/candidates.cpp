@@ -3,42 +3,55 @@
 namespace comm {
 
 CandidateLists CandidateLists::standard() {
-    CandidateLists c;
-    c.lists[0] =
-        QStringList{"115200", "57600", "28800", "19200", "14400", "9600", "4800", "2400", "1200"};
-    c.lists[1] = QStringList{"E", "O"};
-    c.lists[2] = QStringList{"6", "7", "8"};
-    c.lists[3] = QStringList{"1"};
-    return c;
+    return {{115200, 57600, 28800, 19200, 14400, 9600, 4800, 2400, 1200},
+            {Parity::Even, Parity::Odd},
+            {6, 7, 8},
+            {StopBits::One}};
 }
 
 CandidateLists CandidateLists::extended() {
     CandidateLists c = standard();
-    c.lists[0].insert(2, QStringLiteral("38400"));
-    c.lists[1].append(QStringLiteral("N"));
-    c.lists[3].append(QStringLiteral("2"));
+    c.baudRates.insert(2, 38400);
+    c.parities.append(Parity::None);
+    c.stopBits.append(StopBits::Two);
     return c;
 }
 
+int CandidateLists::size(int list) const {
+    switch (list) {
+        case 0:
+            return int(baudRates.size());
+        case 1:
+            return int(parities.size());
+        case 2:
+            return int(dataBits.size());
+        default:
+            return int(stopBits.size());
+    }
+}
+
 int CandidateLists::total() const {
-    int n = 1;
-    for (const QStringList& list : lists) n *= int(list.size());
-    return n;
+    return size(0) * size(1) * size(2) * size(3);
 }
 
-QString CandidateLists::settings(const std::array<int, 4>& indexes) const {
-    QStringList parts;
-    for (int i = 0; i < 4; ++i) parts << lists[i].value(indexes[i]);
-    return parts.join(QLatin1Char(','));
-}
-
-QStringList CandidateLists::all() const {
+QStringList CandidateLists::entries(int list) const {
+    // Each entry is its field of a candidate's text, "115200,E,6,1".
     QStringList out;
-    for (int b = 0; b < lists[0].size(); ++b)
-        for (int p = 0; p < lists[1].size(); ++p)
-            for (int d = 0; d < lists[2].size(); ++d)
-                for (int s = 0; s < lists[3].size(); ++s) out << settings({b, p, d, s});
+    for (int i = 0; i < size(list); ++i) {
+        std::array<int, 4> at{};
+        at[list] = i;
+        out << candidate(at).text().section(QLatin1Char(','), list, list);
+    }
     return out;
+}
+
+LineSettings CandidateLists::candidate(const std::array<int, 4>& indexes) const {
+    return {baudRates.value(indexes[0]), parities.value(indexes[1]), dataBits.value(indexes[2]),
+            stopBits.value(indexes[3])};
+}
+
+QVector<LineSettings> CandidateLists::all() const {
+    return LineSettings::combinations(baudRates, parities, dataBits, stopBits);
 }
 
 }  // namespace comm

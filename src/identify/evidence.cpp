@@ -3,23 +3,18 @@
 #include <algorithm>
 #include <tuple>
 
-#include "serialsettings.h"
 #include "texthelpers.h"
 
 namespace comm {
 
-CandidateEvidence GatherEvidence(const QByteArray& waiting, const QString& settings, int listenMs,
-                                 int errorsSeen, bool errorsKnown) {
+CandidateEvidence GatherEvidence(const QByteArray& waiting, const LineSettings& candidate,
+                                 int listenMs, int errorsSeen, bool errorsKnown) {
     CandidateEvidence e;
     e.received = int(waiting.size());
     e.errorsSeen = errorsSeen;
     e.errorsKnown = errorsKnown;
-    LineSettings line;
-    int dataBits = 8;
-    if (CheckLineSettings(settings, &line).isEmpty()) {
-        e.capacity = int(qint64(listenMs) * line.baudRate / 1000 / BitsPerCharacter(line));
-        dataBits = line.dataBits;
-    }
+    e.capacity = int(qint64(listenMs) * candidate.baudRate / 1000 / candidate.bitsPerCharacter());
+    const int dataBits = candidate.dataBits;
     int text = 0;
     for (const char c : waiting) {
         const quint8 b = quint8(c);
@@ -36,7 +31,7 @@ QList<int> RankCandidates(const QList<ListedCandidate>& listed) {
     const auto key = [&listed](int i) {
         const ListedCandidate& c = listed[i];
         return std::make_tuple(c.evidence.errorsSeen, c.evidence.tooWide > 0, -c.evidence.textShare,
-                               -c.dataBits, c.order);
+                               -c.line.dataBits, c.order);
     };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
     return order;

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include "linesettings.h"
+
 namespace comm {
 
 // What speaks for one listed candidate, from everything that waited when its time was up.
@@ -18,15 +20,15 @@ struct CandidateEvidence {
 
 // One candidate under which bytes arrived without a line error.
 struct ListedCandidate {
-    QString settings;  // as read back from the port
-    QByteArray bytes;  // the first of them, at most ten
-    int order = 0;     // its place among all candidates, from 0
-    int dataBits = 8;
+    QString settings;   // as read back from the port
+    QByteArray bytes;   // the first of them, at most ten
+    LineSettings line;  // the candidate as a value
+    int order = 0;      // its place among all candidates, from 0
     CandidateEvidence evidence;
 };
 
-CandidateEvidence GatherEvidence(const QByteArray& waiting, const QString& settings, int listenMs,
-                                 int errorsSeen, bool errorsKnown);
+CandidateEvidence GatherEvidence(const QByteArray& waiting, const LineSettings& candidate,
+                                 int listenMs, int errorsSeen, bool errorsKnown);
 
 // The listed candidates' indexes, most likely first: fewer errors seen, no bytes too wide for its
 // data bits, more of the device's traffic readable, more data bits (what devices use most), then

@@ -76,7 +76,7 @@ void IdentifyWindow::buildControls() {
     for (int i = 0; i < 4; ++i) {
         lists_[i] = new QComboBox(this);
         lists_[i]->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
-        lists_[i]->addItems(lists.lists[i]);
+        lists_[i]->addItems(lists.entries(i));
         choices->addWidget(lists_[i]);
     }
 

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "holdpanestarter.h"
-#include "serialsettings.h"
 
 namespace comm {
 
@@ -47,7 +46,7 @@ void SettingsIdentifier::start() {
 
 void SettingsIdentifier::beginCandidate() {
     const QPointer<SettingsIdentifier> alive(this);
-    port_.setSettings(lists_.settings(index_));
+    port_.setSettings(lists_.candidate(index_).text());
     lineError_ = false;
     timeUp_ = false;
     errorCode_ = 0;
@@ -87,13 +86,11 @@ void SettingsIdentifier::beginCandidate() {
             port_.clearInput();
             settled_ = true;
         },
-        SettleMs(port_.settings()));
+        SettleMs(lists_.candidate(index_)));
 }
 
-int SettleMs(const QString& settings) {
-    LineSettings line;
-    if (!CheckLineSettings(settings, &line).isEmpty()) return kSettleExtraMs;
-    return kSettleExtraMs + int(std::ceil(2 * BitsPerCharacter(line) * 1000 / line.baudRate));
+int SettleMs(const LineSettings& line) {
+    return kSettleExtraMs + int(std::ceil(2 * line.bitsPerCharacter() * 1000 / line.baudRate));
 }
 
 void SettingsIdentifier::onLineEvent(int code) {
@@ -124,14 +121,14 @@ void SettingsIdentifier::listCandidate() {
     ListedCandidate c;
     c.settings = port_.settings();
     c.order = number_;
-    c.dataBits = lists_.lists[2].value(index_[2]).toInt();
+    c.line = lists_.candidate(index_);
     while (c.bytes.size() < kRecordBytes && port_.inBufferCount() > 0) c.bytes += port_.input();
     // The rest is only looked at for the evidence: the port is closed next, which drops it.
     port_.setInputLen(0);
     const QByteArray rest = port_.input();
     port_.setInputLen(1);
-    c.evidence = GatherEvidence(c.bytes + rest, c.settings, listenMs_, errorsSeen_,
-                                port_.reportsLineErrors());
+    c.evidence =
+        GatherEvidence(c.bytes + rest, c.line, listenMs_, errorsSeen_, port_.reportsLineErrors());
     listed_.append(c);
     emit candidateListed(c);
 }
@@ -157,7 +154,7 @@ void SettingsIdentifier::closeCandidate() {
 // loop and every loop around it.
 bool SettingsIdentifier::nextIndexes() {
     for (int level = 3; level >= 0; --level) {
-        if (++index_[level] < lists_.lists[level].size()) {
+        if (++index_[level] < lists_.size(level)) {
             for (int inner = level + 1; inner < 4; ++inner) index_[inner] = 0;
             return true;
         }
@@ -173,7 +170,7 @@ void SettingsIdentifier::stop() {
     machine_.cancelLimit();
     machine_.hold();
     timeUp_ = true;
-    for (int level = 0; level < 4; ++level) index_[level] = int(lists_.lists[level].size());
+    for (int level = 0; level < 4; ++level) index_[level] = lists_.size(level);
     emit stopped();
     if (!alive || !isRunning()) return;
     if (listening)

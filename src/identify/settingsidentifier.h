@@ -17,7 +17,7 @@ class HoldpaneStarter;
 // How long after the open a candidate's line errors and input are not its own: two characters at
 // its settings, and kSettleExtraMs for a port's line watcher to hear of them.
 constexpr int kSettleExtraMs = 50;
-int SettleMs(const QString& settings);
+int SettleMs(const LineSettings& candidate);
 
 // Finds the settings of a device that is already sending: opens the port under each candidate in
 // turn, starts Holdpane, listens for a fixed time on the clock it is given, drops a candidate at

@@ -14,6 +14,12 @@ using comm::SettingsIdentifier;
 
 namespace {
 
+QStringList Texts(const QVector<comm::LineSettings>& candidates) {
+    QStringList out;
+    for (const comm::LineSettings& c : candidates) out << c.text();
+    return out;
+}
+
 class RecordingStarter : public comm::HoldpaneStarter {
 public:
     bool start(QString* error) override {
@@ -83,12 +89,12 @@ class TestSettingsIdentifier : public QObject {
     Q_OBJECT
 private slots:
     void candidatesComeInTheirOrder() {
-        const QStringList standard = comm::CandidateLists::standard().all();
+        const QStringList standard = Texts(comm::CandidateLists::standard().all());
         QCOMPARE(standard.size(), 54);
         QCOMPARE(standard.mid(0, 4),
                  (QStringList{"115200,E,6,1", "115200,E,7,1", "115200,E,8,1", "115200,O,6,1"}));
         QCOMPARE(standard.last(), QStringLiteral("1200,O,8,1"));
-        const QStringList extended = comm::CandidateLists::extended().all();
+        const QStringList extended = Texts(comm::CandidateLists::extended().all());
         QCOMPARE(extended.size(), 180);
         QCOMPARE(extended.mid(0, 2), (QStringList{"115200,E,6,1", "115200,E,6,2"}));
         for (const char* s : {"38400,N,8,1", "9600,N,8,2"})
@@ -102,7 +108,7 @@ private slots:
         rig.runOut();
         QStringList tried;
         for (const QString& line : rig.only(QStringLiteral("try"))) tried << line.mid(4);
-        QCOMPARE(tried, comm::CandidateLists::standard().all());
+        QCOMPARE(tried, Texts(comm::CandidateLists::standard().all()));
         QCOMPARE(rig.holdpane.starts, 54);
         QCOMPARE(rig.port.openCount(), 54);
         QVERIFY(rig.only(QStringLiteral("listed")).isEmpty());
@@ -142,8 +148,10 @@ private slots:
     // The open catches a sending device inside a character: its error and its garbage in the
     // first character times are not the candidate's.
     void whatComesJustAfterTheOpenIsNotTheCandidates() {
-        QCOMPARE(comm::SettleMs(QStringLiteral("115200,E,6,1")), comm::kSettleExtraMs + 1);
-        QCOMPARE(comm::SettleMs(QStringLiteral("1200,O,8,1")), comm::kSettleExtraMs + 19);
+        QCOMPARE(comm::SettleMs({115200, comm::Parity::Even, 6, comm::StopBits::One}),
+                 comm::kSettleExtraMs + 1);
+        QCOMPARE(comm::SettleMs({1200, comm::Parity::Odd, 8, comm::StopBits::One}),
+                 comm::kSettleExtraMs + 19);
         Rig rig;
         rig.engine.start();
         rig.clock.advance(comm::kSettleExtraMs);
@@ -288,7 +296,7 @@ private slots:
             ListedCandidate c;
             c.settings = QLatin1String(s);
             c.order = order;
-            c.dataBits = bits;
+            c.line.dataBits = bits;
             c.evidence.errorsSeen = errors;
             c.evidence.tooWide = wide;
             c.evidence.textShare = text;

@@ -65,7 +65,7 @@ private slots:
         QSignalSpy notified(&port, &SerialPort::commNotified);
         comm::LineSettings deviceSettings;
         QString error;
-        QVERIFY(comm::ParseLineSettings(device, &deviceSettings, &error));
+        QVERIFY(comm::LineSettings::parse(device, &deviceSettings, &error));
         port.injectFromDevice(deviceSettings, sent);
         QCOMPARE(port.input(), arrived);
         QTest::qWait(20);

@@ -231,8 +231,8 @@ private slots:
         QFETCH(QString, receiver);
         comm::LineSettings d, expected;
         QString error;
-        QVERIFY(comm::ParseLineSettings(device, &d, &error));
-        QVERIFY(comm::ParseLineSettings(receiver, &expected, &error));
+        QVERIFY(comm::LineSettings::parse(device, &d, &error));
+        QVERIFY(comm::LineSettings::parse(receiver, &expected, &error));
         const comm::LineSettings seen = rs232sim::ReceiverAsSeen(d, baud, twoStop, odd);
         QCOMPARE(seen.baudRate, expected.baudRate);
         QCOMPARE(int(seen.parity), int(expected.parity));

@@ -13,7 +13,7 @@ namespace {
 LineSettings Settings(const char* text) {
     LineSettings s;
     QString error;
-    if (!comm::ParseLineSettings(QString::fromLatin1(text), &s, &error)) qFatal("%s", text);
+    if (!comm::LineSettings::parse(QString::fromLatin1(text), &s, &error)) qFatal("%s", text);
     return s;
 }
 

@@ -14,10 +14,6 @@ namespace {
 // What the program's end holds unread before characters are lost, as a driver's buffer overflows.
 constexpr int kReceiveBuffer = 4096;
 
-bool SameSettings(const comm::LineSettings& a, const comm::LineSettings& b) {
-    return a.baudRate == b.baudRate && a.parity == b.parity && a.dataBits == b.dataBits &&
-           a.stopBits == b.stopBits;
-}
 }  // namespace
 
 SimUart::SimUart(int master, const comm::LineSettings& device, QObject* parent)
@@ -49,7 +45,7 @@ qint64 SimUart::backlogNs() const {
 
 bool SimUart::followProgramSettings(qint64 nowNs) {
     const comm::LineSettings seen = ReceiverOfTerminal(master_, device_);
-    if (SameSettings(seen, line_.receiver())) return false;
+    if (seen == line_.receiver()) return false;
     line_.setReceiver(seen, nowNs);
     return true;
 }
