@@ -49,6 +49,7 @@ void SettingsIdentifier::beginCandidate() {
     port_.setSettings(lists_.candidate(index_).text());
     lineError_ = false;
     timeUp_ = false;
+    settled_ = false;
     errorCode_ = 0;
     errorsSeen_ = 0;
     emit candidateStarted(number_, index_, port_.settings());
@@ -79,7 +80,6 @@ void SettingsIdentifier::beginCandidate() {
     // A device that sends all the time is caught inside a character: the part received under
     // the new settings is garbage, often with a framing error, and says nothing about them. What
     // comes in the first character times is thrown away like the waiting input.
-    settled_ = false;
     machine_.next(
         [this] {
             if (state_ != State::Listening) return;
@@ -166,9 +166,11 @@ void SettingsIdentifier::stop() {
     if (!isRunning()) return;
     const QPointer<SettingsIdentifier> alive(this);
     const bool listening = state_ == State::Listening;
-    // Nothing moves while the notice is read; the candidate is not listed.
+    // Nothing moves while the notice is read, and the candidate is not listed: no pass runs and
+    // no line event counts until it is closed.
     machine_.cancelLimit();
     machine_.hold();
+    state_ = State::Between;
     timeUp_ = true;
     for (int level = 0; level < 4; ++level) index_[level] = lists_.size(level);
     emit stopped();

@@ -220,19 +220,25 @@ private slots:
         rig.clock.settle();  // the second is dropped
         rig.clock.advance(4000);
         rig.port.inject("B");
+        QObject::connect(&rig.engine, &SettingsIdentifier::stopped, [&rig] {
+            // The notice is up: time passes and the line speaks, and none of it counts.
+            rig.port.injectEvent(SerialPort::ErFrame);
+            rig.clock.advance(20000);
+        });
         rig.engine.stop();
         rig.clock.advance(20000);
         QCOMPARE(rig.only(QStringLiteral("try")).size(), 3);
         QCOMPARE(rig.log.mid(rig.log.size() - 3),
-                 (QStringList{"14500 stopped", "14500 progress 3/54", "14500 finished 1"}));
+                 (QStringList{"14500 stopped", "34500 progress 3/54", "34500 finished 1"}));
         QCOMPARE(rig.only(QStringLiteral("listed")), QStringList{"listed 115200,E,6,1 [41 ]"});
+        QCOMPARE(rig.only(QStringLiteral("rejected")), QStringList{"rejected 115200,E,7,1 1001"});
         QVERIFY(!rig.engine.isRunning());
         QVERIFY(!rig.port.portOpen());
         QCOMPARE(rig.holdpane.starts, 3);
         // Started again, it begins from the first candidate.
         rig.log.clear();
         rig.engine.start();
-        QCOMPARE(rig.log, QStringList{"34500 try 115200,E,6,1"});
+        QCOMPARE(rig.log, QStringList{"54500 try 115200,E,6,1"});
     }
 
     void failuresEndTheRunWithThePortClosed_data() {
