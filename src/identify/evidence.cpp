@@ -13,7 +13,7 @@ CandidateEvidence GatherEvidence(const QByteArray& waiting, const LineSettings& 
     e.received = int(waiting.size());
     e.errorsSeen = errorsSeen;
     e.errorsKnown = errorsKnown;
-    e.capacity = int(qint64(listenMs) * candidate.baudRate / 1000 / candidate.bitsPerCharacter());
+    e.capacity = int(double(listenMs) * candidate.baudRate / 1000.0 / candidate.bitsPerCharacter());
     const int dataBits = candidate.dataBits;
     int text = 0;
     for (const char c : waiting) {
