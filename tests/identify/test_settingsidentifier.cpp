@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "holdpanestarter.h"
-#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "settingsidentifier.h"
 #include "virtualclock.h"
@@ -66,8 +65,6 @@ struct Rig {
                          [note](SettingsIdentifier::Failure f, const QString& reason) {
                              note(QStringLiteral("failed %1 %2").arg(int(f)).arg(reason));
                          });
-        QObject::connect(&engine, &SettingsIdentifier::lineErrorsUnreported,
-                         [note] { note(QStringLiteral("cannot report errors")); });
     }
     // Lines of one kind ("try", "listed", ...), without their times.
     QStringList only(const QString& kind) const {
@@ -97,8 +94,6 @@ private slots:
         const QStringList extended = Texts(comm::CandidateLists::extended().all());
         QCOMPARE(extended.size(), 180);
         QCOMPARE(extended.mid(0, 2), (QStringList{"115200,E,6,1", "115200,E,6,2"}));
-        for (const char* s : {"38400,N,8,1", "9600,N,8,2"})
-            QVERIFY(extended.contains(QLatin1String(s)));
     }
 
     // Nothing arrives: every candidate listens its whole time and none is listed.
@@ -264,37 +259,6 @@ private slots:
         QVERIFY(!rig.engine.isRunning());
         QVERIFY(!rig.port.portOpen());
         QCOMPARE(rig.clock.activeTimers(), 0);
-    }
-
-    void aPortThatCannotReportErrorsIsToldOnceBeforeListening() {
-        Rig rig;
-        rig.port.setReportsLineErrors(false);
-        int timersWhenTold = -1;
-        QObject::connect(&rig.engine, &SettingsIdentifier::lineErrorsUnreported,
-                         [&] { timersWhenTold = rig.clock.activeTimers(); });
-        rig.engine.start();
-        rig.clock.advance(100);
-        rig.port.inject("A");
-        rig.clock.advance(19900);
-        QCOMPARE(rig.only(QStringLiteral("cannot")).size(), 1);
-        QCOMPARE(rig.log.at(1), QStringLiteral("0 cannot report errors"));
-        QCOMPARE(timersWhenTold, 0);
-        QVERIFY(!rig.engine.listed().first().evidence.errorsKnown);
-    }
-
-    // A device at 9600,E,8,1 sending text: the UART model's errors drop every other candidate.
-    void aDevicesOwnSettingsAreListedAndRankedFirst() {
-        Rig rig;
-        MemoryDevice device(rig.port, rig.clock, QStringLiteral("9600,E,8,1"),
-                            {QByteArray("T=21.5C RH=40%\r\n")}, 100);
-        device.start();
-        rig.engine.start();
-        rig.runOut();
-        QStringList listed;
-        for (const ListedCandidate& c : rig.engine.listed()) listed << c.settings;
-        QVERIFY2(listed == QStringList{"9600,E,8,1"}, qPrintable(listed.join(" ")));
-        QCOMPARE(rig.engine.ranking(), QList<int>{0});
-        QCOMPARE(rig.engine.listed().first().bytes, QByteArray("T=21.5C RH"));
     }
 
     void rankingWeighsTheEvidence() {

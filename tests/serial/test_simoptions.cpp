@@ -219,7 +219,6 @@ private slots:
         QTest::newRow("odd shown") << "9600,E,8,1" << 19200 << false << true << "19200,O,8,1";
         QTest::newRow("odd device, flag clear")
             << "9600,O,7,1" << 9600 << false << false << "9600,E,7,1";
-        QTest::newRow("no parity stays") << "4800,N,8,1" << 4800 << true << false << "4800,N,8,2";
         QTest::newRow("no parity, odd shown")
             << "4800,N,8,1" << 4800 << false << true << "4800,O,8,1";
     }

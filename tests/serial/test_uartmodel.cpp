@@ -93,37 +93,6 @@ private slots:
         QCOMPARE(int(d.errors.brk), breaks);
     }
 
-    // What the identification relies on: a device's text read at any other baud rate of the
-    // candidates, under any of their formats, gives line errors.
-    void everyOtherBaudRateGivesErrors_data() {
-        QTest::addColumn<int>("baud");
-        for (int baud : {115200, 57600, 28800, 14400, 9600, 4800, 2400, 1200})
-            QTest::newRow(qPrintable(QString::number(baud))) << baud;
-    }
-    void everyOtherBaudRateGivesErrors() {
-        QFETCH(int, baud);
-        const QByteArray text("T=21.5C RH=40%\r\n");
-        for (const char* parity : {"E", "O"}) {
-            for (int bits = 6; bits <= 8; ++bits) {
-                const QByteArray receiver = QStringLiteral("%1,%2,%3,1")
-                                                .arg(baud)
-                                                .arg(QLatin1String(parity))
-                                                .arg(bits)
-                                                .toLatin1();
-                const comm::UartDelivery d =
-                    Through("19200,O,7,1", text.repeated(3), receiver.constData());
-                QVERIFY2(d.errors.frame + d.errors.parity + d.errors.brk > 0, receiver.constData());
-            }
-        }
-    }
-
-    void theByteIsDecidedAtTheMiddleOfItsStopBit() {
-        const QList<UartReceived> r = comm::ReceiveThroughUart(
-            Settings("9600,N,8,1"), QByteArray("\x5A"), Settings("9600,N,8,1"));
-        QCOMPARE(r.size(), 1);
-        QCOMPARE(r[0].atNs, qint64(9.5 * 1e9 / 9600));
-    }
-
     // Fed in pieces, as the simulator feeds it while time goes by, the line decides the same.
     void receivingInPiecesMatchesAllAtOnce_data() {
         QTest::addColumn<QString>("device");
@@ -157,19 +126,6 @@ private slots:
             QCOMPARE(int(pieces[i].kind), int(whole[i].kind));
             QCOMPARE(pieces[i].value, whole[i].value);
         }
-    }
-
-    void aReceiverSetUpAnewLosesTheCharacterInProgress() {
-        // 80 has no falling edge after its start bit, so nothing of it is taken in again.
-        comm::UartLine line(Settings("1200,N,8,1"), Settings("1200,N,8,1"));
-        line.send(0x80, 0);
-        line.send('B', 20000000);
-        QVERIFY(line.receiveUntil(4000000).isEmpty());
-        QVERIFY(line.nextDecisionNs() > 4000000);
-        line.setReceiver(Settings("1200,N,8,1"), 4000000);
-        QCOMPARE(line.nextDecisionNs(), qint64(-1));
-        const comm::UartDelivery d = comm::Deliver(line.receiveUntil(100000000));
-        QCOMPARE(d.bytes, QByteArray("B"));
     }
 };
 
