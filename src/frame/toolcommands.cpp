@@ -8,6 +8,8 @@
 #include "documentwindow.h"
 #include "executionwindow.h"
 #include "helpwindow.h"
+#include "holdpanestarter.h"
+#include "identifywindow.h"
 #include "keptprinter.h"
 #include "mainwindow.h"
 #include "messages.h"
@@ -90,8 +92,13 @@ void MonitorCommand(MainWindow& window) {
     monitor.exec();
 }
 
+// The identification window on the active port, modal until it closes; it starts the Holdpane
+// that lies beside the program.
 void IdentifyCommand(MainWindow& window) {
     const BusyPointer busy(&window);
+    IdentifyWindow form(window.activePort(), window.portFactory(), window.clock(),
+                        std::make_unique<ProgramHoldpaneStarter>(window.programFolder()), &window);
+    form.exec();
 }
 
 // The file sender and receiver on the active port, modal until they close.

@@ -11,7 +11,8 @@ bool grew(quint32 before, quint32 after) {
 }  // namespace
 
 QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& after) {
-    const bool counters = before.hasCounters && after.hasCounters;
+    const bool counters =
+        before.hasCounters && after.hasCounters && before.counterSource == after.counterSource;
     const bool lines = before.hasLines && after.hasLines;
     auto counted = [counters](quint32 b, quint32 a) { return counters && grew(b, a); };
     auto changed = [lines](bool b, bool a) { return lines && b != a; };

@@ -11,6 +11,9 @@ namespace comm {
 // What a driver tells about one line at one moment: its interrupt counters and its modem lines.
 // Counters only ever grow (and wrap); a driver that keeps none, or reports no lines, says so.
 struct LineSnapshot {
+    // Counters published for a virtual line (linecounterfile.h) are counted apart by the settings
+    // they were taken at; those of different sources are not compared. The driver's own are 0.
+    quint64 counterSource = 0;
     bool hasCounters = false;
     quint32 cts = 0, dsr = 0, ring = 0, dcd = 0;
     quint32 frame = 0, overrun = 0, parity = 0, brk = 0, bufferOverrun = 0;
@@ -22,7 +25,8 @@ struct LineSnapshot {
 // (1001 break, 1004 framing, 1006 overrun, 1008 receive overflow, 1009 parity), then line changes
 // (5 CD, 3 CTS, 4 DSR, 6 ring). Each kind is reported once however far its counter moved, so a
 // burst of errors cannot flood the windows. A line counts as changed when its counter grew or its
-// level differs; a counter that went backwards (a driver reset) is not an event.
+// level differs; a counter that went backwards (a driver reset) is not an event, nor one that
+// changed its source (see LineSnapshot::counterSource).
 QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& after);
 
 // Reads the line state of the open device behind a native handle. False when the device cannot
@@ -54,6 +58,8 @@ public:
     bool start(qintptr handle);
     void stop();
     bool active() const { return active_; }
+    // Whether the device counts line errors (a pseudo-terminal without a simulator does not).
+    bool countsErrors() const { return active_ && last_.hasCounters; }
     // Looks now instead of at the next poll.
     void check();
     // The line since start(); nothing known while not active.

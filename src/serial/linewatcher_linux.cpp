@@ -1,6 +1,7 @@
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 
+#include "linecounterfile.h"
 #include "linewatcher.h"
 
 namespace comm {
@@ -20,6 +21,9 @@ bool ReadLineSnapshot(qintptr handle, LineSnapshot* snapshot) {
         s.parity = quint32(counters.parity);
         s.brk = quint32(counters.brk);
         s.bufferOverrun = quint32(counters.buf_overrun);
+    } else {
+        // A pseudo-terminal has no counters; a simulator playing a UART on it may publish them.
+        ReadLineCounterFile(LineCounterFile(fd), LineCounterSourceOf(fd), &s);
     }
     int lines = 0;
     if (::ioctl(fd, TIOCMGET, &lines) == 0) {

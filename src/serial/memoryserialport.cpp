@@ -2,6 +2,7 @@
 
 #include "linewatcher.h"
 #include "serialsettings.h"
+#include "uartmodel.h"
 
 namespace comm {
 
@@ -137,6 +138,24 @@ void MemorySerialPort::pacedTick() {
     arrive(paced_.left(1));
     paced_.remove(0, 1);
     if (paced_.isEmpty()) pacer_.stop();
+}
+
+void MemorySerialPort::injectFromDevice(const LineSettings& device, const QByteArray& bytes) {
+    LineSettings receiver;
+    if (!CheckLineSettings(settings(), &receiver).isEmpty()) {
+        arrive(bytes);  // a port that cannot open at these settings never decodes them
+        return;
+    }
+    const UartDelivery d = Deliver(ReceiveThroughUart(device, bytes, receiver));
+    arrive(d.bytes);
+    if (!open_) return;
+    LineSnapshot before;
+    before.hasCounters = true;
+    LineSnapshot after = before;
+    after.frame = d.errors.frame;
+    after.parity = d.errors.parity;
+    after.brk = d.errors.brk;
+    for (int code : LineEventsBetween(before, after)) postEvent(code);
 }
 
 void MemorySerialPort::injectEvent(int code) {

@@ -37,6 +37,11 @@ public:
     void injectPaced(const QByteArray& bytes, int intervalMs);
     // Bytes of injectPaced not yet arrived.
     int pacedPending() const { return int(paced_.size()); }
+    // A device at `device` settings sends bytes back to back from an idle line: what arrives is
+    // what a UART at the port's settings makes of them (UartLine), and while the port is open its
+    // errors follow as line events, each kind once, as the line watcher reports a driver's
+    // counters.
+    void injectFromDevice(const LineSettings& device, const QByteArray& bytes);
     // commNotified(code) follows from the event loop with commEvent() == code.
     void injectEvent(int code);
     // The device's line becomes `state` (its open flag aside; counts are errors since the open):
@@ -45,6 +50,10 @@ public:
     // shows, with counts from 0. Until told otherwise the device reports lines and errors, all
     // off and none.
     void injectLineState(const LineState& state);
+    // Whether the port says it can report line errors (as a pseudo-terminal cannot); true unless
+    // set.
+    bool reportsLineErrors() const override { return reportsLineErrors_; }
+    void setReportsLineErrors(bool reports) { reportsLineErrors_ = reports; }
     // The next open fails with kOpenFailure and this reason; later ones succeed again.
     void failNextOpen(const QString& reason);
     // While busy every open fails with kOpenFailure, as when another program holds the device.
@@ -73,6 +82,7 @@ private:
     bool lowLatency_ = false;
     bool busy_ = false;
     bool vanished_ = false;
+    bool reportsLineErrors_ = true;
     bool discardOnOpen_ = false;
     QString vanishReason_;
     QString nextOpenFailure_;

@@ -25,6 +25,7 @@ public:
     QByteArray input() override;
     bool output(const QByteArray& bytes) override;
     bool setLowLatency(bool on) override;
+    bool reportsLineErrors() const override;
 
 private:
     void onError(int error);

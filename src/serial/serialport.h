@@ -105,6 +105,9 @@ public:
     virtual Failure failure() const = 0;
     // The device a port number stands for, for tool tips and messages.
     virtual QString deviceName() const = 0;
+    // Whether line errors (break, framing, overrun, parity) can reach commNotified from the open
+    // device; a plain pseudo-terminal, or a driver without error counters, cannot tell them.
+    virtual bool reportsLineErrors() const = 0;
 
 signals:
     // Received bytes are waiting; engines wait on this instead of polling.

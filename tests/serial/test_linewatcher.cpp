@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "linecounterfile.h"
 #include "linewatcher.h"
 #include "ptyline.h"
 #include "qtserialportbackend.h"
@@ -140,9 +141,43 @@ private slots:
         QCOMPARE(states.count(), 1);
         const comm::LineState state = port.lineState();
         QVERIFY(state.open && !state.linesKnown && !state.errorsKnown);
+        QVERIFY(!port.reportsLineErrors());
         QVERIFY(port.setPortOpen(false));
         QTRY_COMPARE(states.count(), 2);
         QVERIFY(!port.lineState().open);
+    }
+
+    // Counters a simulator publishes for the terminal reach the port as a UART's would: those
+    // counted at the settings the port runs at.
+    void publishedCountersOfAPseudoTerminalAreWatched() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        const QString file = comm::LineCounterFile(line.masterFd());
+        QCOMPARE(comm::LineCounterFile(line.slaveFd()), file);
+        const auto removeFile = qScopeGuard([&file] { QFile::remove(file); });
+        qputenv("RS232_COM2", line.slavePath().toLocal8Bit());
+        comm::QtSerialPortBackend port;
+        port.setCommPort(2);
+        port.setSettings(QStringLiteral("14400,O,8,2"));
+        const quint64 ours = comm::LineCounterSource(14400, true, true);
+        const quint64 other = comm::LineCounterSource(9600, false, false);
+        comm::LineCountsBySource counts;
+        counts[other].frame = 3;
+        QVERIFY(comm::WriteLineCounterFile(file, counts));
+        QSignalSpy events(&port, &SerialPort::commNotified);
+        QVERIFY(port.setPortOpen(true));
+        QVERIFY(port.reportsLineErrors());
+        QCOMPARE(comm::LineCounterSourceOf(line.masterFd()), ours);
+        counts[other].frame = 9;  // counted at other settings: not this port's
+        counts[ours].parity = 2;
+        counts[ours].brk = 1;
+        QVERIFY(comm::WriteLineCounterFile(file, counts));
+        QTRY_COMPARE_WITH_TIMEOUT(events.count(), 2, 5000);
+        QCOMPARE(events[0][0].toInt(), int(SerialPort::ErBreak));
+        QCOMPARE(events[1][0].toInt(), int(SerialPort::ErRxParity));
+        QTest::qWait(comm::LineWatcher::kPollMs * 2);
+        QCOMPARE(events.count(), 2);
+        port.setPortOpen(false);
     }
 };
 

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "memoryserialport.h"
+#include "serialsettings.h"
 
 using comm::MemorySerialPort;
 using comm::SerialPort;
@@ -35,6 +36,42 @@ private slots:
         QCOMPARE(port.input(), QByteArray("xyz"));
         port.injectPaced("12", 0);  // no interval: all at once
         QCOMPARE(port.input(), QByteArray("12"));
+    }
+
+    // A device's bytes go through the UART model at the settings the port was opened with.
+    void deviceBytesArriveAsAUartAtThePortsSettingsTakesThem_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::addColumn<QString>("portSettings");
+        QTest::addColumn<QByteArray>("arrived");
+        QTest::addColumn<QList<int>>("events");
+        QTest::newRow("same settings") << "9600,O,7,1" << QByteArray("AB\r") << "9600,O,7,1"
+                                       << QByteArray("AB\r") << QList<int>();
+        QTest::newRow("other parity") << "9600,O,7,1" << QByteArray("AB\r") << "9600,E,7,1"
+                                      << QByteArray() << QList<int>{SerialPort::ErRxParity};
+        QTest::newRow("a slow zero at a fast port")
+            << "9600,N,8,1" << QByteArray(1, '\0') << "115200,N,8,1" << QByteArray(1, '\0')
+            << QList<int>{SerialPort::ErBreak};
+    }
+    void deviceBytesArriveAsAUartAtThePortsSettingsTakesThem() {
+        QFETCH(QString, device);
+        QFETCH(QByteArray, sent);
+        QFETCH(QString, portSettings);
+        QFETCH(QByteArray, arrived);
+        QFETCH(QList<int>, events);
+        MemorySerialPort port;
+        port.setSettings(portSettings);
+        QVERIFY(port.setPortOpen(true));
+        QSignalSpy notified(&port, &SerialPort::commNotified);
+        comm::LineSettings deviceSettings;
+        QString error;
+        QVERIFY(comm::LineSettings::parse(device, &deviceSettings, &error));
+        port.injectFromDevice(deviceSettings, sent);
+        QCOMPARE(port.input(), arrived);
+        QTest::qWait(20);
+        QList<int> codes;
+        for (const QList<QVariant>& args : notified) codes << args[0].toInt();
+        QCOMPARE(codes, events);
     }
 
     void eventsCarryTheirCodeInOrder() {

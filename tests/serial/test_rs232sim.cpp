@@ -11,10 +11,12 @@ using comm::SerialPort;
 
 namespace {
 // A port of the real back end on `path`, under the port number `number`.
-std::unique_ptr<SerialPort> OpenPort(int number, const QString& path) {
+std::unique_ptr<SerialPort> OpenPort(int number, const QString& path,
+                                     const QString& settings = QStringLiteral("9600,N,8,1")) {
     qputenv(qPrintable(QStringLiteral("RS232_COM%1").arg(number)), path.toLocal8Bit());
     auto port = std::make_unique<comm::QtSerialPortBackend>();
     port->setCommPort(number);
+    port->setSettings(settings);
     if (!port->setPortOpen(true)) return nullptr;
     return port;
 }
@@ -242,10 +244,12 @@ private slots:
         QVERIFY(sim.process().readAllStandardOutput().isEmpty());
     }
 
+    // A device with a baud rate has settings of its own: the port opened at the same ones gets
+    // every byte back.
     void echoDevice() {
         SimProcess sim({"device", "--echo", "--baud", "57600"});
         QVERIFY(sim.waitForPorts({"PORT"}));
-        auto port = OpenPort(3, sim.port("PORT"));
+        auto port = OpenPort(3, sim.port("PORT"), QStringLiteral("57600,N,8,1"));
         QVERIFY(port);
         QByteArray all;
         for (int i = 0; i < 256; ++i) all.append(char(i));

@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "lineimpairment.h"
+#include "seensettings.h"
 #include "simoptions.h"
 
 using namespace rs232sim;
@@ -204,6 +205,38 @@ private slots:
             differs = differs || other.carry(char(i)) != a;
         }
         QVERIFY(differs);
+    }
+
+    // What the simulator takes the program's receiver to be: what the terminal shows, the rest
+    // as the device's own.
+    void receiverAsTheTerminalShowsIt_data() {
+        QTest::addColumn<QString>("device");
+        QTest::addColumn<int>("baud");
+        QTest::addColumn<bool>("twoStop");
+        QTest::addColumn<bool>("odd");
+        QTest::addColumn<QString>("receiver");
+        QTest::newRow("same") << "9600,E,8,1" << 9600 << false << false << "9600,E,8,1";
+        QTest::newRow("odd shown") << "9600,E,8,1" << 19200 << false << true << "19200,O,8,1";
+        QTest::newRow("odd device, flag clear")
+            << "9600,O,7,1" << 9600 << false << false << "9600,E,7,1";
+        QTest::newRow("no parity, odd shown")
+            << "4800,N,8,1" << 4800 << false << true << "4800,O,8,1";
+    }
+    void receiverAsTheTerminalShowsIt() {
+        QFETCH(QString, device);
+        QFETCH(int, baud);
+        QFETCH(bool, twoStop);
+        QFETCH(bool, odd);
+        QFETCH(QString, receiver);
+        comm::LineSettings d, expected;
+        QString error;
+        QVERIFY(comm::LineSettings::parse(device, &d, &error));
+        QVERIFY(comm::LineSettings::parse(receiver, &expected, &error));
+        const comm::LineSettings seen = rs232sim::ReceiverAsSeen(d, baud, twoStop, odd);
+        QCOMPARE(seen.baudRate, expected.baudRate);
+        QCOMPARE(int(seen.parity), int(expected.parity));
+        QCOMPARE(seen.dataBits, expected.dataBits);
+        QCOMPARE(int(seen.stopBits), int(expected.stopBits));
     }
 };
 

@@ -1,0 +1,156 @@
+#include <QCoreApplication>
+#include <QJsonArray>
+
+#include "candidates.h"
+#include "clock.h"
+#include "commands.h"
+#include "evidence.h"
+#include "holdpanestarter.h"
+#include "jsonwriter.h"
+#include "output.h"
+#include "portargument.h"
+#include "portmap.h"
+#include "settingsidentifier.h"
+#include "stopsignals.h"
+
+using comm::SettingsIdentifier;
+
+namespace cli {
+
+namespace {
+
+// Status 2 is for arguments it cannot take (kUsage).
+enum Exit { kDone = 0, kDeviceLost = 1, kPortFailed = 3 };
+
+constexpr qint64 kDayMs = 24LL * 3600 * 1000;
+
+// A terminal has no desktop for Holdpane to hold a pane on: nothing is started.
+class NoHoldpane : public comm::HoldpaneStarter {
+public:
+    bool start(QString*) override { return true; }
+};
+
+struct IdentifyArgs {
+    PortArgument port;
+    int listenMs = SettingsIdentifier::kListenMs;
+    bool all = false;
+    bool json = false;
+};
+
+bool parse(const QStringList& args, IdentifyArgs* a) {
+    bool hasPort = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("--all")) {
+            a->all = true;
+        } else if (arg == QLatin1String("--json")) {
+            a->json = true;
+        } else if (arg == QLatin1String("--port") && hasValue) {
+            if (!ParsePortArgument(args[++i], &a->port)) return false;
+            hasPort = true;
+        } else if (arg == QLatin1String("--listen-ms") && hasValue) {
+            bool ok = false;
+            const qint64 ms = args[++i].toLongLong(&ok);
+            if (!ok || ms <= 0 || ms > kDayMs) return false;
+            a->listenMs = int(ms);
+        } else {
+            return false;
+        }
+    }
+    return hasPort;
+}
+
+JsonWriter listedJson(const comm::ListedCandidate& c) {
+    const comm::CandidateEvidence& e = c.evidence;
+    JsonWriter o;
+    o.add("event", "listed")
+        .add("settings", c.settings)
+        .add("bytes", comm::RecordText(c.bytes))
+        .add("received", e.received)
+        .add("capacity", e.capacity)
+        .add("textShare", e.textShare)
+        .add("tooWide", e.tooWide)
+        .add("errors", e.errorsKnown ? QJsonValue(e.errorsSeen) : QJsonValue(QJsonValue::Null));
+    return o;
+}
+
+}  // namespace
+
+int identify(const QStringList& args) {
+    IdentifyArgs a;
+    if (!parse(args, &a)) return kUsage;
+
+    const std::unique_ptr<comm::SerialPort> port = MakePort(a.port);
+    NoHoldpane holdpane;
+    SettingsIdentifier engine(*port, comm::Clock::real(), holdpane);
+    engine.setListenMs(a.listenMs);
+    if (a.all) engine.setLists(comm::CandidateLists::extended());
+    int exitCode = kDone;
+
+    QObject::connect(
+        &engine, &SettingsIdentifier::candidateStarted,
+        [&a](int, const std::array<int, 4>&, const QString& settings) {
+            if (a.json) PutJson(JsonWriter().add("event", "candidate").add("settings", settings));
+        });
+    QObject::connect(
+        &engine, &SettingsIdentifier::candidateListed, [&a](const comm::ListedCandidate& c) {
+            if (a.json)
+                PutJson(listedJson(c));
+            else
+                Put(c.settings + QLatin1Char('\t') + comm::RecordText(c.bytes) + QLatin1Char('\n'));
+        });
+    QObject::connect(&engine, &SettingsIdentifier::candidateRejected,
+                     [&a](const QString& settings, int code) {
+                         if (a.json)
+                             PutJson(JsonWriter()
+                                         .add("event", "rejected")
+                                         .add("settings", settings)
+                                         .add("code", code));
+                     });
+    QObject::connect(&engine, &SettingsIdentifier::lineErrorsUnreported, [] {
+        Complain(QStringLiteral("注意：该串口无法报告线路差错，凡收到数据的设置都会被列出"));
+    });
+    QObject::connect(&engine, &SettingsIdentifier::stopped,
+                     [] { Complain(QStringLiteral("自动识别过程用户中断!!!")); });
+    QObject::connect(&engine, &SettingsIdentifier::finished, [&](int count) {
+        const QList<comm::ListedCandidate>& listed = engine.listed();
+        QJsonArray ranked;
+        int rank = 0;
+        for (int i : engine.ranking()) {
+            ranked.append(listed[i].settings);
+            if (!a.json)
+                Put(QStringLiteral("#%1\t%2\t%3\n")
+                        .arg(++rank)
+                        .arg(listed[i].settings, comm::EvidenceText(listed[i].evidence)));
+        }
+        if (a.json)
+            PutJson(
+                JsonWriter().add("event", "finished").add("count", count).add("ranked", ranked));
+        Complain(QStringLiteral("自动识别过程完毕,可能的设置有:%1个").arg(count));
+        QCoreApplication::exit(0);
+    });
+    QObject::connect(&engine, &SettingsIdentifier::failed,
+                     [&](SettingsIdentifier::Failure failure, const QString& reason) {
+                         const QString text = WithReason(comm::kBusyPortMessage, reason);
+                         if (a.json)
+                             PutJson(JsonWriter().add("event", "error").add("message", text));
+                         else
+                             Complain(text);
+                         exitCode = failure == SettingsIdentifier::Failure::DeviceLost
+                                        ? kDeviceLost
+                                        : kPortFailed;
+                         QCoreApplication::exit(0);
+                     });
+    // SIGINT and SIGTERM press the stop button: the current candidate closes unlisted.
+    comm::StopSignals stop;
+    QString problem;
+    if (!stop.install(&problem)) Complain(problem);
+    QObject::connect(&stop, &comm::StopSignals::stopRequested, &engine, &SettingsIdentifier::stop);
+
+    engine.start();
+    if (engine.isRunning()) QCoreApplication::exec();
+    return exitCode;
+}
+
+}  // namespace cli

@@ -1,0 +1,55 @@
+#include "evidence.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "texthelpers.h"
+
+namespace comm {
+
+CandidateEvidence GatherEvidence(const QByteArray& waiting, const LineSettings& candidate,
+                                 int listenMs, int errorsSeen, bool errorsKnown) {
+    CandidateEvidence e;
+    e.received = int(waiting.size());
+    e.errorsSeen = errorsSeen;
+    e.errorsKnown = errorsKnown;
+    e.capacity = int(double(listenMs) * candidate.baudRate / 1000.0 / candidate.bitsPerCharacter());
+    const int dataBits = candidate.dataBits;
+    int text = 0;
+    for (const char c : waiting) {
+        const quint8 b = quint8(c);
+        if ((b >= 0x20 && b < 0x7F) || b == '\r' || b == '\n' || b == '\t') ++text;
+        if (b >> dataBits) ++e.tooWide;
+    }
+    e.textShare = waiting.isEmpty() ? 0 : int(qint64(text) * 100 / waiting.size());
+    return e;
+}
+
+QList<int> RankCandidates(const QList<ListedCandidate>& listed) {
+    QList<int> order;
+    for (int i = 0; i < listed.size(); ++i) order << i;
+    const auto key = [&listed](int i) {
+        const ListedCandidate& c = listed[i];
+        return std::make_tuple(c.evidence.errorsSeen, c.evidence.tooWide > 0, -c.evidence.textShare,
+                               -c.line.dataBits, c.order);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+    return order;
+}
+
+QString EvidenceText(const CandidateEvidence& e) {
+    QString text =
+        QStringLiteral("字节 %1/%2  可读 %3%").arg(e.received).arg(e.capacity).arg(e.textShare);
+    if (e.tooWide > 0) text += QStringLiteral("  超出数据位 %1").arg(e.tooWide);
+    text += e.errorsKnown ? QStringLiteral("  线路差错 %1").arg(e.errorsSeen)
+                          : QStringLiteral("  线路差错 不详");
+    return text;
+}
+
+QString RecordText(const QByteArray& bytes) {
+    QString text;
+    for (const char b : bytes) text += HexText(quint8(b)) + QLatin1Char(' ');
+    return text;
+}
+
+}  // namespace comm

@@ -1,0 +1,248 @@
+#include "identifywindow.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "candidates.h"
+#include "evidence.h"
+#include "holdpanestarter.h"
+#include "hoverfocus.h"
+#include "identifypictures.h"
+#include "messages.h"
+#include "settingsidentifier.h"
+
+namespace comm {
+
+namespace {
+
+const QString kCurrent = QStringLiteral("当前设置:");
+const QString kProgress = QStringLiteral("识别进程:");
+const QString kStart = QStringLiteral("开始识别");
+const QString kStop = QStringLiteral("结束识别");
+const QString kPortNotFree = QStringLiteral("当前活动串口是非空闲串口！");
+const QString kNote =
+    QStringLiteral("1、o为奇校验、e为偶校验  2、波特率大的可能性比较大，波特率小的可能性比较小");
+// The port cannot tell line errors, so nothing drops a candidate but silence.
+const QString kErrorsUnreported = QStringLiteral(
+    "当前串口无法报告线路差错（例如虚拟串口或不计差错的转换器），凡收到数据的设置都会被列出，"
+    "请参考“依据”一栏。");
+
+QLabel* label(const QString& text, QWidget* parent, const QString& name = QString()) {
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText);
+    if (!name.isEmpty()) l->setObjectName(name);
+    return l;
+}
+
+}  // namespace
+
+IdentifyWindow::IdentifyWindow(int activePort, const SerialPortFactory& portFactory, Clock& clock,
+                               std::unique_ptr<HoldpaneStarter> holdpane, QWidget* parent)
+    : QDialog(parent), holdpane_(std::move(holdpane)) {
+    setObjectName(QStringLiteral("Form12"));
+    setWindowTitle(QStringLiteral("自动识别串口设置"));
+    setModal(true);
+    ui::GiveFocusOnHoverWithin(this);
+    buildControls();
+    if (!holdpane_) holdpane_ = std::make_unique<ProgramHoldpaneStarter>();
+
+    if (portFactory) port_ = portFactory();
+    if (!port_) {
+        startStop_->setEnabled(false);
+        return;
+    }
+    port_->setObjectName(QStringLiteral("MSComm1"));
+    // Loading: raw input one byte a read (the engine sets both), then the port number.
+    engine_ = std::make_unique<SettingsIdentifier>(*port_, clock, *holdpane_);
+    port_->setCommPort(activePort);
+    connectEngine();
+}
+
+IdentifyWindow::~IdentifyWindow() {
+    // The engine lets go of the port before the port goes.
+    engine_.reset();
+}
+
+void IdentifyWindow::buildControls() {
+    const CandidateLists lists = CandidateLists::standard();
+    auto* choices = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        lists_[i] = new QComboBox(this);
+        lists_[i]->setObjectName(QStringLiteral("Combo%1").arg(i + 1));
+        lists_[i]->addItems(lists.entries(i));
+        choices->addWidget(lists_[i]);
+    }
+
+    for (int i = 0; i < 3; ++i)
+        lamp_[i] = label(QString(), this, QStringLiteral("Image2_%1").arg(i));
+    lamp_[1]->setPixmap(PortLampPicture(false));
+    lamp_[2]->setPixmap(PortLampPicture(true));
+    lamp_[1]->hide();
+    lamp_[2]->hide();
+    lamp_[0]->setFixedSize(32, 32);
+    showLamp(false);
+    choices->addSpacing(16);
+    choices->addWidget(label(QStringLiteral("串口状态:"), this, QStringLiteral("Label1_3")));
+    choices->addWidget(lamp_[0]);
+    choices->addStretch();
+
+    current_ = label(kCurrent, this, QStringLiteral("Label1_0"));
+    progressText_ = label(kProgress, this, QStringLiteral("Label1_2"));
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setRange(0, lists.total());
+    progress_->setValue(0);
+    progress_->setTextVisible(false);
+
+    results_ = new QTreeWidget(this);
+    results_->setObjectName(QStringLiteral("ListView1"));
+    results_->setRootIsDecorated(false);
+    results_->setHeaderLabels({QStringLiteral("可能的设置"), QStringLiteral("接收的数据(十六进制)"),
+                               QStringLiteral("依据")});
+    results_->setColumnWidth(0, 110);
+    results_->setColumnWidth(1, 250);
+    results_->setMinimumSize(640, 200);
+
+    verdict_ = label(QString(), this, QStringLiteral("Verdict"));
+    auto* note = label(kNote, this, QStringLiteral("Label2"));
+    note->setWordWrap(true);
+
+    startStop_ = new QPushButton(kStart, this);
+    startStop_->setObjectName(QStringLiteral("Command1"));
+    exit_ = new QPushButton(QStringLiteral("退出[&X]"), this);
+    exit_->setObjectName(QStringLiteral("Command3"));
+    connect(startStop_, &QPushButton::clicked, this, &IdentifyWindow::onStartStop);
+    connect(exit_, &QPushButton::clicked, this, &IdentifyWindow::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(startStop_);
+    buttons->addWidget(exit_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(current_);
+    layout->addWidget(progressText_);
+    layout->addWidget(progress_);
+    layout->addWidget(
+        label(QStringLiteral("可能的串口设置(仅供参考):"), this, QStringLiteral("Label1_1")));
+    layout->addWidget(results_, 1);
+    layout->addWidget(verdict_);
+    layout->addWidget(note);
+    layout->addLayout(buttons);
+}
+
+void IdentifyWindow::connectEngine() {
+    SettingsIdentifier* e = engine_.get();
+    connect(e, &SettingsIdentifier::candidateStarted, this, &IdentifyWindow::onCandidateStarted);
+    connect(e, &SettingsIdentifier::portOpenChanged, this, &IdentifyWindow::showLamp);
+    connect(e, &SettingsIdentifier::lineErrorsUnreported, this,
+            [this] { ui::ShowMessage(this, kErrorsUnreported, ui::MessageIcon::Information); });
+    connect(e, &SettingsIdentifier::candidateListed, this, &IdentifyWindow::onListed);
+    connect(e, &SettingsIdentifier::progressed, this, &IdentifyWindow::onProgress);
+    connect(e, &SettingsIdentifier::stopped, this, [this] {
+        ui::ShowMessage(this, QStringLiteral("自动识别过程用户中断!!!"),
+                        ui::MessageIcon::Information);
+    });
+    connect(e, &SettingsIdentifier::finished, this, &IdentifyWindow::onFinished);
+    connect(e, &SettingsIdentifier::failed, this,
+            [this](SettingsIdentifier::Failure failure, const QString& reason) {
+                onFailed(int(failure), reason);
+            });
+}
+
+void IdentifyWindow::done(int result) {
+    if (engine_) engine_->abort();
+    showIdle();
+    QDialog::done(result);
+}
+
+void IdentifyWindow::onStartStop() {
+    if (engine_->isRunning()) {
+        engine_->stop();
+        return;
+    }
+    startStop_->setText(kStop);
+    exit_->setEnabled(false);
+    results_->clear();
+    verdict_->clear();
+    progress_->setRange(0, engine_->lists().total());
+    progress_->setValue(0);
+    engine_->start();
+}
+
+void IdentifyWindow::onCandidateStarted(int, const std::array<int, 4>& indexes,
+                                        const QString& settings) {
+    for (int i = 0; i < 4; ++i) lists_[i]->setCurrentIndex(indexes[i]);
+    current_->setText(kCurrent + QLatin1Char(' ') + settings);
+}
+
+void IdentifyWindow::onListed(const ListedCandidate& candidate) {
+    auto* item = new QTreeWidgetItem(results_);
+    item->setText(0, candidate.settings);
+    item->setText(1, RecordText(candidate.bytes));
+    item->setText(2, EvidenceText(candidate.evidence));
+    item->setIcon(0, QIcon(CandidatePicture(false)));
+}
+
+void IdentifyWindow::onProgress(int done, int total) {
+    progress_->setValue(done);
+    progressText_->setText(kProgress + QLatin1Char(' ') + QString::number(done * 100 / total) +
+                           QLatin1Char('%'));
+    showLamp(false);
+}
+
+void IdentifyWindow::onFinished(int count) {
+    ui::ShowMessage(this,
+                    QStringLiteral("自动识别过程完毕,可能的设置有:") + QString::number(count) +
+                        QStringLiteral("个"),
+                    ui::MessageIcon::Information);
+    showIdle();
+    markMostLikely();
+}
+
+void IdentifyWindow::onFailed(int failure, const QString& reason) {
+    const QString text = failure == int(SettingsIdentifier::Failure::HoldpaneFailed)
+                             ? QStringLiteral("无法启动Holdpane程序：") + reason
+                             : kPortNotFree;
+    ui::ShowMessage(this, text, ui::MessageIcon::Exclamation);
+    close();
+}
+
+// The end of a run, however it ended: the buttons, labels, progress and lamp as before it.
+void IdentifyWindow::showIdle() {
+    startStop_->setText(kStart);
+    exit_->setEnabled(true);
+    current_->setText(kCurrent);
+    progressText_->setText(kProgress);
+    progress_->setValue(0);
+    showLamp(false);
+}
+
+void IdentifyWindow::showLamp(bool open) {
+    lamp_[0]->setPixmap(lamp_[open ? 2 : 1]->pixmap());
+}
+
+void IdentifyWindow::markMostLikely() {
+    const QList<int>& ranking = engine_->ranking();
+    if (ranking.isEmpty() || ranking.first() >= results_->topLevelItemCount()) {
+        verdict_->setText(QStringLiteral("没有收到数据的设置"));
+        return;
+    }
+    QTreeWidgetItem* best = results_->topLevelItem(ranking.first());
+    best->setIcon(0, QIcon(CandidatePicture(true)));
+    QFont bold = best->font(0);
+    bold.setBold(true);
+    for (int column = 0; column < results_->columnCount(); ++column) best->setFont(column, bold);
+    results_->setCurrentItem(best);
+    verdict_->setText(QStringLiteral("最可能的设置: ") + best->text(0));
+}
+
+}  // namespace comm
