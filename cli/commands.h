@@ -13,7 +13,7 @@
       " [--out FILE.Dax] [--ascii] [--json]")                                      \
     X(dax, "dax FILE.Dax [--ascii]")                                               \
     X(send, "send FILE --port N|PATH [--json]")                                    \
-    X(receive, "receive --port N|PATH [--dir DIR] [--json]")                                    \
+    X(receive, "receive --port N|PATH [--dir DIR] [--json]")                       \
     X(identify, "identify --port N|PATH [--listen-ms MS] [--all] [--json]")
 
 namespace cli {

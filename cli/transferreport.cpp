@@ -110,7 +110,8 @@ int TransferReport::run(bool started) {
     stop_ = std::make_unique<comm::StopSignals>();
     QString error;
     if (stop_->install(&error))
-        QObject::connect(stop_.get(), &comm::StopSignals::stopRequested, [this] { engine_.stop(); });
+        QObject::connect(stop_.get(), &comm::StopSignals::stopRequested,
+                         [this] { engine_.stop(); });
     if (json_) putJson({{"event", "started"}});
     put(QStringLiteral("%1: %2\n").arg(engine_.port().deviceName(), engine_.port().settings()),
         stderr);

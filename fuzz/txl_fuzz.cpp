@@ -16,8 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray again = comm::EncodeCommFile(def, options, def.FileHasValues == 1);
     comm::CommDefinition second;
     if (comm::DecodeCommFile(again, &second) != comm::ReadStatus::Ok) abort();
-    if (second.FrameFieldCount != def.FrameFieldCount || second.SendDataBytes != def.SendDataBytes ||
-        second.RecvDataBytes != def.RecvDataBytes)
+    if (second.FrameFieldCount != def.FrameFieldCount ||
+        second.SendDataBytes != def.SendDataBytes || second.RecvDataBytes != def.RecvDataBytes)
         abort();
     return 0;
 }

@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QtGlobal>
-
 #include <memory>
 
 namespace comm {

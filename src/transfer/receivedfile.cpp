@@ -32,8 +32,8 @@ bool IsInstalledProgramFolder(const QString& folder) {
     const QString canonical = QFileInfo(folder).canonicalFilePath();
     if (canonical.isEmpty()) return false;
     const QStringList installed = {QStringLiteral(COMM_INSTALL_BINDIR), QStringLiteral("/usr/bin"),
-                                   QStringLiteral("/usr/local/bin"), QStringLiteral("/bin"),
-                                   QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")};
+                                   QStringLiteral("/usr/local/bin"),    QStringLiteral("/bin"),
+                                   QStringLiteral("/usr/sbin"),         QStringLiteral("/sbin")};
     for (const QString& place : installed) {
         const QString known = QFileInfo(place).canonicalFilePath();
         if (!known.isEmpty() && known == canonical) return true;

@@ -37,7 +37,9 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
     return box.exec() == QMessageBox::Ok;
 }
 
-void SetMessageResponder(MessageResponder r) { responder() = std::move(r); }
+void SetMessageResponder(MessageResponder r) {
+    responder() = std::move(r);
+}
 
 bool InstallChineseStandardTexts() {
     auto* translator = new QTranslator(QCoreApplication::instance());
@@ -64,6 +66,8 @@ void Beep() {
         QApplication::beep();
 }
 
-void SetBeepHandler(BeepHandler handler) { beepHandler() = std::move(handler); }
+void SetBeepHandler(BeepHandler handler) {
+    beepHandler() = std::move(handler);
+}
 
 }  // namespace comm::ui

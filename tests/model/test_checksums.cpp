@@ -18,17 +18,18 @@ private slots:
         QTest::newRow("lrc") << "lrc" << nine << QByteArray::fromHex("23");
         QTest::newRow("xor") << "xor" << nine << QByteArray::fromHex("31");
         QTest::newRow("crc8") << "crc8" << nine << QByteArray::fromHex("F4");
-        QTest::newRow("modbus low byte first") << "crc16-modbus" << nine
-                                               << QByteArray::fromHex("374B");
+        QTest::newRow("modbus low byte first")
+            << "crc16-modbus" << nine << QByteArray::fromHex("374B");
         QTest::newRow("ccitt-false high byte first")
             << "crc16-ccitt-false" << nine << QByteArray::fromHex("29B1");
         QTest::newRow("crc32 low byte first") << "crc32" << nine << QByteArray::fromHex("2639F4CB");
         QTest::newRow("modbus of a read request")
             << "crc16-modbus" << QByteArray::fromHex("010300000001") << QByteArray::fromHex("840A");
-        QTest::newRow("sum wraps") << "sum8" << QByteArray::fromHex("FF02") << QByteArray::fromHex("01");
+        QTest::newRow("sum wraps")
+            << "sum8" << QByteArray::fromHex("FF02") << QByteArray::fromHex("01");
         QTest::newRow("empty lrc") << "lrc" << QByteArray() << QByteArray::fromHex("00");
-        QTest::newRow("empty crc16-modbus") << "crc16-modbus" << QByteArray()
-                                            << QByteArray::fromHex("FFFF");
+        QTest::newRow("empty crc16-modbus")
+            << "crc16-modbus" << QByteArray() << QByteArray::fromHex("FFFF");
     }
     void checkValues() {
         QFETCH(QString, name);
