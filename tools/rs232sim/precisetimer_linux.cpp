@@ -4,8 +4,26 @@
 
 #include <QSocketNotifier>
 #include <QTimer>
+#include <type_traits>
 
 #include "precisetimer.h"
+
+namespace {
+
+// The kernel's timer value (an interval and a first expiry), named after the call that takes it.
+template <typename F>
+struct ThirdArgument;
+template <typename R, typename A, typename B, typename C, typename D>
+struct ThirdArgument<R (*)(A, B, C, D)> {
+    using type = std::remove_const_t<std::remove_pointer_t<C>>;
+};
+template <typename R, typename A, typename B, typename C, typename D>
+struct ThirdArgument<R (*)(A, B, C, D) noexcept> {
+    using type = std::remove_const_t<std::remove_pointer_t<C>>;
+};
+using TimerValue = ThirdArgument<decltype(&::timerfd_settime)>::type;
+
+}  // namespace
 
 namespace rs232sim {
 
@@ -46,7 +64,7 @@ void PreciseTimer::start(qint64 waitNs) {
         impl_->fallback.start(waitNs <= 0 ? 0 : int((waitNs + 999999) / 1000000));
         return;
     }
-    itimerspec deadline{};
+    TimerValue deadline{};
     deadline.it_value.tv_sec = time_t(waitNs / 1000000000);
     deadline.it_value.tv_nsec = long(waitNs % 1000000000);
     ::timerfd_settime(impl_->fd, 0, &deadline, nullptr);
@@ -56,7 +74,7 @@ void PreciseTimer::stop() {
     active_ = false;
     impl_->fallback.stop();
     if (impl_->fd < 0) return;
-    const itimerspec disarm{};
+    const TimerValue disarm{};
     ::timerfd_settime(impl_->fd, 0, &disarm, nullptr);
 }
 
