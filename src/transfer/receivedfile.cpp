@@ -44,7 +44,7 @@ bool IsInstalledProgramFolder(const QString& folder) {
 QString DefaultReceiveFolder(const QString& programFolder) {
     if (writableFolder(programFolder) && !IsInstalledProgramFolder(programFolder))
         return programFolder;
-    const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     if (!downloads.isEmpty() && QDir().mkpath(downloads) && writableFolder(downloads))
         return downloads;
     return QDir::homePath();
@@ -120,7 +120,7 @@ bool ReceivedFile::commit(QString* error) {
 
 QString ReceivedFile::keep() {
     if (!file_) return {};
-    const QString temporary = file_->fileName();
+    QString temporary = file_->fileName();
     file_->close();
     file_.reset();
     if (written_ == 0) {
