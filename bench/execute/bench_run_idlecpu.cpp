@@ -1,8 +1,6 @@
 // CPU a run spends while it waits for a silent device: the run engine on the real serial back end
 // over a pseudo-terminal whose far end says nothing. Goal: under 1% of one core.
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
 #include <cstdio>
 #include <memory>
 
@@ -18,12 +16,6 @@ struct Case {
     int kind;
     int limitMs;  // 0: no limit
 };
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 }  // namespace
 
@@ -62,10 +54,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "%s: the run did not start\n", c.what);
             return 1;
         }
-        RunFor(100);  // settle: kind 3 sends its frame after 100 ms
+        benchcomm::RunFor(100);  // settle: kind 3 sends its frame after 100 ms
         const double cpu0 = benchcomm::ProcessCpuSeconds();
         const double wall0 = benchcomm::WallSeconds();
-        RunFor(ms);
+        benchcomm::RunFor(ms);
         const double cpu = benchcomm::ProcessCpuSeconds() - cpu0;
         const double wall = benchcomm::WallSeconds() - wall0;
         const double percent = cpu * 100.0 / wall;

@@ -3,13 +3,15 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QString>
+#include <QTimer>
 #include <ctime>
 
 #include "commdefinition.h"
 #include "txlfile.h"
 
-// Shared by the run benchmarks: communications made in code, CPU clocks and program paths.
+// Shared by the benchmarks: communications made in code, CPU clocks, waiting and program paths.
 namespace benchcomm {
 
 // A communication whose send frame is `send` (all data bytes) and whose receive frame is
@@ -43,6 +45,13 @@ inline double WallSeconds() {
     timespec t{};
     ::clock_gettime(CLOCK_MONOTONIC, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// Lets the event loop run for ms of real time, as a program waiting on its port would.
+inline void RunFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // A program of ours: COMM_BIN_DIR/name, else beside the benchmark's own folder (build/bin).

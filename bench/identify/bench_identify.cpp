@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QProcess>
-#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
@@ -62,12 +61,6 @@ Outcome VirtualRun(const QString& device) {
     return o;
 }
 
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // The engine on the real serial back end against rs232sim's UART, on the real clock, starting
 // the real Holdpane for every candidate.
 Outcome RealRun(const QString& baud, const QString& format) {
@@ -106,10 +99,10 @@ double SilentListeningCpuPercent(int ms) {
     port->setCommPort(1);
     engine.setListenMs(ms + 1000);
     engine.start();
-    RunFor(200);
+    benchcomm::RunFor(200);
     const double cpu0 = benchcomm::ProcessCpuSeconds();
     const double wall0 = benchcomm::WallSeconds();
-    RunFor(ms);
+    benchcomm::RunFor(ms);
     const double cpu = benchcomm::ProcessCpuSeconds() - cpu0;
     const double wall = benchcomm::WallSeconds() - wall0;
     engine.abort();

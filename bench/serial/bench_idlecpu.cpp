@@ -5,12 +5,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFile>
-#include <QTimer>
 #include <cstdio>
 #include <memory>
 
+#include "benchcomm.h"
 #include "qtserialportbackend.h"
 #include "simprocess.h"
 
@@ -32,12 +31,6 @@ double ProcessCpuSeconds(qint64 pid) {
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     if (fields.size() < 13) return -1;
     return (fields[11].toDouble() + fields[12].toDouble()) / double(::sysconf(_SC_CLK_TCK));
-}
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 void Report(const char* what, double cpuSeconds, double wallSeconds) {
@@ -68,22 +61,22 @@ int main(int argc, char** argv) {
 
     double own = OwnCpuSeconds();
     double simCpu = ProcessCpuSeconds(sim.process().processId());
-    RunFor(ms);
+    benchcomm::RunFor(ms);
     Report("open port on a silent line (this process)", OwnCpuSeconds() - own, wall);
     Report("rs232sim pair, idle", ProcessCpuSeconds(sim.process().processId()) - simCpu, wall);
 
     SimProcess streaming({"device", "--stream", "55", "--interval", "10", "--baud", "9600"});
     if (streaming.waitForPorts({"PORT"})) {
         simCpu = ProcessCpuSeconds(streaming.process().processId());
-        RunFor(ms);
+        benchcomm::RunFor(ms);
         Report("rs232sim device streaming every 10 ms, port closed",
                ProcessCpuSeconds(streaming.process().processId()) - simCpu, wall);
     }
 
     sim.stop(SIGKILL);  // the far end vanishes without warning
-    RunFor(200);
+    benchcomm::RunFor(200);
     own = OwnCpuSeconds();
-    RunFor(ms);
+    benchcomm::RunFor(ms);
     Report("port after its device vanished (this process)", OwnCpuSeconds() - own, wall);
     std::printf("deviceLost raised %d time(s); port open afterwards: %s\n", lost,
                 port->portOpen() ? "yes" : "no");

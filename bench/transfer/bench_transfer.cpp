@@ -2,14 +2,21 @@
 // `rs232sim pair --baud 57600 --format 8O1`, and its ratio to the stop-and-wait limit (15 payload
 // bytes per 17 characters of 11 bits: 4620 bytes/s; floor 0.90, aim 0.95); frames per second over
 // an unpaced pair; the CPU a sender spends while it waits for a receiver that says nothing (aim:
-// under 0.5 % of a core).
+// under 0.5 % of a core). Beside them the ratio bare peers reach on the same simulated line, the
+// ceiling the simulator itself sets.
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "benchcomm.h"
 #include "cliprocess.h"
@@ -60,10 +67,41 @@ Across Send(const QStringList& simArgs, int size, const QString& folder) {
     return result;
 }
 
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+// Frames per second through a pair with this process as both peers: 16 bytes from A to B, one
+// byte back, nothing else between. What the program reaches is judged against this as well.
+double BareFramesPerSecond(const QStringList& simArgs, int frames) {
+    SimProcess sim(QStringList{QStringLiteral("pair")} + simArgs);
+    if (!sim.waitForPorts({QStringLiteral("A"), QStringLiteral("B")})) return 0;
+    auto open = [](const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY);
+        termios tio{};
+        if (fd < 0 || ::tcgetattr(fd, &tio) != 0) return -1;
+        ::cfmakeraw(&tio);
+        tio.c_cflag |= PARENB | PARODD;
+        ::cfsetspeed(&tio, B57600);
+        return ::tcsetattr(fd, TCSANOW, &tio) == 0 ? fd : -1;
+    };
+    const int a = open(sim.port("A"));
+    const int b = open(sim.port("B"));
+    auto take = [](int fd, int count) {
+        char buffer[64];
+        for (int got = 0; got < count;) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 5000) <= 0) return false;
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n > 0) got += int(n);
+        }
+        return true;
+    };
+    bool ok = a >= 0 && b >= 0;
+    const double start = benchcomm::WallSeconds();
+    for (int i = 0; ok && i < frames; ++i)
+        ok = ::write(a, "0123456789abcdef", 16) == 16 && take(b, 16) && ::write(b, "f", 1) == 1 &&
+             take(a, 1);
+    const double seconds = benchcomm::WallSeconds() - start;
+    if (a >= 0) ::close(a);
+    if (b >= 0) ::close(b);
+    return ok ? frames / seconds : 0;
 }
 
 }  // namespace
@@ -75,28 +113,42 @@ int main(int argc, char** argv) {
     const int idleMs = argc > 3 ? QByteArray(argv[3]).toInt() : 10000;
     QTemporaryDir dir;
     bool missed = false;
-    // Each frame wakes four processes in turn: on a busy machine their scheduling delays count.
+    // Each frame wakes three processes four times in turn: on a busy machine (a build running)
+    // their scheduling delays count for more than the program does. Measure on an idle one.
     std::printf("load average: %s", ReadWholeFile(QStringLiteral("/proc/loadavg")).constData());
 
     const double limit = 57600.0 / (17 * 11) * comm::transfer::kPayloadSize;
-    const Across paced = Send({QStringLiteral("--baud"), QStringLiteral("57600"),
-                               QStringLiteral("--format"), QStringLiteral("8O1")},
-                              pacedSize, dir.filePath(QStringLiteral("paced")));
-    if (!paced.ok) {
-        std::fprintf(stderr, "the paced transfer failed\n");
-        return 1;
+    const QStringList pacedLine{QStringLiteral("--baud"), QStringLiteral("57600"),
+                                QStringLiteral("--format"), QStringLiteral("8O1")};
+    // The line's own ceiling: the simulator's hops and timers with peers that do nothing else.
+    const double bare = BareFramesPerSecond(pacedLine, 1000);
+    if (bare > 0)
+        std::printf("rs232sim pair --baud 57600 --format 8O1 with bare peers: ratio %.3f\n",
+                    bare * comm::transfer::kPayloadSize / limit);
+    // Three runs, judged by their median, so one scheduling hiccup does not make the figure.
+    std::vector<double> ratios;
+    for (int run = 0; run < 3; ++run) {
+        const Across paced =
+            Send(pacedLine, pacedSize, dir.filePath(QStringLiteral("paced%1").arg(run)));
+        if (!paced.ok) {
+            std::fprintf(stderr, "the paced transfer failed\n");
+            return 1;
+        }
+        const double rate = double(paced.bytes) / paced.seconds;
+        ratios.push_back(rate / limit);
+        std::printf(
+            "rs232sim pair --baud 57600 --format 8O1, %lld bytes in %.2f s: %.0f payload "
+            "bytes/s, ratio %.3f\n",
+            static_cast<long long>(paced.bytes), paced.seconds, rate, rate / limit);
     }
-    const double rate = double(paced.bytes) / paced.seconds;
-    std::printf("rs232sim pair --baud 57600 --format 8O1, %lld bytes in %.2f s\n",
-                static_cast<long long>(paced.bytes), paced.seconds);
-    std::printf(
-        "  %.0f payload bytes/s; stop-and-wait limit %.0f bytes/s; ratio %.3f "
-        "(floor 0.90, aim 0.95) %s\n",
-        rate, limit, rate / limit,
-        rate / limit >= 0.95   ? "aim met"
-        : rate / limit >= 0.90 ? "floor met"
-                               : "FLOOR MISSED");
-    missed |= rate / limit < 0.90;
+    std::sort(ratios.begin(), ratios.end());
+    const double ratio = ratios[1];
+    std::printf("  stop-and-wait limit %.0f bytes/s; median ratio %.3f (floor 0.90, aim 0.95) %s\n",
+                limit, ratio,
+                ratio >= 0.95   ? "aim met"
+                : ratio >= 0.90 ? "floor met"
+                                : "FLOOR MISSED");
+    missed |= ratio < 0.90;
 
     const Across unpaced = Send({}, unpacedSize, dir.filePath(QStringLiteral("unpaced")));
     if (!unpaced.ok) {
@@ -125,10 +177,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the sender did not start\n");
         return 1;
     }
-    RunFor(100);
+    benchcomm::RunFor(100);
     const double cpu0 = benchcomm::ProcessCpuSeconds();
     const double wall0 = benchcomm::WallSeconds();
-    RunFor(idleMs);
+    benchcomm::RunFor(idleMs);
     const double cpu = benchcomm::ProcessCpuSeconds() - cpu0;
     const double wall = benchcomm::WallSeconds() - wall0;
     sender.stop();
