@@ -25,6 +25,8 @@ public:
     QByteArray input() override;
     // Records the bytes and emits bytesWritten before returning.
     bool output(const QByteArray& bytes) override;
+    // output() delivers at once already.
+    void flushOutput() override {}
     // Kept while open, as a driver keeps it; the close restores the old setting.
     bool setLowLatency(bool on) override;
     bool lowLatency() const { return lowLatency_; }

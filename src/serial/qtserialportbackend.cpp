@@ -115,6 +115,12 @@ bool QtSerialPortBackend::output(const QByteArray& bytes) {
     return true;
 }
 
+void QtSerialPortBackend::flushOutput() {
+    // QSerialPort::flush() writes what the driver takes and never blocks; a failed write reports
+    // itself through errorOccurred like one on the next pass would.
+    if (serial_->isOpen() && serial_->bytesToWrite() > 0) serial_->flush();
+}
+
 bool QtSerialPortBackend::setLowLatency(bool on) {
     if (!serial_->isOpen()) return false;
     if (on == lowLatencySet_) return true;

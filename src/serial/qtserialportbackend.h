@@ -24,6 +24,7 @@ public:
     void clearInput() override;
     QByteArray input() override;
     bool output(const QByteArray& bytes) override;
+    void flushOutput() override;
     bool setLowLatency(bool on) override;
     bool reportsLineErrors() const override;
 

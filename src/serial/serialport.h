@@ -93,6 +93,10 @@ public:
     // Output: sends the bytes in order, unchanged. False (failure() set) when the port is closed
     // or the device refused them.
     virtual bool output(const QByteArray& bytes) = 0;
+    // Hands what output() queued to the driver now, without waiting for it to leave the line;
+    // otherwise the back end writes it on the next pass of the event loop. For a protocol that
+    // waits for a reply to every frame, where each pass before the write delays the answer.
+    virtual void flushOutput() = 0;
     // Asks the driver to pass on each received byte at once instead of gathering them (the
     // latency timer of a USB adapter), for a protocol that waits for every reply. Only while
     // open; the old setting comes back with setLowLatency(false) or at the close. False, and

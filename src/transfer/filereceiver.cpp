@@ -183,16 +183,15 @@ void FileReceiver::onDataFrameGood(const QByteArray& frame) {
         end(Outcome::Failed, WriteFailedMessage(error));
         return;
     }
+    // The answer first: what is shown and printed for the frame is no time the sender waits.
+    if (!reply(kReplyGood)) return;
+    if (!last) waitData();
     showProgress(Percent(taken_, frames_));
     showFrames(qint64(taken_) + 1);
     emit progressValueChanged(taken_);
     addDone(payload.size());
-    if (!reply(kReplyGood)) return;
     emit frameDone(taken_, frames_);
-    if (!last) {
-        waitData();
-        return;
-    }
+    if (!last) return;
     showDigest(true, file_.digest());
     end(Outcome::Completed, ReceivedMessage(name_));
 }

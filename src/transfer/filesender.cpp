@@ -150,17 +150,19 @@ void FileSender::onDataReply() {
     }
     steps().cancelLimit();
     const int j = acknowledged_ + 1;
-    if (j < frames_ && !loadFrame(j + 1)) return;
+    if (j < frames_) {
+        // The next frame first: what is shown and printed for this one is no time the line idles.
+        if (!loadFrame(j + 1)) return;
+        sendFrame();
+        if (!isRunning()) return;
+    }
     showProgress(Percent(acknowledged_, frames_));
     showFrames(j);
     emit progressValueChanged(acknowledged_);
     acknowledged_ = j;
     addDone(DataFramePayload(size_, j));
     emit frameDone(j, frames_);
-    if (j < frames_) {
-        sendFrame();
-        return;
-    }
+    if (j < frames_) return;
     showProgress(100);
     showFrames(qint64(frames_) + 1);
     showDigest(false, hash_.result());

@@ -98,7 +98,11 @@ void TransferEngine::addDone(qint64 bytes) {
 }
 
 bool TransferEngine::send(const QByteArray& bytes) {
-    if (port().output(bytes)) return true;
+    // Stop-and-wait: every pass of the event loop before the write is time the peer waits.
+    if (port().output(bytes)) {
+        port().flushOutput();
+        return true;
+    }
     end(Outcome::Failed, transfer::PortWriteMessage(port().failure().reason));
     return false;
 }

@@ -1,5 +1,8 @@
 // What only the real back end can get wrong: device errors, the default factory, handlers that tear
 // the port down from inside its own signals.
+#include <poll.h>
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "ptyline.h"
@@ -109,6 +112,21 @@ private slots:
     }
 
     // A pseudo-terminal has no low-latency switch: the request says so and changes nothing.
+    // Without it the bytes wait for the next pass of the event loop, which never comes here.
+    void flushedOutputReachesTheDriverAtOnce() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        std::unique_ptr<SerialPort> port = comm::FixedDeviceSerialPortFactory(line.slavePath())();
+        QVERIFY2(port->setPortOpen(true), qPrintable(port->failure().reason));
+        QVERIFY(port->output("frame"));
+        port->flushOutput();
+        char got[16] = {};
+        pollfd ready{line.masterFd(), POLLIN, 0};
+        QCOMPARE(::poll(&ready, 1, 1000), 1);
+        QCOMPARE(QByteArray(got, int(::read(line.masterFd(), got, sizeof got))),
+                 QByteArray("frame"));
+    }
+
     void lowLatencyOnAPseudoTerminalIsDeclined() {
         PtyLine line;
         QVERIFY(line.ok());

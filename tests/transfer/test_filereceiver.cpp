@@ -59,6 +59,19 @@ QByteArray dataFrame(const QByteArray& content, int j) {
 class FileReceiverTest : public QObject {
     Q_OBJECT
 private slots:
+    // Stop-and-wait: each 0x66 is on the port before its frame's progress is shown.
+    void answerGoesBeforeProgressIsShown() {
+        ReceiverBench b;
+        QStringList repliedAtProgress;
+        QObject::connect(&b.receiver, &comm::FileReceiver::progressValueChanged,
+                         [&](int) { repliedAtProgress << b.replies(); });
+        QVERIFY(b.receiver.start());
+        const QByteArray content = RandomBytes(40, 40);
+        b.feed(header("data.bin", 40));
+        for (int j = 1; j <= 3; ++j) b.feed(dataFrame(content, j));
+        QCOMPARE(repliedAtProgress, QStringList({"f", "ff", "fff", "ffff"}));
+    }
+
     void receivesAFortyByteFile() {
         ReceiverBench b;
         QVERIFY(b.receiver.start());

@@ -108,6 +108,18 @@ private slots:
         QVERIFY(!b.sender.start());
     }
 
+    // Stop-and-wait: the next frame is on the port before the last one's progress is shown.
+    void nextFrameGoesBeforeProgressIsShown() {
+        SenderBench b;
+        QList<int> writtenAtFrameDone;
+        QObject::connect(&b.sender, &comm::FileSender::frameDone,
+                         [&](int, int) { writtenAtFrameDone << int(b.frames.size()); });
+        QVERIFY(b.send(file(QStringLiteral("a.bin"), RandomBytes(40, 1))));
+        b.runToEnd();
+        // Header + frame 1 + frame 2 when frame 1 is done, and so on; the last has no next.
+        QCOMPARE(writtenAtFrameDone, QList<int>({3, 4, 4}));
+    }
+
     // A receiver that answers 0x55 gets the same frame again, as often as it answers so.
     void badRepliesGetTheSameFrameAgain() {
         SenderBench b;
