@@ -58,8 +58,6 @@ public:
     bool start(qintptr handle);
     void stop();
     bool active() const { return active_; }
-    // Whether the device counts line errors (a pseudo-terminal without a simulator does not).
-    bool countsErrors() const { return active_ && last_.hasCounters; }
     // Looks now instead of at the next poll.
     void check();
     // The line since start(); nothing known while not active.

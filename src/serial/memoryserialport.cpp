@@ -94,6 +94,11 @@ bool MemorySerialPort::output(const QByteArray& bytes) {
     return true;
 }
 
+void MemorySerialPort::setReportsLineErrors(bool reports) {
+    device_.errorsKnown = reports;
+    if (open_) setLineState(device_);
+}
+
 bool MemorySerialPort::setLowLatency(bool on) {
     if (!open_) return false;
     lowLatency_ = on;

@@ -52,10 +52,9 @@ public:
     // shows, with counts from 0. Until told otherwise the device reports lines and errors, all
     // off and none.
     void injectLineState(const LineState& state);
-    // Whether the port says it can report line errors (as a pseudo-terminal cannot); true unless
-    // set.
-    bool reportsLineErrors() const override { return reportsLineErrors_; }
-    void setReportsLineErrors(bool reports) { reportsLineErrors_ = reports; }
+    // Whether the device's line reports errors (as a pseudo-terminal's cannot); true unless set.
+    // Shown in the line state at once while open, else from the next open.
+    void setReportsLineErrors(bool reports);
     // The next open fails with kOpenFailure and this reason; later ones succeed again.
     void failNextOpen(const QString& reason);
     // While busy every open fails with kOpenFailure, as when another program holds the device.
@@ -84,7 +83,6 @@ private:
     bool lowLatency_ = false;
     bool busy_ = false;
     bool vanished_ = false;
-    bool reportsLineErrors_ = true;
     bool discardOnOpen_ = false;
     QString vanishReason_;
     QString nextOpenFailure_;

@@ -133,10 +133,6 @@ bool QtSerialPortBackend::setLowLatency(bool on) {
     return true;
 }
 
-bool QtSerialPortBackend::reportsLineErrors() const {
-    return watcher_->countsErrors();
-}
-
 void QtSerialPortBackend::onError(int error) {
     if (closing_ || !serial_->isOpen()) return;
     if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError &&

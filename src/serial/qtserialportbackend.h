@@ -26,7 +26,6 @@ public:
     bool output(const QByteArray& bytes) override;
     void flushOutput() override;
     bool setLowLatency(bool on) override;
-    bool reportsLineErrors() const override;
 
 private:
     void onError(int error);

@@ -111,7 +111,11 @@ public:
     virtual QString deviceName() const = 0;
     // Whether line errors (break, framing, overrun, parity) can reach commNotified from the open
     // device; a plain pseudo-terminal, or a driver without error counters, cannot tell them.
-    virtual bool reportsLineErrors() const = 0;
+    // The line state is the one source of it, so the panel and the identifier never disagree.
+    bool reportsLineErrors() const {
+        const LineState state = lineState();
+        return state.open && state.errorsKnown;
+    }
 
 signals:
     // Received bytes are waiting; engines wait on this instead of polling.
