@@ -7,6 +7,7 @@
 #include "evidence.h"
 #include "holdpanestarter.h"
 #include "jsonwriter.h"
+#include "options.h"
 #include "output.h"
 #include "portargument.h"
 #include "portmap.h"
@@ -38,27 +39,18 @@ struct IdentifyArgs {
 };
 
 bool parse(const QStringList& args, IdentifyArgs* a) {
-    bool hasPort = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--all")) {
-            a->all = true;
-        } else if (arg == QLatin1String("--json")) {
-            a->json = true;
-        } else if (arg == QLatin1String("--port") && hasValue) {
-            if (!ParsePortArgument(args[++i], &a->port)) return false;
-            hasPort = true;
-        } else if (arg == QLatin1String("--listen-ms") && hasValue) {
-            bool ok = false;
-            const qint64 ms = args[++i].toLongLong(&ok);
-            if (!ok || ms <= 0 || ms > kDayMs) return false;
-            a->listenMs = int(ms);
-        } else {
-            return false;
-        }
+    Options o(args, {QStringLiteral("--port"), QStringLiteral("--listen-ms")});
+    a->all = o.flag(QStringLiteral("--all"));
+    a->json = o.flag(QStringLiteral("--json"));
+    const std::optional<QString> port = o.value(QStringLiteral("--port"));
+    if (!port || !ParsePortArgument(*port, &a->port)) return false;
+    if (const std::optional<QString> text = o.value(QStringLiteral("--listen-ms"))) {
+        bool ok = false;
+        const qint64 ms = text->toLongLong(&ok);
+        if (!ok || ms <= 0 || ms > kDayMs) return false;
+        a->listenMs = int(ms);
     }
-    return hasPort;
+    return o.ok() && o.plain().isEmpty();
 }
 
 JsonWriter listedJson(const comm::ListedCandidate& c) {

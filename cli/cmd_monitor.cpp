@@ -7,6 +7,7 @@
 #include "linesettings.h"
 #include "monitorcapture.h"
 #include "monitorlayout.h"
+#include "options.h"
 #include "output.h"
 #include "portargument.h"
 #include "portmap.h"
@@ -39,36 +40,29 @@ bool positiveNumber(const QString& text, qint64* value) {
 }
 
 bool parse(const QStringList& args, MonitorArgs* m) {
-    bool hasPort = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        qint64 number = 0;
-        if (a == QLatin1String("--ascii")) {
-            m->ascii = true;
-        } else if (a == QLatin1String("--json")) {
-            m->json = true;
-        } else if (a == QLatin1String("--port") && hasValue) {
-            if (!ParsePortArgument(args[++i], &m->port)) return false;
-            hasPort = true;
-        } else if (a == QLatin1String("--settings") && hasValue) {
-            const std::optional<comm::LineSettings> line =
-                comm::LineSettings::fromListedText(args[++i]);
-            if (!line) return false;
-            m->settings = line->text();
-        } else if (a == QLatin1String("--bytes") && hasValue) {
-            if (!positiveNumber(args[++i], &number)) return false;
-            m->bytes = number;
-        } else if (a == QLatin1String("--quiet-ms") && hasValue) {
-            if (!positiveNumber(args[++i], &number) || number > kDayMs) return false;
-            m->quietMs = int(number);
-        } else if (a == QLatin1String("--out") && hasValue) {
-            m->out = args[++i];
-        } else {
-            return false;
-        }
+    Options o(args,
+              {QStringLiteral("--port"), QStringLiteral("--settings"), QStringLiteral("--bytes"),
+               QStringLiteral("--quiet-ms"), QStringLiteral("--out")});
+    m->ascii = o.flag(QStringLiteral("--ascii"));
+    m->json = o.flag(QStringLiteral("--json"));
+    const std::optional<QString> port = o.value(QStringLiteral("--port"));
+    if (!port || !ParsePortArgument(*port, &m->port)) return false;
+    if (const std::optional<QString> text = o.value(QStringLiteral("--settings"))) {
+        const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(*text);
+        if (!line) return false;
+        m->settings = line->text();
     }
-    return hasPort;
+    qint64 number = 0;
+    if (const std::optional<QString> text = o.value(QStringLiteral("--bytes"))) {
+        if (!positiveNumber(*text, &number)) return false;
+        m->bytes = number;
+    }
+    if (const std::optional<QString> text = o.value(QStringLiteral("--quiet-ms"))) {
+        if (!positiveNumber(*text, &number) || number > kDayMs) return false;
+        m->quietMs = int(number);
+    }
+    m->out = o.value(QStringLiteral("--out")).value_or(QString());
+    return o.ok() && o.plain().isEmpty();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "clock.h"
 #include "commands.h"
 #include "filereceiver.h"
+#include "options.h"
 #include "portargument.h"
 #include "receivedfile.h"
 #include "transferreport.h"
@@ -11,26 +12,17 @@
 namespace cli {
 
 int receive(const QStringList& args) {
-    QString port, dir;
-    bool json = false, bad = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a == QLatin1String("--port") && i + 1 < args.size())
-            port = args[++i];
-        else if (a == QLatin1String("--dir") && i + 1 < args.size())
-            dir = args[++i];
-        else
-            bad = true;
-    }
-    if (bad || port.isEmpty()) return kUsage;
+    Options o(args, {QStringLiteral("--port"), QStringLiteral("--dir")});
+    const bool json = o.flag(QStringLiteral("--json"));
+    const std::optional<QString> port = o.value(QStringLiteral("--port"));
+    const QString dir = o.value(QStringLiteral("--dir")).value_or(QString());
+    PortArgument where;
+    if (!o.ok() || !o.plain().isEmpty() || !port || !ParsePortArgument(*port, &where))
+        return kUsage;
     // Where the window would write, unless told.
     const QString folder = dir.isEmpty()
                                ? comm::DefaultReceiveFolder(QCoreApplication::applicationDirPath())
                                : QFileInfo(dir).absoluteFilePath();
-    PortArgument where;
-    if (!ParsePortArgument(port, &where)) return kUsage;
     const std::unique_ptr<comm::SerialPort> serial = MakePort(where);
     comm::FileReceiver receiver(*serial, comm::Clock::real(), folder);
     TransferReport report(receiver, json);

@@ -6,6 +6,7 @@
 
 #include "commands.h"
 #include "commoptions.h"
+#include "options.h"
 #include "output.h"
 #include "portargument.h"
 #include "runengine.h"
@@ -33,32 +34,23 @@ struct RunArgs {
 };
 
 bool ParseRunArgs(const QStringList& args, RunArgs* r) {
-    bool hasPort = false;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--json")) {
-            r->json = true;
-        } else if (a == QLatin1String("--port") && hasValue) {
-            if (!ParsePortArgument(args[++i], &r->port)) return false;
-            hasPort = true;
-        } else if (a == QLatin1String("--on-timeout") && hasValue) {
-            const QString& answer = args[++i];
-            if (answer == QLatin1String("ask"))
-                r->onTimeout = OnTimeout::Ask;
-            else if (answer == QLatin1String("continue"))
-                r->onTimeout = OnTimeout::Continue;
-            else if (answer == QLatin1String("stop"))
-                r->onTimeout = OnTimeout::Stop;
-            else
-                return false;
-        } else if (!a.startsWith(QLatin1String("--")) && r->file.isEmpty()) {
-            r->file = a;
-        } else {
+    Options o(args, {QStringLiteral("--port"), QStringLiteral("--on-timeout")});
+    r->json = o.flag(QStringLiteral("--json"));
+    const std::optional<QString> port = o.value(QStringLiteral("--port"));
+    if (!port || !ParsePortArgument(*port, &r->port)) return false;
+    if (const std::optional<QString> answer = o.value(QStringLiteral("--on-timeout"))) {
+        if (*answer == QLatin1String("ask"))
+            r->onTimeout = OnTimeout::Ask;
+        else if (*answer == QLatin1String("continue"))
+            r->onTimeout = OnTimeout::Continue;
+        else if (*answer == QLatin1String("stop"))
+            r->onTimeout = OnTimeout::Stop;
+        else
             return false;
-        }
     }
-    return !r->file.isEmpty() && hasPort;
+    if (!o.ok() || o.plain().size() != 1) return false;
+    r->file = o.plain().first();
+    return true;
 }
 
 const char* ReasonName(RunEngine::FinishReason reason) {

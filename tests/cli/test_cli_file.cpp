@@ -36,6 +36,37 @@ class TestCliFile : public QObject {
     QTemporaryDir dir;
 
 private slots:
+    // Caught before any port is opened or file read, so none of these touches a device.
+    void argumentsItCannotTakeGiveStatusTwo_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("send without a file") << QStringList{"send", "--port", "1"};
+        QTest::newRow("send with two files") << QStringList{"send", "a", "b", "--port", "1"};
+        QTest::newRow("send without a port") << QStringList{"send", "a"};
+        QTest::newRow("send, --port without its value") << QStringList{"send", "a", "--port"};
+        QTest::newRow("send, an option it does not know")
+            << QStringList{"send", "a", "--port", "1", "--dir", "x"};
+        QTest::newRow("receive without a port") << QStringList{"receive", "--dir", "x"};
+        QTest::newRow("receive with a plain argument")
+            << QStringList{"receive", "x", "--port", "1"};
+        QTest::newRow("receive, --dir without its value")
+            << QStringList{"receive", "--port", "1", "--dir"};
+        QTest::newRow("run without a file") << QStringList{"run", "--port", "1"};
+        QTest::newRow("run, an answer it does not know")
+            << QStringList{"run", "a.Txl", "--port", "1", "--on-timeout", "maybe"};
+        QTest::newRow("monitor with no byte")
+            << QStringList{"monitor", "--port", "1", "--bytes", "0"};
+        QTest::newRow("monitor, settings not in the list")
+            << QStringList{"monitor", "--port", "1", "--settings", "9601,O,8,1"};
+        QTest::newRow("identify with a plain argument")
+            << QStringList{"identify", "--port", "1", "now"};
+        QTest::newRow("identify, listening longer than a day")
+            << QStringList{"identify", "--port", "1", "--listen-ms", "86400001"};
+    }
+    void argumentsItCannotTakeGiveStatusTwo() {
+        QFETCH(QStringList, args);
+        QCOMPARE(cli(args).status, 2);
+    }
+
     void showPrintsTheWorkedExample() {
         QVERIFY(WriteWholeFile(dir.filePath("ex.Txl"), kWorkedExample));
         const Result r = cli({"show", dir.filePath("ex.Txl")});
