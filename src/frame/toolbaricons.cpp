@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 
+#include "plugshell.h"
+
 namespace comm {
 
 namespace {
@@ -60,15 +62,9 @@ void badge(QPainter& p, const QColor& colour, const QString& glyph) {
 
 // A nine-pin plug with the port's number on it.
 void port(QPainter& p, int number) {
-    QPainterPath shell;
-    shell.moveTo(2, 5);
-    shell.lineTo(22, 5);
-    shell.lineTo(19, 19);
-    shell.lineTo(5, 19);
-    shell.closeSubpath();
     p.setPen(QPen(kInk, 1));
     p.setBrush(QColor(70, 110, 170));
-    p.drawPath(shell);
+    p.drawPath(PlugShellPath(2, 22, 5, 19, 3));
     QFont font = p.font();
     font.setBold(true);
     font.setPixelSize(12);

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <cstdio>
 
+#include "plugshell.h"
+
 namespace {
 
 QImage canvas(int size) {
@@ -121,19 +123,13 @@ QImage programPicture(int pixels = 64) {
     p.setBrush(Qt::NoBrush);
     p.drawPath(bits);
 
-    // The D-shaped shell, wider at the top.
-    QPainterPath shell;
-    shell.moveTo(9, 27);
-    shell.lineTo(55, 27);
-    shell.lineTo(50, 45);
-    shell.lineTo(14, 45);
-    shell.closeSubpath();
+    // The shell of the plug.
     QLinearGradient steel(0, 27, 0, 45);
     steel.setColorAt(0, QColor(235, 238, 242));
     steel.setColorAt(1, QColor(150, 156, 166));
     p.setPen(QPen(QColor(60, 64, 72), 1.5));
     p.setBrush(steel);
-    p.drawPath(shell);
+    p.drawPath(comm::PlugShellPath(9, 55, 27, 45, 5));
 
     // Five pins in the upper row, four in the lower.
     p.setPen(QPen(QColor(120, 90, 10), 0.8));

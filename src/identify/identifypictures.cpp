@@ -1,9 +1,10 @@
 #include "identifypictures.h"
 
 #include <QPainter>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <cmath>
+
+#include "plugshell.h"
 
 namespace comm {
 
@@ -14,16 +15,10 @@ QPixmap PortLampPicture(bool open) {
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor shell = open ? QColor(0x2e, 0xa0, 0x43) : QColor(0x9a, 0x9a, 0x9a);
-    // The D-shaped shell, wider at the top, and its nine pins in two rows.
-    QPainterPath shellPath;
-    shellPath.moveTo(3, 9);
-    shellPath.lineTo(29, 9);
-    shellPath.lineTo(25.5, 23);
-    shellPath.lineTo(6.5, 23);
-    shellPath.closeSubpath();
+    // The shell and its nine pins in two rows.
     p.setPen(QPen(shell.darker(170), 1.5));
     p.setBrush(shell);
-    p.drawPath(shellPath);
+    p.drawPath(PlugShellPath(3, 29, 9, 23, 3.5));
     p.setPen(Qt::NoPen);
     p.setBrush(open ? QColor(0xf4, 0xff, 0xf0) : QColor(0x55, 0x55, 0x55));
     for (int i = 0; i < 5; ++i) p.drawEllipse(QPointF(8 + i * 4.0, 13.5), 1.3, 1.3);
