@@ -16,7 +16,7 @@ TransferEngine::TransferEngine(const transfer::SideWords& words, SerialPort& por
     connect(clockTimer_.get(), &ClockTimer::timeout, this, &TransferEngine::onClockTick);
     connect(rateTimer_.get(), &ClockTimer::timeout, this, &TransferEngine::onRateTick);
     connect(steps_.get(), &StepMachine::deviceLost, this, [this](const QString& reason) {
-        if (running_) end(Outcome::Failed, transfer::PortLostMessage(reason));
+        if (isRunning()) end(Outcome::Failed, transfer::PortLostMessage(reason));
     });
     port.setSettings(transfer::kLineSettings);
     port.setInputMode(1);
@@ -24,26 +24,25 @@ TransferEngine::TransferEngine(const transfer::SideWords& words, SerialPort& por
 
 TransferEngine::~TransferEngine() {
     // The sides abort in their own destructors, while their files still exist.
-    if (running_) port().setPortOpen(false);
+    if (isRunning()) port().setPortOpen(false);
 }
 
 void TransferEngine::stop() {
-    if (running_) end(Outcome::Stopped, stopMessage());
+    if (isRunning()) end(Outcome::Stopped, stopMessage());
 }
 
 void TransferEngine::abort() {
-    if (!running_) return;
+    if (!isRunning()) return;
     steps_->halt();
     clockTimer_->stop();
     rateTimer_->stop();
     releaseFile(Outcome::Stopped);
     port().setPortOpen(false);
-    running_ = false;
     emit runningChanged(false);
 }
 
 void TransferEngine::resetDisplay() {
-    if (!resetPending_ || running_) return;
+    if (!resetPending_ || isRunning()) return;
     resetPending_ = false;
     emit progressTextChanged(words_.progress + QLatin1Char(' '));
     emit framesTextChanged(words_.frames + QLatin1Char(' '));
@@ -70,7 +69,6 @@ bool TransferEngine::openPort(int inputLen) {
 }
 
 void TransferEngine::beginRun() {
-    running_ = true;
     resetPending_ = false;
     doneBytes_ = 0;
     totalBytes_ = 0;
@@ -121,7 +119,7 @@ void TransferEngine::showDigest(bool asWritten, const QByteArray& sha256) {
 }
 
 void TransferEngine::end(Outcome outcome, const QString& message) {
-    if (!running_) return;
+    if (!isRunning()) return;
     steps_->halt();
     clockTimer_->stop();
     if (rateTimer_->isActive()) {
@@ -130,7 +128,6 @@ void TransferEngine::end(Outcome outcome, const QString& message) {
     }
     releaseFile(outcome);
     port().setPortOpen(false);
-    running_ = false;
     resetPending_ = true;
     emit runningChanged(false);
     emit finished(outcome, message);

@@ -36,7 +36,7 @@ public:
 
     ~TransferEngine() override;
 
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return steps_->running(); }
     SerialPort& port() const { return steps_->port(); }
     // Payload bytes across so far in the running (or last) transfer.
     qint64 doneBytes() const { return doneBytes_; }
@@ -115,7 +115,6 @@ private:
     std::unique_ptr<StepMachine> steps_;
     std::unique_ptr<ClockTimer> clockTimer_;
     std::unique_ptr<ClockTimer> rateTimer_;
-    bool running_ = false;
     bool resetPending_ = false;
     qint64 startMs_ = 0;
     qint64 seconds_ = 0;
