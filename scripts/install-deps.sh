@@ -4,7 +4,7 @@
 # recommends), clang-format and clang-tidy, and what making and checking the package needs.
 set -euo pipefail
 packages=(
-  build-essential cmake
+  build-essential cmake ccache lld
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n
   fonts-wqy-microhei xvfb xauth poppler-utils socat python3-serial imagemagick
 )
