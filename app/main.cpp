@@ -1,13 +1,17 @@
 #include <QApplication>
 #include <QIcon>
+#include <QProcessEnvironment>
 
 #include "commdefinition.h"
+#include "language.h"
 #include "mainwindow.h"
-#include "messages.h"
+#include "rememberedchoices.h"
+#include "translations.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    comm::ui::InstallChineseStandardTexts();
+    comm::texts::InstallLanguage(comm::texts::ChosenLanguage(
+        *comm::texts::OpenRememberedChoices(), QProcessEnvironment::systemEnvironment()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/help/pictures/program.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("rs232comm"));
 

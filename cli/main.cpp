@@ -1,7 +1,10 @@
 #include <QCoreApplication>
+#include <QProcessEnvironment>
 
 #include "commands.h"
 #include "output.h"
+#include "rememberedchoices.h"
+#include "translations.h"
 
 namespace {
 
@@ -29,6 +32,8 @@ int usage() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    comm::texts::InstallLanguage(comm::texts::ChosenLanguage(
+        *comm::texts::OpenRememberedChoices(), QProcessEnvironment::systemEnvironment()));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) return usage();

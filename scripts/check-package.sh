@@ -14,6 +14,7 @@ trap 'apt-get remove -y rs232comm >/dev/null' EXIT
 
 desktop-file-validate /usr/share/applications/rs232comm.desktop
 test -f /usr/share/icons/hicolor/48x48/apps/rs232comm.png
+test -f /usr/share/rs232comm/translations/comm_en.qm
 for program in Comm comm-cli rs232sim; do
   [ "$(command -v "$program")" = "/usr/bin/$program" ]
 done

@@ -5,7 +5,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ccache lld
-  qt6-base-dev qt6-serialport-dev qt6-translations-l10n
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools
   fonts-wqy-microhei xvfb xauth poppler-utils socat python3-serial imagemagick
 )
 for arg in "$@"; do

@@ -10,7 +10,7 @@ namespace comm::help {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("关于程序"));
+    setWindowTitle(tr("关于程序"));
     setFixedSize(460, 230);
     UseBoxBackground(this);
 
@@ -25,10 +25,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     QFont line = font();
     line.setPointSize(12);
 
-    AddRaisedLabels(this, 0, QStringLiteral("通用RS232串口通讯调试程序"), title,
-                    QRect(108, 28, 330, 34));
-    AddRaisedLabels(this, 1, QStringLiteral("硬件工具"), line, QRect(108, 76, 330, 26));
-    AddRaisedLabels(this, 2, QStringLiteral("欢迎使用"), line, QRect(108, 108, 330, 26));
+    AddRaisedLabels(this, 0, tr("通用RS232串口通讯调试程序"), title, QRect(108, 28, 330, 34));
+    AddRaisedLabels(this, 1, tr("硬件工具"), line, QRect(108, 76, 330, 26));
+    AddRaisedLabels(this, 2, tr("欢迎使用"), line, QRect(108, 108, 330, 26));
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);

@@ -1,5 +1,6 @@
 #include "helptopics.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <array>
 
@@ -7,24 +8,41 @@ namespace comm::help {
 
 const QVector<HelpTopic>& HelpTopicTree() {
     static const QVector<HelpTopic> tree = {
-        {QStringLiteral("Main"), QStringLiteral("程序帮助"), QString(), 1},
-        {QStringLiteral("Main1"), QStringLiteral("简 介"), QStringLiteral("Main"), 2},
-        {QStringLiteral("Main2"), QStringLiteral("功 能"), QStringLiteral("Main"), 2},
-        {QStringLiteral("Main3"), QStringLiteral("帮 助"), QStringLiteral("Main"), 2},
-        {QStringLiteral("K01"), QStringLiteral("RS232串口简介"), QStringLiteral("Main1"), 3},
-        {QStringLiteral("K02"), QStringLiteral("程 序 简 介"), QStringLiteral("Main1"), 3},
-        {QStringLiteral("K03"), QStringLiteral("新 建 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K04"), QStringLiteral("打 开 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K05"), QStringLiteral("执 行 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K06"), QStringLiteral("关 闭 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K07"), QStringLiteral("保 存 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K08"), QStringLiteral("打 印 通 讯"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K09"), QStringLiteral("串 口 设 置"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K10"), QStringLiteral("技 术 支 持"), QStringLiteral("Main3"), 3},
-        {QStringLiteral("K11"), QStringLiteral("监听活动串口"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K12"), QStringLiteral("识 别 设 置"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K13"), QStringLiteral("发 送 文 件"), QStringLiteral("Main2"), 3},
-        {QStringLiteral("K14"), QStringLiteral("接 收 文 件"), QStringLiteral("Main2"), 3},
+        {QStringLiteral("Main"), QT_TRANSLATE_NOOP("HelpTopics", "程序帮助"), QString(), 1},
+        {QStringLiteral("Main1"), QT_TRANSLATE_NOOP("HelpTopics", "简 介"), QStringLiteral("Main"),
+         2},
+        {QStringLiteral("Main2"), QT_TRANSLATE_NOOP("HelpTopics", "功 能"), QStringLiteral("Main"),
+         2},
+        {QStringLiteral("Main3"), QT_TRANSLATE_NOOP("HelpTopics", "帮 助"), QStringLiteral("Main"),
+         2},
+        {QStringLiteral("K01"), QT_TRANSLATE_NOOP("HelpTopics", "RS232串口简介"),
+         QStringLiteral("Main1"), 3},
+        {QStringLiteral("K02"), QT_TRANSLATE_NOOP("HelpTopics", "程 序 简 介"),
+         QStringLiteral("Main1"), 3},
+        {QStringLiteral("K03"), QT_TRANSLATE_NOOP("HelpTopics", "新 建 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K04"), QT_TRANSLATE_NOOP("HelpTopics", "打 开 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K05"), QT_TRANSLATE_NOOP("HelpTopics", "执 行 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K06"), QT_TRANSLATE_NOOP("HelpTopics", "关 闭 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K07"), QT_TRANSLATE_NOOP("HelpTopics", "保 存 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K08"), QT_TRANSLATE_NOOP("HelpTopics", "打 印 通 讯"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K09"), QT_TRANSLATE_NOOP("HelpTopics", "串 口 设 置"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K10"), QT_TRANSLATE_NOOP("HelpTopics", "技 术 支 持"),
+         QStringLiteral("Main3"), 3},
+        {QStringLiteral("K11"), QT_TRANSLATE_NOOP("HelpTopics", "监听活动串口"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K12"), QT_TRANSLATE_NOOP("HelpTopics", "识 别 设 置"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K13"), QT_TRANSLATE_NOOP("HelpTopics", "发 送 文 件"),
+         QStringLiteral("Main2"), 3},
+        {QStringLiteral("K14"), QT_TRANSLATE_NOOP("HelpTopics", "接 收 文 件"),
+         QStringLiteral("Main2"), 3},
     };
     return tree;
 }

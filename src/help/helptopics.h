@@ -8,8 +8,8 @@ namespace comm::help {
 // One node of the help tree. Picture numbers are 1 (the root), 2 (a group) and 3 (a topic).
 struct HelpTopic {
     QString key;
-    QString caption;
-    QString parentKey;  // empty for the root
+    const char* caption;  // the source text; shown through the translation of "HelpTopics"
+    QString parentKey;    // empty for the root
     int picture = 0;
 };
 
@@ -23,7 +23,5 @@ int TopicTextIndex(const QString& key);
 
 // Text of topic index 0..13; empty outside. Topics K13 and K14 share one text.
 QString HelpTopicText(int index);
-
-inline const QString kHelpWelcomeText = QStringLiteral("谢谢您使用该程序!");
 
 }  // namespace comm::help

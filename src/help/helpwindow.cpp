@@ -1,5 +1,6 @@
 #include "helpwindow.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
@@ -14,7 +15,7 @@ namespace comm::help {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form13"));
-    setWindowTitle(QStringLiteral("帮助"));
+    setWindowTitle(tr("帮助"));
     resize(640, 440);
 
     tree_ = new QTreeWidget(this);
@@ -42,14 +43,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     splitter_->setStretchFactor(1, 1);
     splitter_->setSizes({200, 432});
     splitter_->handle(1)->setObjectName(QStringLiteral("Command1"));
-    splitter_->handle(1)->setToolTip(QStringLiteral("拖动以调整宽度"));
+    splitter_->handle(1)->setToolTip(tr("拖动以调整宽度"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(splitter_);
 
     buildTree();
-    text_->setPlainText(kHelpWelcomeText);
+    text_->setPlainText(tr("谢谢您使用该程序!"));
 
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { showTopic(item); });
@@ -62,7 +63,7 @@ void HelpWindow::buildTree() {
     for (const HelpTopic& topic : HelpTopicTree()) {
         QTreeWidgetItem* parentItem = items.value(topic.parentKey);
         auto* item = parentItem ? new QTreeWidgetItem(parentItem) : new QTreeWidgetItem(tree_);
-        item->setText(0, topic.caption);
+        item->setText(0, QCoreApplication::translate("HelpTopics", topic.caption));
         item->setData(0, kKeyRole, topic.key);
         item->setData(0, kPictureRole, topic.picture);
         item->setIcon(0, QIcon(HelpTreePicture(topic.picture)));

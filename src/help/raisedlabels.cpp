@@ -1,5 +1,6 @@
 #include "raisedlabels.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPalette>
@@ -44,7 +45,7 @@ void UseBoxBackground(QWidget* box) {
 }
 
 QPushButton* AddCloseButton(QWidget* box, const QRect& place) {
-    auto* button = new QPushButton(QStringLiteral("确定[&Y]"), box);
+    auto* button = new QPushButton(QCoreApplication::translate("HelpBoxes", "确定[&Y]"), box);
     button->setObjectName(QStringLiteral("Command1"));
     button->setGeometry(place);
     button->setDefault(true);

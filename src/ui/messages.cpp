@@ -1,9 +1,7 @@
 #include "messages.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 namespace comm::ui {
 
@@ -28,9 +26,13 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 }  // namespace
 
+QString MessageCaption() {
+    return QCoreApplication::translate("Messages", "提示信息");
+}
+
 bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel) {
     if (responder()) return responder()(text, icon, okCancel);
-    QMessageBox box(boxIcon(icon), kMessageCaption, text,
+    QMessageBox box(boxIcon(icon), MessageCaption(), text,
                     okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.setDefaultButton(QMessageBox::Ok);
@@ -39,17 +41,6 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
 
 void SetMessageResponder(MessageResponder r) {
     responder() = std::move(r);
-}
-
-bool InstallChineseStandardTexts() {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        delete translator;
-        return false;
-    }
-    QCoreApplication::installTranslator(translator);
-    return true;
 }
 
 namespace {

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace comm::ui {
 
-inline const QString kMessageCaption = QStringLiteral("提示信息");
+// The caption of every message box.
+QString MessageCaption();
 
 // Icon by kind of message: refusals and missing files, questions, errors and line events,
 // completion and stop notices.
@@ -21,10 +22,6 @@ bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool ok
 // whether OK/Cancel was offered, returns the answer. An empty responder restores the real boxes.
 using MessageResponder = std::function<bool(const QString& text, MessageIcon icon, bool okCancel)>;
 void SetMessageResponder(MessageResponder responder);
-
-// Installs Qt's own Chinese texts for the standard buttons and dialogs (确定, 取消, 是, 否) into
-// the application. False when the translation is not installed; the texts then stay English.
-bool InstallChineseStandardTexts();
 
 // The platform's beep, for a refused key.
 void Beep();

@@ -13,6 +13,7 @@
 #include "commdefinition.h"
 #include "mainwindow.h"
 #include "messages.h"
+#include "translations.h"
 #include "wizardcounts.h"
 #include "wizardkind.h"
 
@@ -33,7 +34,7 @@ QDialog* step(const char* name) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    comm::ui::InstallChineseStandardTexts();
+    comm::texts::InstallLanguage(comm::texts::Language::Chinese);
     const QStringList args = app.arguments().mid(1);
     const bool wizard = args.value(0) == QLatin1String("wizard");
 

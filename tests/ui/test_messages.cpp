@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "messages.h"
+#include "translations.h"
 
 using comm::ui::MessageIcon;
 
@@ -52,7 +53,7 @@ class TestMessages : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(comm::ui::InstallChineseStandardTexts()); }
+    void initTestCase() { QVERIFY(comm::texts::InstallLanguage(comm::texts::Language::Chinese)); }
 
     void realBox_data() {
         QTest::addColumn<int>("icon");

@@ -1,0 +1,31 @@
+#include <QtTest>
+
+#include "aboutbox.h"
+#include "chinesetexts.h"
+#include "helpwindow.h"
+#include "supportbox.h"
+#include "translations.h"
+
+// The help window and the two boxes in English: not one Chinese text left on them.
+class TestHelpEnglish : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(comm::texts::InstallLanguage(comm::texts::Language::English)); }
+
+    void noChineseLeft() {
+        comm::help::HelpWindow help;
+        comm::help::AboutBox about;
+        comm::help::SupportBox support;
+        for (const QWidget* window : {static_cast<QWidget*>(&help), static_cast<QWidget*>(&about),
+                                      static_cast<QWidget*>(&support)}) {
+            const QStringList left = ChineseTextsOn(window);
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+        }
+        QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+    }
+};
+
+QTEST_MAIN(TestHelpEnglish)
+#include "test_help_english.moc"
