@@ -9,6 +9,129 @@
     </message>
 </context>
 <context>
+    <name>HelpTopicText</name>
+    <message>
+        <source>RS232接口是由美国电子工业协会（EIA）制定的串行物理接口标准，是计算机与外部设备之间进行异步串行通讯最常用的标准硬件接口。它规定了连接器的形状、各引脚的用途、信号的电平以及通讯的时序，只要通讯双方都遵守这一标准，就可以直接用电缆连接起来交换数据。
+
+RS232接口的连接器有25针（DB25）和9针（DB9）两种，现在的个人计算机上多为9针连接器。9针连接器的第2脚为接收数据（RXD），第3脚为发送数据（TXD），第5脚为信号地（GND），其余引脚为联络和状态信号。
+
+RS232接口的最高波特率为115200 bps。通讯双方必须采用相同的波特率、校验方式、数据位和停止位，才能正确地收发数据。</source>
+        <translation>RS232 is the serial physical interface standard drawn up by the Electronic Industries Alliance (EIA), and the hardware interface most used for asynchronous serial communication between a computer and its devices. It sets the shape of the connector, the use of each pin, the signal levels and the timing; any two sides that keep to it can be joined by a cable and exchange data.
+
+RS232 connectors have 25 pins (DB25) or 9 pins (DB9); today&apos;s personal computers mostly have the 9-pin one. On the 9-pin connector, pin 2 is received data (RXD), pin 3 transmitted data (TXD), pin 5 signal ground (GND); the other pins carry handshake and status signals.
+
+The highest baud rate of RS232 is 115200 bps. Both sides must use the same baud rate, parity, data bits and stop bits to send and receive data correctly.</translation>
+    </message>
+    <message>
+        <source>本程序是为开发下位机程序的工程师准备的微机端通讯平台。下位机（例如单片机系统）通过RS232串口与微机通讯时，开发人员通常还要在微机上另外编写一个测试程序来收发数据；有了本程序，就不必再编写任何微机端的测试程序了。
+
+您只需按照下位机的通讯协议，在本程序中定义通讯的种类、数据幀的格式和串口设置，并把它保存为通讯文件，以后随时打开执行即可。
+
+下位机可以采用查询方式或中断方式收发数据，本程序同样可以用查询或中断的方式与之配合，双方的方式可以任意组合。</source>
+        <translation>This program is a PC-side communication platform for engineers who write the programs of devices. When a device (a microcontroller system, for example) talks to a PC over an RS232 port, its developers usually have to write a test program on the PC as well to send and receive data; with this program there is no PC-side test program to write.
+
+Define the kind of communication, the layout of the frames and the port settings in this program following the device&apos;s protocol, save it as a communication file, and open and run it whenever you need it.
+
+The device may send and receive by polling or by interrupts; this program works with either, in any combination.</translation>
+    </message>
+    <message>
+        <source>选择“通讯”菜单中的“新建通讯”，或单击工具栏上的“新建通讯”按钮，程序便启动新建通讯向导，分三步定义一个新的通讯：
+
+第一步，选择通讯的种类，即微机发送数据后下位机是否回送数据，或者微机接收下位机的数据后是否向下位机回送数据；
+第二步，确定数据和命令的幀格式，即起始位、数据位、校验位和结束位各有多少个字节；
+第三步，选择串口设置，包括波特率、校验方式、数据位和停止位。
+
+完成向导后，程序打开通讯窗口，您可以在窗口中逐个输入各字节的数值。</source>
+        <translation>Choose New Communication in the Communication menu, or click New Communication on the toolbar, and the new-communication wizard defines a new communication in three steps:
+
+Step 1: choose the kind of communication, that is, whether the device answers after the PC sends, or whether the PC answers after it receives the device&apos;s data;
+Step 2: set the layout of the data and command frames, that is, how many bytes the start, data, checksum and end fields have;
+Step 3: choose the port settings: baud rate, parity, data bits and stop bits.
+
+When the wizard is done, the program opens the communication window, where you enter the value of each byte.</translation>
+    </message>
+    <message>
+        <source>选择“通讯”菜单中的“打开通讯”，或单击工具栏上的“打开通讯”按钮，在对话框中选择一个以前保存的通讯文件（*.Txl），程序便读入该文件，并在通讯窗口中显示它的种类、串口设置、选项和数据幀格式。
+
+注意：请不要打开不是由本程序建立的文件，否则程序无法识别文件的格式，也可能得到错误的通讯定义。</source>
+        <translation>Choose Open Communication in the Communication menu, or click Open Communication on the toolbar, and choose a communication file (*.Txl) saved before; the program reads it and shows its kind, port settings, options and frame layout in the communication window.
+
+Note: do not open files that this program did not make; the program cannot recognise their format and may read a wrong communication.</translation>
+    </message>
+    <message>
+        <source>执行通讯是本程序的核心功能。选择“通讯”菜单中的“执行通讯”，或单击工具栏上的“执行通讯”按钮，打开通讯执行窗口，再单击“开始执行”，程序便在活动串口上按照您输入的数据和格式与下位机交换数据。
+
+执行窗口中的发送窗口和接收窗口分别显示串口发送缓冲区和接收缓冲区中的数据，并标明每个字节所在的位置，便于您核对通讯是否正确。
+
+执行之前和执行之中，请留意执行窗口中的提示和程序给出的提示信息，按照正确的顺序启动通讯双方的程序。</source>
+        <translation>Running a communication is what this program is for. Choose Run Communication in the Communication menu, or click Run Communication on the toolbar, to open the execution window, then click Start: the program exchanges data with the device on the active port, with the bytes and layout you entered.
+
+The send and receive panes of the execution window show the data of the port&apos;s send and receive buffers and mark the place of each byte, so you can check that the exchange is right.
+
+Before and during a run, watch the execution window&apos;s hints and the program&apos;s notices, and start the programs of both sides in the right order.</translation>
+    </message>
+    <message>
+        <source>关闭当前活动的通讯文件。</source>
+        <translation>Closes the active communication file.</translation>
+    </message>
+    <message>
+        <source>保存当前活动的通讯。选择“通讯”菜单中的“保存通讯”，或单击工具栏上的“保存通讯”按钮；第一次保存时程序会请您输入文件名，也可以用“通讯另存为”把通讯保存到另一个文件中。
+
+“通讯”菜单中的“保存幀数据”选项决定保存时是否把您输入的各字节数据连同幀格式一起保存。该选项在程序启动时处于选中状态；取消选中后，文件中只保存通讯的格式，不保存输入的数据。</source>
+        <translation>Saves the active communication. Choose Save Communication in the Communication menu, or click Save Communication on the toolbar; the first time, the program asks for a file name. Save Communication As saves the communication to another file.
+
+The Save Frame Data option in the Communication menu decides whether the bytes you entered are saved with the frame layout. It is on when the program starts; when it is off, the file keeps only the layout of the communication, not the bytes entered.</translation>
+    </message>
+    <message>
+        <source>打印当前活动通讯的通讯文件格式。</source>
+        <translation>Prints the format of the active communication.</translation>
+    </message>
+    <message>
+        <source>在“设置”菜单中，或用工具栏上的四个串口按钮，可以选择本程序使用的活动串口。执行通讯、监听串口、识别设置和传送文件都在活动串口上进行。
+
+一般的个人计算机带有串口一和串口二，本程序还支持串口三和串口四。程序启动时选中的是串口一。</source>
+        <translation>Choose the active port in the Setup menu or with the four port buttons on the toolbar. Runs, monitoring, settings identification and file transfers all use the active port.
+
+A usual personal computer has ports 1 and 2; this program also supports ports 3 and 4. Port 1 is chosen when the program starts.</translation>
+    </message>
+    <message>
+        <source>在使用本程序的过程中如果遇到问题，请先阅读本帮助中相应功能的说明，并留意各窗口中的提示和程序给出的提示信息。
+
+您也可以选择“帮助”菜单中的“技术支持”，或单击工具栏上的“技术支持”按钮，查看常见问题的说明。如果问题仍然不能解决，请与本程序的提供者联系；联系时请说明所用的通讯种类、串口设置，以及出现问题时的操作步骤和提示信息。</source>
+        <translation>If you meet a problem while using this program, first read the description of the function in this help, and watch the hints in each window and the program&apos;s notices.
+
+You can also choose Technical Support in the Help menu, or click Technical Support on the toolbar, for notes on common problems. If that does not solve it, contact the supplier of this program, and tell them the kind of communication, the port settings, what you did when the problem appeared and the notices you saw.</translation>
+    </message>
+    <message>
+        <source>选择“监听”菜单中的“监听活动串口”，或单击工具栏上的“监听串口”按钮，打开监听窗口。单击“开始监听”后，程序在活动串口上连续监听，把收到的每个字节显示出来，直到您单击“结束监听”。
+
+监听到的数据可以用“存储数据”保存到文件中，以后再用“导入数据”读入查看。数据可以按ASC字符显示，也可以按十六进制显示；监听的串口设置可以用“通讯设置”修改。</source>
+        <translation>Choose Monitor Active Port in the Monitor menu, or click Monitor Port on the toolbar, to open the monitor window. After you click Start Monitoring, the program listens on the active port and shows every byte it receives until you click Stop Monitoring.
+
+Store Data saves what was captured to a file, and Import Data reads it back to look at later. The data can be shown as ASCII characters or in hexadecimal; Port Settings changes the settings the monitor listens with.</translation>
+    </message>
+    <message>
+        <source>选择“监听”菜单中的“自动识别设置”，或单击工具栏上的“自动识别串口设置”按钮，打开识别窗口。单击“开始识别”后，程序在活动串口上依次试用各种波特率、校验方式和数据位的组合，找出下位机可能使用的串口设置。
+
+识别期间下位机必须一直不停地发送数据。识别的结果仅供参考：凡是在某个设置下收到数据而没有出现错误，程序就把该设置连同收到的前十个字节加入窗口的列表中。一般来说，波特率大的可能性比较大，波特率小的可能性比较小。</source>
+        <translation>Choose Identify Settings in the Monitor menu, or click Identify Port Settings on the toolbar, to open the identification window. After you click Start Identifying, the program tries combinations of baud rate, parity and data bits on the active port in turn to find the settings the device may be using.
+
+The device must keep sending all the time while identification runs. The result is only a guide: every setting under which data arrived without errors is added to the window&apos;s list with the first ten bytes received. In general, a higher baud rate is the more likely one, a lower baud rate the less likely.</translation>
+    </message>
+    <message>
+        <source>通过串口电缆，可以在两台都运行本程序的计算机之间传送一个文件。发送方选择“文件”菜单中的“发送文件”，接收方选择“文件”菜单中的“接收文件”；传送时双方都使用固定的串口设置，与通讯和监听的设置无关。
+
+请务必先在接收方单击“接收文件”，使它处于等待接收的状态，然后再在发送方开始发送，否则传送不能完成。
+
+接收到的文件以发送方传来的文件名称，保存在接收方本程序所在的文件夹中。</source>
+        <translation>Two computers that both run this program can copy a file between them over a serial cable. The sender chooses Send File in the File menu, the receiver Receive File in the File menu; both sides use fixed port settings for the transfer, whatever the communication and monitor settings are.
+
+Be sure to click Receive File on the receiving side first, so that it waits for the file, and only then start sending; otherwise the transfer cannot complete.
+
+The received file is saved under the name the sender gave, in the folder of the program on the receiving side.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTopics</name>
     <message>
         <source>程序帮助</source>

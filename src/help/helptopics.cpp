@@ -1,8 +1,6 @@
 #include "helptopics.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <array>
 
 namespace comm::help {
 
@@ -57,19 +55,10 @@ int TopicTextIndex(const QString& key) {
 }
 
 QString HelpTopicText(int index) {
-    static const std::array<QString, kTopicTextCount> texts = [] {
-        std::array<QString, kTopicTextCount> loaded;
-        // The last two topics, sending and receiving a file, are one subject and share one text.
-        for (int i = 0; i < kTopicTextCount; ++i) {
-            const int file = i == kTopicTextCount - 1 ? i : i + 1;
-            QFile text(QStringLiteral(":/help/topics/K%1.txt").arg(file, 2, 10, QLatin1Char('0')));
-            if (text.open(QIODevice::ReadOnly))
-                loaded[i] = QString::fromUtf8(text.readAll()).trimmed();
-        }
-        return loaded;
-    }();
     if (index < 0 || index >= kTopicTextCount) return QString();
-    return texts[index];
+    // The last two topics, sending and receiving a file, are one subject and share one text.
+    const int text = index == kTopicTextCount - 1 ? index - 1 : index;
+    return QCoreApplication::translate("HelpTopicText", kHelpTopicTexts[text]);
 }
 
 }  // namespace comm::help

@@ -21,7 +21,11 @@ const QVector<HelpTopic>& HelpTopicTree();
 // Index of the text a node shows ("K01".."K14" give 0..13), or -1 for a group node.
 int TopicTextIndex(const QString& key);
 
-// Text of topic index 0..13; empty outside. Topics K13 and K14 share one text.
+// The source texts of topics K01..K13.
+extern const char* const kHelpTopicTexts[kTopicTextCount - 1];
+
+// Text of topic index 0..13 in the interface language; empty outside. Topics K13 and K14 share one
+// text.
 QString HelpTopicText(int index);
 
 }  // namespace comm::help

@@ -1,3 +1,5 @@
+#include <QPlainTextEdit>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "aboutbox.h"
@@ -24,6 +26,21 @@ private slots:
         }
         QCOMPARE(help.windowTitle(), QStringLiteral("Help"));
         QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+    }
+
+    void everyTopicInEnglish() {
+        comm::help::HelpWindow help;
+        auto* tree = help.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        auto* text = help.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        int topics = 0;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            tree->setCurrentItem(*it);
+            const QStringList left = ChineseTextsOn(text);
+            QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1Char('\n'))));
+            QVERIFY(!text->toPlainText().isEmpty());
+            ++topics;
+        }
+        QCOMPARE(topics, 18);
     }
 };
 
