@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>CommKind</name>
+    <message>
+        <source>发送数据后不向微机回送数据</source>
+        <translation>Device sends no answer to the PC</translation>
+    </message>
+    <message>
+        <source>接收数据后不向下位机回送数据</source>
+        <translation>PC sends no answer to the device</translation>
+    </message>
+    <message>
+        <source>发送数据后向微机回送数据</source>
+        <translation>Device answers the PC</translation>
+    </message>
+    <message>
+        <source>接收数据后向下位机回送数据</source>
+        <translation>PC answers the device</translation>
+    </message>
+</context>
+<context>
     <name>HelpBoxes</name>
     <message>
         <source>确定[&amp;Y]</source>
@@ -211,6 +230,131 @@ The received file is saved under the name the sender gave, in the folder of the 
     <message>
         <source>提示信息</source>
         <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>comm::WizardCountsStep</name>
+    <message>
+        <source>起始字节</source>
+        <translation>Start bytes</translation>
+    </message>
+    <message>
+        <source>数据指令字节</source>
+        <translation>Data/command bytes</translation>
+    </message>
+    <message>
+        <source>校验和字节</source>
+        <translation>Checksum bytes</translation>
+    </message>
+    <message>
+        <source>结束字节</source>
+        <translation>End bytes</translation>
+    </message>
+    <message>
+        <source>建立通讯向导步骤二</source>
+        <translation>New Communication Wizard, Step 2</translation>
+    </message>
+    <message>
+        <source>上一步[&amp;B]</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>下一步[&amp;N]</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>放弃[&amp;X]</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>幀格式生成器</source>
+        <translation>Frame layout</translation>
+    </message>
+    <message>
+        <source>微机发送数据格式[下位机接收数据格式]</source>
+        <translation>PC send frame [device receive frame]</translation>
+    </message>
+    <message>
+        <source>微机接收数据格式[下位机发送数据格式]</source>
+        <translation>PC receive frame [device send frame]</translation>
+    </message>
+    <message>
+        <source>个</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
+    <name>comm::WizardKindStep</name>
+    <message>
+        <source>建立通讯向导步骤一</source>
+        <translation>New Communication Wizard, Step 1</translation>
+    </message>
+    <message>
+        <source>1.微机发送数据至下位机系统</source>
+        <translation>1. PC sends data to the device</translation>
+    </message>
+    <message>
+        <source>2.微机接收下位机发送的数据</source>
+        <translation>2. PC receives data from the device</translation>
+    </message>
+    <message>
+        <source>下一步[&amp;N]</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>放弃[&amp;X]</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
+    <name>comm::WizardSettingsStep</name>
+    <message>
+        <source>建立通讯向导步骤三</source>
+        <translation>New Communication Wizard, Step 3</translation>
+    </message>
+    <message>
+        <source>通讯端口设置</source>
+        <translation>Port settings</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>数据位：</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>校验位：</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>偶校验</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>奇校验</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>缺省</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>停止位：</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>上一步[&amp;B]</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>完成[&amp;F]</source>
+        <translation>&amp;Finish</translation>
+    </message>
+    <message>
+        <source>放弃[&amp;X]</source>
+        <translation>E&amp;xit</translation>
     </message>
 </context>
 <context>

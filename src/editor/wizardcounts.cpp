@@ -28,10 +28,12 @@ struct CountRow {
 };
 constexpr int kInitialDataCount = 1;
 // In the order the rows are shown.
-constexpr CountRow kRows[4] = {{Field::Start, "起始字节", 0, 0, 10},
-                               {Field::Data, "数据指令字节", kInitialDataCount, 1, 255},
-                               {Field::Check, "校验和字节", 0, 0, 10},
-                               {Field::End, "结束字节", 0, 0, 10}};
+constexpr CountRow kRows[4] = {
+    {Field::Start, QT_TRANSLATE_NOOP("comm::WizardCountsStep", "起始字节"), 0, 0, 10},
+    {Field::Data, QT_TRANSLATE_NOOP("comm::WizardCountsStep", "数据指令字节"), kInitialDataCount, 1,
+     255},
+    {Field::Check, QT_TRANSLATE_NOOP("comm::WizardCountsStep", "校验和字节"), 0, 0, 10},
+    {Field::End, QT_TRANSLATE_NOOP("comm::WizardCountsStep", "结束字节"), 0, 0, 10}};
 
 const char* fieldName(Field field) {
     switch (field) {
@@ -70,7 +72,7 @@ bool IsDataCount(const QString& text) {
 
 WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("建立通讯向导步骤二"));
+    setWindowTitle(tr("建立通讯向导步骤二"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
@@ -80,12 +82,12 @@ WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buildPanel(FrameSide::Send));
     layout->addWidget(buildPanel(FrameSide::Recv));
 
-    back_ = new QPushButton(QStringLiteral("上一步[&B]"), this);
+    back_ = new QPushButton(tr("上一步[&B]"), this);
     back_->setObjectName(QStringLiteral("BackButton"));
-    next_ = new QPushButton(QStringLiteral("下一步[&N]"), this);
+    next_ = new QPushButton(tr("下一步[&N]"), this);
     next_->setObjectName(QStringLiteral("NextButton"));
     next_->setDefault(true);
-    abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    abandon_ = new QPushButton(tr("放弃[&X]"), this);
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -96,22 +98,21 @@ WizardCountsStep::WizardCountsStep(QWidget* parent) : QDialog(parent) {
 
 QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
     const int s = int(side);
-    auto* panel = new QGroupBox(QStringLiteral("幀格式生成器"), this);
+    auto* panel = new QGroupBox(tr("幀格式生成器"), this);
     panel->setObjectName(QStringLiteral("Frame1_%1").arg(s));
     panels_[s] = panel;
 
     auto* grid = new QGridLayout(panel);
-    auto* heading =
-        new QLabel(side == FrameSide::Send ? QStringLiteral("微机发送数据格式[下位机接收数据格式]")
-                                           : QStringLiteral("微机接收数据格式[下位机发送数据格式]"),
-                   panel);
+    auto* heading = new QLabel(side == FrameSide::Send ? tr("微机发送数据格式[下位机接收数据格式]")
+                                                       : tr("微机接收数据格式[下位机发送数据格式]"),
+                               panel);
     heading->setObjectName(QStringLiteral("Heading_%1").arg(s));
     grid->addWidget(heading, 0, 0, 1, 4);
 
     for (int row = 0; row < 4; ++row) {
         const CountRow& rowDef = kRows[row];
         const int f = int(rowDef.field);
-        auto* caption = new QLabel(QString::fromUtf8(rowDef.caption), panel);
+        auto* caption = new QLabel(tr(rowDef.caption), panel);
         QWidget* countWidget = nullptr;
         auto* spin = new SpinButtons(rowDef.minimum, rowDef.maximum, panel);
         spin->setObjectName(
@@ -148,7 +149,7 @@ QGroupBox* WizardCountsStep::buildPanel(FrameSide side) {
         grid->addWidget(caption, row + 1, 0);
         grid->addWidget(countWidget, row + 1, 1);
         grid->addWidget(spin, row + 1, 2);
-        grid->addWidget(new QLabel(QStringLiteral("个"), panel), row + 1, 3);
+        grid->addWidget(new QLabel(tr("个"), panel), row + 1, 3);
     }
     grid->setColumnStretch(4, 1);
     return panel;

@@ -36,7 +36,7 @@ constexpr int kMarkerInterval = 200;
 
 WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("建立通讯向导步骤一"));
+    setWindowTitle(tr("建立通讯向导步骤一"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
     setFixedSize(400, 340);
@@ -49,18 +49,16 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
         int noAnswerKind;
         int answerKind;
     };
-    const KindGroup groups[2] = {{"1.微机发送数据至下位机系统", 1, 3},
-                                 {"2.微机接收下位机发送的数据", 2, 4}};
+    const KindGroup groups[2] = {{QT_TR_NOOP("1.微机发送数据至下位机系统"), 1, 3},
+                                 {QT_TR_NOOP("2.微机接收下位机发送的数据"), 2, 4}};
     for (int g = 0; g < 2; ++g) {
-        auto* group = new QGroupBox(QString::fromUtf8(groups[g].caption), this);
+        auto* group = new QGroupBox(tr(groups[g].caption), this);
         group->setObjectName(QStringLiteral("Frame1_%1").arg(g));
         group->setGeometry(16, g == 0 ? 32 : 176, 368, 112);
-        auto* first =
-            new QRadioButton(QString::fromUtf8(KindRules(groups[g].noAnswerKind).words), group);
+        auto* first = new QRadioButton(KindWords(groups[g].noAnswerKind), group);
         first->setObjectName(QStringLiteral("Option1_%1").arg(g));
         first->setGeometry(40, 50, 300, 22);
-        auto* second =
-            new QRadioButton(QString::fromUtf8(KindRules(groups[g].answerKind).words), group);
+        auto* second = new QRadioButton(KindWords(groups[g].answerKind), group);
         second->setObjectName(QStringLiteral("Option2_%1").arg(g));
         second->setGeometry(40, 76, 300, 22);
         options_[groups[g].noAnswerKind - 1] = first;
@@ -73,11 +71,11 @@ WizardKindStep::WizardKindStep(QWidget* parent) : QDialog(parent) {
     }
     options_[0]->setChecked(true);
 
-    next_ = new QPushButton(QStringLiteral("下一步[&N]"), this);
+    next_ = new QPushButton(tr("下一步[&N]"), this);
     next_->setObjectName(QStringLiteral("NextButton"));
     next_->setGeometry(190, 300, 92, 28);
     next_->setDefault(true);
-    abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    abandon_ = new QPushButton(tr("放弃[&X]"), this);
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     abandon_->setGeometry(292, 300, 92, 28);
 

@@ -25,46 +25,46 @@ QStringList numberItems(const Numbers& numbers) {
 
 WizardSettingsStep::WizardSettingsStep(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("建立通讯向导步骤三"));
+    setWindowTitle(tr("建立通讯向导步骤三"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
-    auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
+    auto* panel = new QGroupBox(tr("通讯端口设置"), this);
     auto* grid = new QGridLayout(panel);
     struct SettingList {
         SettingIndex index;
         const char* caption;
         QStringList items;
-        const char* initial;
+        QString initial;
     };
     const SettingList entries[4] = {
-        {kBaudIndex, "波特率：", numberItems(kBaudRates), "9600"},
-        {kDataBitsIndex, "数据位：", numberItems(kDataBits), "8"},
+        {kBaudIndex, QT_TR_NOOP("波特率："), numberItems(kBaudRates), QStringLiteral("9600")},
+        {kDataBitsIndex, QT_TR_NOOP("数据位："), numberItems(kDataBits), QStringLiteral("8")},
         {kParityIndex,
-         "校验位：",
-         {QStringLiteral("偶校验"), QStringLiteral("奇校验"), QStringLiteral("缺省")},
-         "奇校验"},
-        {kStopBitsIndex, "停止位：", kStopBits, "1"}};
+         QT_TR_NOOP("校验位："),
+         {tr("偶校验"), tr("奇校验"), tr("缺省")},
+         tr("奇校验")},
+        {kStopBitsIndex, QT_TR_NOOP("停止位："), kStopBits, QStringLiteral("1")}};
     for (int row = 0; row < 4; ++row) {
         const SettingList& entry = entries[row];
         auto* list = new QComboBox(panel);
         list->setObjectName(QStringLiteral("Combo1_%1").arg(int(entry.index)));
         list->setEditable(false);
         list->addItems(entry.items);
-        list->setCurrentIndex(list->findText(QString::fromUtf8(entry.initial)));
-        auto* caption = new QLabel(QString::fromUtf8(entry.caption), panel);
+        list->setCurrentIndex(list->findText(entry.initial));
+        auto* caption = new QLabel(tr(entry.caption), panel);
         caption->setBuddy(list);
         grid->addWidget(caption, row, 0);
         grid->addWidget(list, row, 1);
         lists_[entry.index] = list;
     }
 
-    back_ = new QPushButton(QStringLiteral("上一步[&B]"), this);
+    back_ = new QPushButton(tr("上一步[&B]"), this);
     back_->setObjectName(QStringLiteral("BackButton"));
-    finish_ = new QPushButton(QStringLiteral("完成[&F]"), this);
+    finish_ = new QPushButton(tr("完成[&F]"), this);
     finish_->setObjectName(QStringLiteral("FinishButton"));
     finish_->setDefault(true);
-    abandon_ = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    abandon_ = new QPushButton(tr("放弃[&X]"), this);
     abandon_->setObjectName(QStringLiteral("AbandonButton"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
