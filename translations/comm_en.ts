@@ -226,10 +226,122 @@ The received file is saved under the name the sender gave, in the folder of the 
     </message>
 </context>
 <context>
+    <name>LineStatePanel</name>
+    <message>
+        <source>幀错误</source>
+        <translation>Framing errors</translation>
+    </message>
+    <message>
+        <source>校验错误</source>
+        <translation>Parity errors</translation>
+    </message>
+    <message>
+        <source>溢出</source>
+        <translation>Overruns</translation>
+    </message>
+    <message>
+        <source>不可用</source>
+        <translation>not available</translation>
+    </message>
+    <message>
+        <source>线路状态</source>
+        <translation>Line state</translation>
+    </message>
+    <message>
+        <source>线路错误: </source>
+        <translation>Line errors: </translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>提示信息</source>
         <translation>Notice</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorLayout</name>
+    <message>
+        <source>一</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>二</source>
+        <translation>2</translation>
+    </message>
+    <message>
+        <source>三</source>
+        <translation>3</translation>
+    </message>
+    <message>
+        <source>四</source>
+        <translation>4</translation>
+    </message>
+    <message>
+        <source>串口%1已打开</source>
+        <translation>Port %1 open</translation>
+    </message>
+    <message>
+        <source>串口%1未打开</source>
+        <translation>Port %1 closed</translation>
+    </message>
+    <message>
+        <source>监听状态</source>
+        <translation>Listening</translation>
+    </message>
+    <message>
+        <source>初始状态</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>共收到 : %1个</source>
+        <translation>Received: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>没有可用的打印机，请先在“打印设置”中选择打印机！</source>
+        <translation>No printer is available. Choose one in Print Setup first!</translation>
+    </message>
+    <message>
+        <source>打印机无法开始打印，请检查打印机！</source>
+        <translation>The printer cannot start printing. Please check the printer!</translation>
+    </message>
+    <message>
+        <source>打印机出错，打印没有完成！</source>
+        <translation>Printer error: printing did not complete!</translation>
+    </message>
+    <message>
+        <source>已打印到文件：</source>
+        <translation>Printed to file: </translation>
+    </message>
+    <message>
+        <source>确定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>页面设置(&amp;R)...</source>
+        <translation>Page Setup(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Print Setup</translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveFileWindow</name>
+    <message>
+        <source>接收文件</source>
+        <translation>Receive File</translation>
+    </message>
+    <message>
+        <source>结束接收</source>
+        <translation>Stop Receiving</translation>
+    </message>
+    <message>
+        <source>退出[&amp;X]</source>
+        <translation>E&amp;xit</translation>
     </message>
 </context>
 <context>

@@ -29,9 +29,9 @@ bool isNavigationKey(int key) {
 }  // namespace
 
 QFont MonitorFont() {
-    QFont font(QStringLiteral("宋体"));
+    QFont font(QStringLiteral("宋体"));  // untranslated: a font family's name
     // Where no Song face is installed, the next best faces with fixed-width Latin characters.
-    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),
+    font.setFamilies({QStringLiteral("宋体"), QStringLiteral("SimSun"),  // untranslated: font names
                       QStringLiteral("WenQuanYi Micro Hei Mono"), QStringLiteral("monospace")});
     font.setStyleHint(QFont::TypeWriter);
     font.setPointSizeF(10.5);

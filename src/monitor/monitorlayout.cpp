@@ -1,5 +1,7 @@
 #include "monitorlayout.h"
 
+#include <QCoreApplication>
+
 #include "texthelpers.h"
 
 namespace comm::monitor {
@@ -77,19 +79,24 @@ QString ColumnHeaderText() {
 }
 
 QString PortNumeral(int port) {
-    static const QString numerals[] = {QStringLiteral("一"), QStringLiteral("二"),
-                                       QStringLiteral("三"), QStringLiteral("四")};
-    return port >= 1 && port <= 4 ? numerals[port - 1] : QString();
+    static const char* const numerals[] = {
+        QT_TRANSLATE_NOOP("MonitorLayout", "一"), QT_TRANSLATE_NOOP("MonitorLayout", "二"),
+        QT_TRANSLATE_NOOP("MonitorLayout", "三"), QT_TRANSLATE_NOOP("MonitorLayout", "四")};
+    return port >= 1 && port <= 4 ? QCoreApplication::translate("MonitorLayout", numerals[port - 1])
+                                  : QString();
 }
 
 QString PortStateText(const QString& numeral, bool open, const QString& settingsText) {
-    return QStringLiteral("串口") + numeral +
-           (open ? QStringLiteral("已打开") : QStringLiteral("未打开")) + QChar(10) + settingsText;
+    const QString state = open ? QCoreApplication::translate("MonitorLayout", "串口%1已打开")
+                               : QCoreApplication::translate("MonitorLayout", "串口%1未打开");
+    return state.arg(numeral) + QChar(10) + settingsText;
 }
 
 QString MonitorStateText(bool listening, int captureCount) {
-    return (listening ? QStringLiteral("监听状态") : QStringLiteral("初始状态")) + QChar(10) +
-           QStringLiteral("共收到 : ") + QString::number(captureCount) + QStringLiteral("个");
+    return (listening ? QCoreApplication::translate("MonitorLayout", "监听状态")
+                      : QCoreApplication::translate("MonitorLayout", "初始状态")) +
+           QChar(10) +
+           QCoreApplication::translate("MonitorLayout", "共收到 : %1个").arg(captureCount);
 }
 
 }  // namespace comm::monitor

@@ -1,5 +1,6 @@
 #include "printer.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -11,8 +12,8 @@ namespace comm::print {
 
 namespace {
 
-const QString kTitleFamily = QStringLiteral("黑体");
-const QString kBodyFamily = QStringLiteral("宋体");
+const QString kTitleFamily = QStringLiteral("黑体");  // untranslated: a font family's name
+const QString kBodyFamily = QStringLiteral("宋体");   // untranslated: a font family's name
 
 // WenQuanYi first: a Noto CJK family alone tends to resolve to its Japanese variant, whose
 // glyphs come back from a PDF as different code points.
@@ -48,6 +49,23 @@ bool noPrinterChosen(const QPrinter& printer) {
 
 }  // namespace
 
+QString NoPrinterMessage() {
+    return QCoreApplication::translate("Printing",
+                                       "没有可用的打印机，请先在“打印设置”中选择打印机！");
+}
+
+QString PrinterStartMessage() {
+    return QCoreApplication::translate("Printing", "打印机无法开始打印，请检查打印机！");
+}
+
+QString PrinterErrorMessage() {
+    return QCoreApplication::translate("Printing", "打印机出错，打印没有完成！");
+}
+
+QString PrintedToFileMessage() {
+    return QCoreApplication::translate("Printing", "已打印到文件：");
+}
+
 void InstallChineseFontSubstitutes() {
     static const bool done = [] {
         substitute(kTitleFamily, kTitleCandidates);
@@ -65,11 +83,11 @@ QFont PrintoutFont(PrintFont kind) {
 }
 
 PrintOutcome PrintCommPrintout(QPrinter& printer, const CommPrintout& printout) {
-    if (noPrinterChosen(printer)) return {false, kNoPrinterMessage};
+    if (noPrinterChosen(printer)) return {false, NoPrinterMessage()};
 
     const QVector<PrintLine> lines = PrintoutLines(printout);
     QPainter painter;
-    if (!painter.begin(&printer)) return {false, kPrinterStartMessage};
+    if (!painter.begin(&printer)) return {false, PrinterStartMessage()};
 
     const QFont fonts[2] = {PrintoutFont(PrintFont::Title), PrintoutFont(PrintFont::Body)};
     const qreal pageHeight = printer.height();
@@ -80,7 +98,7 @@ PrintOutcome PrintCommPrintout(QPrinter& printer, const CommPrintout& printout) 
         if (top > 0 && top + metrics.height() > pageHeight) {
             if (!printer.newPage()) {
                 painter.end();
-                return {false, kPrinterErrorMessage};
+                return {false, PrinterErrorMessage()};
             }
             top = 0;
         }
@@ -88,9 +106,9 @@ PrintOutcome PrintCommPrintout(QPrinter& printer, const CommPrintout& printout) 
         top += metrics.lineSpacing();
     }
     const bool ended = painter.end();
-    if (!ended || printer.printerState() == QPrinter::Error) return {false, kPrinterErrorMessage};
+    if (!ended || printer.printerState() == QPrinter::Error) return {false, PrinterErrorMessage()};
     if (printer.outputFileName().isEmpty()) return {true, QString()};
-    return {true, kPrintedToFileMessage + QDir::toNativeSeparators(printer.outputFileName())};
+    return {true, PrintedToFileMessage() + QDir::toNativeSeparators(printer.outputFileName())};
 }
 
 }  // namespace comm::print

@@ -23,12 +23,11 @@ struct PrintOutcome {
     QString message;
 };
 
-inline const QString kNoPrinterMessage =
-    QStringLiteral("没有可用的打印机，请先在“打印设置”中选择打印机！");
-inline const QString kPrinterStartMessage = QStringLiteral("打印机无法开始打印，请检查打印机！");
-inline const QString kPrinterErrorMessage = QStringLiteral("打印机出错，打印没有完成！");
+QString NoPrinterMessage();
+QString PrinterStartMessage();
+QString PrinterErrorMessage();
 // Followed by the file's path.
-inline const QString kPrintedToFileMessage = QStringLiteral("已打印到文件：");
+QString PrintedToFileMessage();
 
 // Prints the summary on the printer as it is set up; starts a new page only when the page is
 // too short for it. Never throws and never ends the program: failures come back as a message.

@@ -1,5 +1,6 @@
 #include "printsetup.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -7,10 +8,18 @@
 
 namespace comm::print {
 
+QString SetupAcceptText() {
+    return QCoreApplication::translate("Printing", "确定");
+}
+
+QString SetupPageText() {
+    return QCoreApplication::translate("Printing", "页面设置(&R)...");
+}
+
 bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrintSetupDialog"));
-    dialog.setWindowTitle(QStringLiteral("打印设置"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printing", "打印设置"));
     // The summary is a single page, so page choices would only confuse.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -19,10 +28,10 @@ bool RunPrinterSetup(QWidget* parent, QPrinter& printer) {
     // only chooses, and the printer's properties are where the paper and the page are chosen.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>()) {
         if (QPushButton* accept = buttons->button(QDialogButtonBox::Ok))
-            accept->setText(kSetupAcceptText);
+            accept->setText(SetupAcceptText());
     }
     if (auto* properties = dialog.findChild<QPushButton*>(QStringLiteral("properties")))
-        properties->setText(kSetupPageText);
+        properties->setText(SetupPageText());
     return dialog.exec() == QDialog::Accepted;
 }
 

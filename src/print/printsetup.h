@@ -8,8 +8,8 @@ class QWidget;
 namespace comm::print {
 
 // The setup dialog's accept button, and the button that opens the paper and page choices.
-inline const QString kSetupAcceptText = QStringLiteral("确定");
-inline const QString kSetupPageText = QStringLiteral("页面设置(&R)...");
+QString SetupAcceptText();
+QString SetupPageText();
 
 // Shows the platform's printer dialog on the kept printer. Choosing keeps the printer and its
 // options in that printer for the next print; cancelling leaves it exactly as it was.

@@ -1,5 +1,6 @@
 #include "receivefilewindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -8,8 +9,12 @@
 namespace comm {
 
 namespace {
-const QString kReceiveCaption = QStringLiteral("接收文件");
-const QString kStopCaption = QStringLiteral("结束接收");
+QString receiveCaption() {
+    return QCoreApplication::translate("ReceiveFileWindow", "接收文件");
+}
+QString stopCaption() {
+    return QCoreApplication::translate("ReceiveFileWindow", "结束接收");
+}
 }  // namespace
 
 ReceiveFileWindow::ReceiveFileWindow(int activePort, const SerialPortFactory& factory, Clock& clock,
@@ -17,8 +22,9 @@ ReceiveFileWindow::ReceiveFileWindow(int activePort, const SerialPortFactory& fa
     : TransferWindow(QStringLiteral("Form11"), transfer::ReceiveWords(), activePort, factory,
                      parent) {
     QLabel* place = addLine(QStringLiteral("PlaceLabel"));
-    receive_ = addButton(QStringLiteral("Command2"), kReceiveCaption);
-    exit_ = addButton(QStringLiteral("Command1"), QStringLiteral("退出[&X]"));
+    receive_ = addButton(QStringLiteral("Command2"), receiveCaption());
+    exit_ = addButton(QStringLiteral("Command1"),
+                      QCoreApplication::translate("ReceiveFileWindow", "退出[&X]"));
     connect(receive_, &QPushButton::clicked, this, &ReceiveFileWindow::startOrStop);
     connect(exit_, &QPushButton::clicked, this, &ReceiveFileWindow::close);
     if (!port()) {
@@ -36,7 +42,7 @@ ReceiveFileWindow::~ReceiveFileWindow() {
 }
 
 void ReceiveFileWindow::showRunning(bool running) {
-    receive_->setText(running ? kStopCaption : kReceiveCaption);
+    receive_->setText(running ? stopCaption() : receiveCaption());
     exit_->setEnabled(!running);
 }
 

@@ -1,5 +1,6 @@
 #include "linestatepanel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -9,8 +10,12 @@ namespace comm::ui {
 namespace {
 
 const char* const kLampNames[] = {"CTS", "DSR", "DCD", "RI"};
-const char* const kCounterNames[] = {"幀错误", "校验错误", "溢出", "Break"};
-const QString kUnavailable = QStringLiteral("不可用");
+const char* const kCounterNames[] = {QT_TRANSLATE_NOOP("LineStatePanel", "幀错误"),
+                                     QT_TRANSLATE_NOOP("LineStatePanel", "校验错误"),
+                                     QT_TRANSLATE_NOOP("LineStatePanel", "溢出"), "Break"};
+QString unavailable() {
+    return QCoreApplication::translate("LineStatePanel", "不可用");
+}
 const QString kNoCount = QStringLiteral("-");
 
 QPixmap lampPicture(bool on) {
@@ -26,7 +31,8 @@ QPixmap lampPicture(bool on) {
 
 }  // namespace
 
-LineStatePanel::LineStatePanel(QWidget* parent) : QGroupBox(QStringLiteral("线路状态"), parent) {
+LineStatePanel::LineStatePanel(QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("LineStatePanel", "线路状态"), parent) {
     setObjectName(QStringLiteral("LineState"));
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(6);
@@ -39,7 +45,8 @@ LineStatePanel::LineStatePanel(QWidget* parent) : QGroupBox(QStringLiteral("线�
         grid->addWidget(caption, 0, 2 * i, Qt::AlignRight);
         grid->addWidget(lamps_[i], 0, 2 * i + 1, Qt::AlignLeft);
 
-        auto* name = new QLabel(QString::fromUtf8(kCounterNames[i]), this);
+        auto* name =
+            new QLabel(QCoreApplication::translate("LineStatePanel", kCounterNames[i]), this);
         counters_[i] = new QLabel(this);
         counters_[i]->setObjectName(QStringLiteral("LineErrors_%1").arg(i));
         counters_[i]->setIndent(4);
@@ -48,9 +55,10 @@ LineStatePanel::LineStatePanel(QWidget* parent) : QGroupBox(QStringLiteral("线�
         grid->addWidget(name, 1, 2 * i, Qt::AlignRight);
         grid->addWidget(counters_[i], 1, 2 * i + 1, Qt::AlignLeft);
     }
-    lampsNote_ = new QLabel(QStringLiteral("CTS DSR DCD RI: ") + kUnavailable, this);
+    lampsNote_ = new QLabel(QStringLiteral("CTS DSR DCD RI: ") + unavailable(), this);
     lampsNote_->setObjectName(QStringLiteral("LineLampsNote"));
-    errorsNote_ = new QLabel(QStringLiteral("线路错误: ") + kUnavailable, this);
+    errorsNote_ = new QLabel(
+        QCoreApplication::translate("LineStatePanel", "线路错误: ") + unavailable(), this);
     errorsNote_->setObjectName(QStringLiteral("LineErrorsNote"));
     grid->addWidget(lampsNote_, 0, 0, 1, 8);
     grid->addWidget(errorsNote_, 1, 0, 1, 8);

@@ -83,7 +83,7 @@ private slots:
 
         // A file the next print overwrites is named to the user.
         QCOMPARE(boxes_.texts(),
-                 QStringList{comm::print::kPrintedToFileMessage + QDir::toNativeSeparators(path)});
+                 QStringList{comm::print::PrintedToFileMessage() + QDir::toNativeSeparators(path)});
         QCOMPARE(boxes_.shown[0].icon, comm::ui::MessageIcon::Information);
         QString error;
         const QStringList lines = PdfTextLines(path, &error);
@@ -98,9 +98,9 @@ private slots:
     void failedPrintIsReported_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no printer") << QString() << comm::print::kNoPrinterMessage;
-        QTest::newRow("printer fails")
-            << QStringLiteral("/nonexistent-folder/x/out.pdf") << comm::print::kPrinterStartMessage;
+        QTest::newRow("no printer") << QString() << comm::print::NoPrinterMessage();
+        QTest::newRow("printer fails") << QStringLiteral("/nonexistent-folder/x/out.pdf")
+                                       << comm::print::PrinterStartMessage();
     }
     void failedPrintIsReported() {
         QFETCH(QString, fileName);
@@ -146,7 +146,7 @@ private slots:
         QVERIFY2(!QFile::exists(first) && !QFile::exists(chosen), "the setup prints nothing");
 
         main_->action(QStringLiteral("PrintComm"))->trigger();
-        QCOMPARE(boxes_.texts(), QStringList{comm::print::kPrintedToFileMessage +
+        QCOMPARE(boxes_.texts(), QStringList{comm::print::PrintedToFileMessage() +
                                              QDir::toNativeSeparators(choose ? chosen : first)});
         QCOMPARE(QFile::exists(chosen), choose);
         QCOMPARE(QFile::exists(first), !choose);

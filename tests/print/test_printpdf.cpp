@@ -104,9 +104,9 @@ private slots:
     void failuresComeBackAsMessages_data() {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no printer chosen") << QString() << kNoPrinterMessage;
+        QTest::newRow("no printer chosen") << QString() << NoPrinterMessage();
         QTest::newRow("printer cannot start")
-            << QStringLiteral("/nonexistent-folder/x/summary.pdf") << kPrinterStartMessage;
+            << QStringLiteral("/nonexistent-folder/x/summary.pdf") << PrinterStartMessage();
     }
     void failuresComeBackAsMessages() {
         QFETCH(QString, fileName);

@@ -68,8 +68,8 @@ private slots:
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QCOMPARE(title, QStringLiteral("打印设置"));
         // A setup that prints nothing does not offer to print.
-        QVERIFY2(buttons.contains(kSetupAcceptText), qPrintable(buttons.join(u'|')));
-        QVERIFY2(buttons.contains(kSetupPageText), qPrintable(buttons.join(u'|')));
+        QVERIFY2(buttons.contains(SetupAcceptText()), qPrintable(buttons.join(u'|')));
+        QVERIFY2(buttons.contains(SetupPageText()), qPrintable(buttons.join(u'|')));
         for (const QString& text : buttons) QVERIFY2(!text.contains(u"打印"), qPrintable(text));
         QCOMPARE(chosen, choose);
         QCOMPARE(printer.outputFileName(), choose ? after : before);
