@@ -6,6 +6,7 @@
 #include "enginerecord.h"
 #include "filebytes.h"
 #include "filereceiver.h"
+#include "filesender.h"
 #include "memoryserialport.h"
 #include "randombytes.h"
 #include "receivedfile.h"
@@ -242,15 +243,37 @@ private slots:
                  QStringList{QStringLiteral("recv")});
     }
 
-    void folderThatTakesNoFileEndsTheReception() {
+    // A file the receiver cannot create is not answered, so the sender (joined to it here by
+    // the two in-memory ports) waits as for a receiver not yet started and reports nothing; an
+    // empty one would otherwise be reported sent on the header's answer alone.
+    void fileThatCannotBeCreatedIsNotAnswered_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("five bytes") << 5;
+    }
+    void fileThatCannotBeCreatedIsNotAnswered() {
+        QFETCH(int, size);
         ReceiverBench b;
+        const QString sent = b.top.filePath(QStringLiteral("a.txt"));
+        QVERIFY(WriteWholeFile(sent, RandomBytes(size, 3)));
         QVERIFY(QDir(b.folder).removeRecursively());
+        comm::MemorySerialPort senderPort;
+        comm::FileSender sender{senderPort, b.clock};
+        EngineRecord senderRecord{sender};
+        QObject::connect(&senderPort, &comm::MemorySerialPort::bytesWritten,
+                         [&](const QByteArray& bytes) { b.port.inject(bytes); });
+        QObject::connect(&b.port, &comm::MemorySerialPort::bytesWritten,
+                         [&](const QByteArray& bytes) { senderPort.inject(bytes); });
         QVERIFY(b.receiver.start());
-        b.feed(header("a.txt", 5));
-        // Answered all the same: the sender ends with its time limit instead of waiting on.
-        QCOMPARE(b.replies(), QStringLiteral("f"));
+        QVERIFY(sender.choose(sent) && sender.start());
+        b.clock.advance(60 * 1000);
+        QCOMPARE(b.replies(), QString());
         QCOMPARE(b.record.outcomes, QList<Outcome>{Outcome::Failed});
         QVERIFY(b.record.messages.value(0).startsWith(WriteFailedMessage(QString())));
+        QVERIFY(sender.isRunning());
+        QVERIFY(senderRecord.outcomes.isEmpty());
+        QCOMPARE(senderRecord.frames, QStringLiteral("发送幀数: 0幀"));
+        sender.stop();
     }
 
     void receiveFolderFallsBackToDownloads() {
