@@ -189,6 +189,26 @@ private slots:
         QCOMPARE(ReadWholeFile(kept), content.left(15));
     }
 
+    // A receiver that is killed keeps what it had taken: each frame is on disk, under the
+    // ".part" name, as soon as it is answered.
+    void partFileHoldsEachFrameAsItComes() {
+        ReceiverBench b;
+        const QByteArray content = RandomBytes(40, 7);
+        QVERIFY(b.receiver.start());
+        b.feed(header("p.bin", 40));
+        for (int j = 1; j <= 2; ++j) {
+            b.feed(dataFrame(content, j));
+            const QStringList files = b.files();
+            QCOMPARE(files.size(), 1);
+            QVERIFY2(QRegularExpression(QStringLiteral("^p\\.bin\\.\\w{6}\\.part$"))
+                         .match(files[0])
+                         .hasMatch(),
+                     qPrintable(files[0]));
+            QCOMPARE(ReadWholeFile(b.path(files[0])), content.left(15 * j));
+        }
+        QVERIFY(b.receiver.isRunning());
+    }
+
     void eachFrameHasItsOwnLimit() {
         ReceiverBench b;
         QVERIFY(b.receiver.start());
