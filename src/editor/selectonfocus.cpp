@@ -1,7 +1,7 @@
 #include "selectonfocus.h"
 
-#include <QFocusEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 
 namespace comm {
 
@@ -15,29 +15,17 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* box = static_cast<QLineEdit*>(watched);
-        switch (event->type()) {
-            case QEvent::FocusIn:
-                box->selectAll();
-                // A click places the cursor after the focus has arrived, undoing the selection;
-                // the release of that click selects again, unless the user dragged a selection.
-                focusedByClick_ =
-                    static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
-                break;
-            case QEvent::MouseButtonRelease:
-                if (focusedByClick_ && !box->hasSelectedText()) box->selectAll();
-                focusedByClick_ = false;
-                break;
-            case QEvent::FocusOut:
-                focusedByClick_ = false;
-                break;
-            default:
-                break;
+        if (event->type() == QEvent::FocusIn) {
+            box->selectAll();
+        } else if (event->type() == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            // A click places the cursor where it lands, undoing the selection, and the focus
+            // may have come long before it, from the pointer moving over the box. So every
+            // plain click selects again; a drag leaves the part the user marked.
+            if (!box->hasSelectedText()) box->selectAll();
         }
         return false;
     }
-
-private:
-    bool focusedByClick_ = false;
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 
+#include "filedialogs.h"
 #include "txlfile.h"
 
 namespace comm {
@@ -23,10 +24,8 @@ QStringList DialogNameFilters(const QString& pipeFilter) {
 
 std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode mode,
                                                 const QString& folder) {
-    auto dialog =
-        std::make_unique<QFileDialog>(parent, QStringLiteral("打开/另存为[通讯]"), folder);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setNameFilters(DialogNameFilters(kTxlFilter));
+    auto dialog = ui::MakeFileDialog(parent, QStringLiteral("打开/另存为[通讯]"), folder,
+                                     DialogNameFilters(kTxlFilter));
     // Any name is accepted: a name that does not exist is reported by the command.
     dialog->setFileMode(QFileDialog::AnyFile);
     if (mode == FileDialogMode::Save) {
@@ -40,9 +39,7 @@ std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode 
 }
 
 QString ChooseCommFile(QWidget* parent, FileDialogMode mode, const QString& folder) {
-    const std::unique_ptr<QFileDialog> dialog = MakeCommFileDialog(parent, mode, folder);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) return {};
-    return dialog->selectedFiles().constFirst();
+    return ui::RunFileDialog(*MakeCommFileDialog(parent, mode, folder));
 }
 
 }  // namespace comm

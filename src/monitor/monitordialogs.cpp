@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 
+#include "filedialogs.h"
+
 namespace comm::monitor {
 
 namespace {
@@ -20,10 +22,12 @@ ColourChooser& colourChooser() {
 QString ChooseStorageFile(QWidget* parent) {
     if (storageChooser()) return storageChooser()();
     // The main window's common dialog keeps its design-time title for every use.
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("打开/另存为[通讯]"),
-                                        QCoreApplication::applicationDirPath(),
-                                        QStringLiteral(" 存储文件(*.Dax);;所有文件(*.*)"), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    const auto dialog = ui::MakeFileDialog(
+        parent, QStringLiteral("打开/另存为[通讯]"), QCoreApplication::applicationDirPath(),
+        {QStringLiteral(" 存储文件(*.Dax)"), QStringLiteral("所有文件(*.*)")});
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    return ui::RunFileDialog(*dialog);
 }
 
 QColor ChooseBackgroundColour(QWidget* parent, const QColor& current) {

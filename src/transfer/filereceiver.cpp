@@ -111,8 +111,9 @@ void FileReceiver::onHeaderFrame() {
     const QString target = ReceivedFile::TargetPath(folder_, HeaderNameBytes(frame));
     QString error;
     if (!file_.begin(target, &error)) {
-        // Answered all the same, so the sender ends with its time limit instead of waiting on.
-        if (reply(kReplyGood)) end(Outcome::Failed, WriteFailedMessage(error));
+        // No answer: a 0x66 would tell the sender its file is here (for an empty one, that it is
+        // complete). It waits for the header's answer as for a receiver not yet started.
+        end(Outcome::Failed, WriteFailedMessage(error));
         return;
     }
     if (size_ == 0) {

@@ -164,8 +164,9 @@ void FileSender::onDataReply() {
     emit frameDone(j, frames_);
     if (j < frames_) return;
     showProgress(100);
-    showFrames(qint64(frames_) + 1);
     showDigest(false, hash_.result());
+    // While the completion message is up the count still names the last frame.
+    showFramesAfterMessage(qint64(frames_) + 1);
     end(Outcome::Completed, SentMessage(transferName_));
 }
 

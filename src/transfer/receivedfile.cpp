@@ -76,9 +76,12 @@ bool ReceivedFile::begin(const QString& targetPath, QString* error) {
     hash_.reset();
     file_ = std::make_unique<QTemporaryFile>(targetPath + QStringLiteral(".XXXXXX.part"));
     file_->setAutoRemove(false);
-    if (!file_->open()) {
+    // On Linux the file may start without a name; it takes its ".part" name at once, so what has
+    // come stays on disk under that name even when the program is killed.
+    if (!file_->open() || !QFileInfo::exists(file_->fileName())) {
         *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(targetPath),
                                               file_->errorString());
+        file_->remove();
         file_.reset();
         return false;
     }
@@ -88,7 +91,8 @@ bool ReceivedFile::begin(const QString& targetPath, QString* error) {
 
 bool ReceivedFile::write(const QByteArray& bytes, QString* error) {
     if (!file_) return false;
-    if (file_->write(bytes) != bytes.size()) {
+    // Each frame is handed to the system as it comes: a receiver that is killed keeps it.
+    if (file_->write(bytes) != bytes.size() || !file_->flush()) {
         *error = file_->errorString();
         return false;
     }

@@ -18,9 +18,10 @@ QString DefaultReceiveFolder(const QString& programFolder);
 bool IsInstalledProgramFolder(const QString& folder);
 
 // One received file on its way to disk, owned by the receiver. The bytes go to a temporary file
-// beside the target ("name.XXXXXX.part"), which takes the target's place only when the transfer
-// is complete, so a failed or stopped reception never destroys an existing file of that name;
-// the data of a cut one stays under its ".part" name.
+// beside the target ("name.XXXXXX.part", there under that name from the start and written frame
+// by frame), which takes the target's place only when the transfer is complete, so a failed or
+// stopped reception never destroys an existing file of that name; the data of a cut one (also of
+// a killed receiver) stays under its ".part" name.
 class ReceivedFile {
 public:
     ReceivedFile();

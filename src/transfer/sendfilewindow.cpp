@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QPushButton>
 
+#include "filedialogs.h"
+
 namespace comm {
 
 namespace {
@@ -11,16 +13,14 @@ const QString kStopCaption = QStringLiteral("结束发送");
 }  // namespace
 
 QString ChooseFileToSend(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("打开/另存为[通讯]"), folder);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral(" 所有文件(*.*)"));
+    const auto dialog = ui::MakeFileDialog(parent, QStringLiteral("打开/另存为[通讯]"), folder,
+                                           {QStringLiteral(" 所有文件(*.*)")});
     // The save form of the dialog, as the program has always shown it; a name that names no file
     // is let through and then does nothing.
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    return ui::RunFileDialog(*dialog);
 }
 
 SendFileWindow::SendFileWindow(int activePort, const SerialPortFactory& factory, Clock& clock,

@@ -44,6 +44,8 @@ void TransferEngine::abort() {
 void TransferEngine::resetDisplay() {
     if (!resetPending_ || isRunning()) return;
     resetPending_ = false;
+    if (framesAfterMessage_ >= 0) showFrames(framesAfterMessage_);
+    framesAfterMessage_ = -1;
     emit progressTextChanged(words_.progress + QLatin1Char(' '));
     emit framesTextChanged(words_.frames + QLatin1Char(' '));
     emit nameTextChanged(transfer::kNameCaption);
@@ -70,6 +72,7 @@ bool TransferEngine::openPort(int inputLen) {
 
 void TransferEngine::beginRun() {
     resetPending_ = false;
+    framesAfterMessage_ = -1;
     doneBytes_ = 0;
     totalBytes_ = 0;
     steps_->start();

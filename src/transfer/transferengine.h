@@ -92,6 +92,8 @@ protected:
     bool send(const QByteArray& bytes);
     void showProgress(int percent);
     void showFrames(qint64 frames);
+    // The frame count the labels show once the ending's message has been seen, before the reset.
+    void showFramesAfterMessage(qint64 frames) { framesAfterMessage_ = frames; }
     void showDigest(bool asWritten, const QByteArray& sha256);
     // Ends the running transfer: steps halted, clock off, speed line final, file released, port
     // closed; then finished(outcome, message).
@@ -116,6 +118,7 @@ private:
     std::unique_ptr<ClockTimer> clockTimer_;
     std::unique_ptr<ClockTimer> rateTimer_;
     bool resetPending_ = false;
+    qint64 framesAfterMessage_ = -1;
     qint64 startMs_ = 0;
     qint64 seconds_ = 0;
     qint64 dataStartMs_ = 0;

@@ -1,9 +1,9 @@
 #include "logsaving.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 
+#include "filedialogs.h"
 #include "messages.h"
 #include "timedlog.h"
 
@@ -17,10 +17,12 @@ LogFileChooser& chooser() {
 
 QString chooseLogFile(QWidget* parent, const QString& suggestedName) {
     if (chooser()) return chooser()(suggestedName);
-    return QFileDialog::getSaveFileName(
-        parent, QStringLiteral("保存日志"),
-        QDir(QCoreApplication::applicationDirPath()).filePath(suggestedName),
-        QStringLiteral("日志文件(*.log *.txt);;所有文件(*.*)"));
+    const auto dialog =
+        MakeFileDialog(parent, QStringLiteral("保存日志"), QCoreApplication::applicationDirPath(),
+                       {QStringLiteral("日志文件(*.log *.txt)"), QStringLiteral("所有文件(*.*)")});
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->selectFile(suggestedName);
+    return RunFileDialog(*dialog);
 }
 }  // namespace
 

@@ -33,10 +33,11 @@ struct EngineRecord {
         QObject::connect(&engine, &E::finished, [this](E::Outcome o, const QString& message) {
             outcomes << o;
             messages << message;
+            framesAtMessage = frames;
         });
     }
 
-    QString name, size, progress, frames, clock, rate, digest;
+    QString name, size, progress, frames, clock, rate, digest, framesAtMessage;
     QStringList progressTexts, framesTexts;
     int maximum = -1, value = -1, rateUpdates = 0;
     QList<comm::TransferEngine::Outcome> outcomes;

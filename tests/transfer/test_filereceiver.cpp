@@ -6,6 +6,7 @@
 #include "enginerecord.h"
 #include "filebytes.h"
 #include "filereceiver.h"
+#include "filesender.h"
 #include "memoryserialport.h"
 #include "randombytes.h"
 #include "receivedfile.h"
@@ -188,6 +189,26 @@ private slots:
         QCOMPARE(ReadWholeFile(kept), content.left(15));
     }
 
+    // A receiver that is killed keeps what it had taken: each frame is on disk, under the
+    // ".part" name, as soon as it is answered.
+    void partFileHoldsEachFrameAsItComes() {
+        ReceiverBench b;
+        const QByteArray content = RandomBytes(40, 7);
+        QVERIFY(b.receiver.start());
+        b.feed(header("p.bin", 40));
+        for (int j = 1; j <= 2; ++j) {
+            b.feed(dataFrame(content, j));
+            const QStringList files = b.files();
+            QCOMPARE(files.size(), 1);
+            QVERIFY2(QRegularExpression(QStringLiteral("^p\\.bin\\.\\w{6}\\.part$"))
+                         .match(files[0])
+                         .hasMatch(),
+                     qPrintable(files[0]));
+            QCOMPARE(ReadWholeFile(b.path(files[0])), content.left(15 * j));
+        }
+        QVERIFY(b.receiver.isRunning());
+    }
+
     void eachFrameHasItsOwnLimit() {
         ReceiverBench b;
         QVERIFY(b.receiver.start());
@@ -242,15 +263,37 @@ private slots:
                  QStringList{QStringLiteral("recv")});
     }
 
-    void folderThatTakesNoFileEndsTheReception() {
+    // A file the receiver cannot create is not answered, so the sender (joined to it here by
+    // the two in-memory ports) waits as for a receiver not yet started and reports nothing; an
+    // empty one would otherwise be reported sent on the header's answer alone.
+    void fileThatCannotBeCreatedIsNotAnswered_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("five bytes") << 5;
+    }
+    void fileThatCannotBeCreatedIsNotAnswered() {
+        QFETCH(int, size);
         ReceiverBench b;
+        const QString sent = b.top.filePath(QStringLiteral("a.txt"));
+        QVERIFY(WriteWholeFile(sent, RandomBytes(size, 3)));
         QVERIFY(QDir(b.folder).removeRecursively());
+        comm::MemorySerialPort senderPort;
+        comm::FileSender sender{senderPort, b.clock};
+        EngineRecord senderRecord{sender};
+        QObject::connect(&senderPort, &comm::MemorySerialPort::bytesWritten,
+                         [&](const QByteArray& bytes) { b.port.inject(bytes); });
+        QObject::connect(&b.port, &comm::MemorySerialPort::bytesWritten,
+                         [&](const QByteArray& bytes) { senderPort.inject(bytes); });
         QVERIFY(b.receiver.start());
-        b.feed(header("a.txt", 5));
-        // Answered all the same: the sender ends with its time limit instead of waiting on.
-        QCOMPARE(b.replies(), QStringLiteral("f"));
+        QVERIFY(sender.choose(sent) && sender.start());
+        b.clock.advance(60 * 1000);
+        QCOMPARE(b.replies(), QString());
         QCOMPARE(b.record.outcomes, QList<Outcome>{Outcome::Failed});
         QVERIFY(b.record.messages.value(0).startsWith(WriteFailedMessage(QString())));
+        QVERIFY(sender.isRunning());
+        QVERIFY(senderRecord.outcomes.isEmpty());
+        QCOMPARE(senderRecord.frames, QStringLiteral("发送幀数: 0幀"));
+        sender.stop();
     }
 
     void receiveFolderFallsBackToDownloads() {

@@ -148,6 +148,28 @@ private slots:
         QCOMPARE(int(entry0(side, inData)), -1);
     }
 
+    // The pointer gives a box the focus before the click lands, and the click then drops the
+    // cursor among the digits; typing must still replace the byte, in either box of the pair.
+    void plainClickAfterHoverSelectsTheByte_data() { addSides(); }
+    void plainClickAfterHoverSelectsTheByte() {
+        QFETCH(int, side);
+        QFETCH(bool, inData);
+        for (QLineEdit* box : {hexBox(side, inData), charBox(side, inData)}) {
+            const bool hex = box == hexBox(side, inData);
+            focus(box);
+            QTest::keyClicks(box, hex ? "12" : "B");
+            selector(side)->setFocus();
+            QTest::mouseMove(box);
+            QTRY_VERIFY(box->hasFocus());
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(2, box->height() / 2));
+            QTest::keyClicks(box, hex ? "7" : "C");
+            QCOMPARE(int(entry0(side, inData)), hex ? 7 : 0x43);
+            // A second plain click into the box that has the focus selects it again.
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, 4));
+            QCOMPARE(box->selectedText(), box->text());
+        }
+    }
+
     void characterBoxFillsItsTwin_data() { addSides(); }
     void characterBoxFillsItsTwin() {
         QFETCH(int, side);

@@ -469,6 +469,15 @@ private slots:
         QCOMPARE(box->selectedText(), QStringLiteral("42"));
         QTest::keyClicks(box, QStringLiteral("7"));
         QCOMPARE(box->text(), QStringLiteral("7"));
+        // The click that follows the pointer in does not drop the cursor into the count.
+        retype(box, QStringLiteral("42"));
+        QTest::mouseMove(named<QPushButton>(step2(), "NextButton"));
+        QTRY_VERIFY(!box->hasFocus());
+        QTest::mouseMove(box);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 3, box->height() / 2));
+        QTest::keyClicks(box, QStringLiteral("9"));
+        QCOMPARE(box->text(), QStringLiteral("9"));
     }
 
     void pointerGivesFocusToStepButtons_data() {
