@@ -71,7 +71,7 @@ int monitor(const QStringList& args) {
     MonitorArgs m;
     if (!parse(args, &m)) return kUsage;
 
-    comm::MonitorCapture capture(MakePort(m.port));
+    comm::MonitorCapture capture(MakePort(m.port), comm::Clock::real());
     if (!capture.start(m.settings)) {
         Complain(WithReason(comm::kBusyPortMessage, capture.port().failure().reason));
         return kPortFailed;

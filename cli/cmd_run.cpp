@@ -110,7 +110,7 @@ private:
 // returns the exit status.
 int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report) {
     const std::unique_ptr<comm::SerialPort> serial = MakePort(a.port);
-    RunEngine engine(def, comm::OptionsFromFile(def), *serial);
+    RunEngine engine(def, comm::OptionsFromFile(def), *serial, comm::Clock::real());
     // SIGINT, SIGTERM and SIGHUP press the stop button, so the run ends through the engine.
     comm::StopSignals stop;
     QString problem;

@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
         options.noWait = c.limitMs == 0;
         options.waitText = QString::number(c.limitMs);
         comm::RunEngine engine(benchcomm::Definition(c.kind, QByteArray(8, '\x55'), 8), options,
-                               *port);
+                               *port, comm::Clock::real());
         int questions = 0;
         QObject::connect(&engine, &comm::RunEngine::timeoutQuestion, [&] {
             ++questions;

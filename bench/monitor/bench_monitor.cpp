@@ -145,7 +145,7 @@ int main(int argc, char** argv) {
     comm::CommDefinition def;
     def.MonitorSettings = QStringLiteral("9600,O,8,1");
     def.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-    comm::MonitorWindow window(def, 1, comm::RealSerialPortFactory());
+    comm::MonitorWindow window(def, 1, comm::RealSerialPortFactory(), comm::Clock::real());
     window.show();
     // The user sees the window before pressing start: let it paint first.
     {

@@ -9,9 +9,11 @@ StepMachine::StepMachine(SerialPort& port, Clock& clock, QObject* parent)
       port_(port),
       clock_(clock),
       stepTimer_(clock.makeTimer()),
-      limitTimer_(clock.makeTimer()) {
+      limitTimer_(clock.makeTimer()),
+      quietTimer_(clock.makeTimer()) {
     connect(stepTimer_.get(), &ClockTimer::timeout, this, &StepMachine::onStepTimer);
     connect(limitTimer_.get(), &ClockTimer::timeout, this, &StepMachine::onLimitTimer);
+    connect(quietTimer_.get(), &ClockTimer::timeout, this, &StepMachine::onQuietTimer);
     connect(&port_, &SerialPort::readyRead, this, &StepMachine::onReadyRead);
     connect(&port_, &SerialPort::commNotified, this, &StepMachine::lineEvent);
     connect(&port_, &SerialPort::deviceLost, this, &StepMachine::deviceLost);
@@ -19,8 +21,12 @@ StepMachine::StepMachine(SerialPort& port, Clock& clock, QObject* parent)
 
 StepMachine::~StepMachine() = default;
 
-void StepMachine::start() {
+void StepMachine::start(Since since) {
     running_ = true;
+    if (since == Since::Start) markStart();
+}
+
+void StepMachine::markStart() {
     startNs_ = clock_.nowNs();
 }
 
@@ -31,6 +37,7 @@ void StepMachine::halt() {
     onLimit_ = nullptr;
     stepTimer_->stop();
     limitTimer_->stop();
+    endQuiet();
 }
 
 qint64 StepMachine::elapsedMs() const {
@@ -39,26 +46,35 @@ qint64 StepMachine::elapsedMs() const {
 
 void StepMachine::next(Step step, int delayMs) {
     if (!running_) return;
+    endQuiet();
     step_ = std::move(step);
     waiting_ = delayMs > 0 ? Waiting::Pause : Waiting::Step;
     stepTimer_->start(qMax(0, delayMs));
 }
 
 void StepMachine::waitForBytes(int count, Step step) {
+    waitForBytes(count, std::move(step), 0, nullptr);
+}
+
+void StepMachine::waitForBytes(int count, Step step, int quietMs, Step onQuiet) {
     if (!running_) return;
     if (port_.inBufferCount() >= count) {
         next(std::move(step));
         return;
     }
     stepTimer_->stop();
+    endQuiet();
     step_ = std::move(step);
     wantBytes_ = count;
+    quietMs_ = onQuiet ? quietMs : 0;
+    onQuiet_ = std::move(onQuiet);
     waiting_ = Waiting::Bytes;
 }
 
 void StepMachine::hold() {
     if (!running_) return;
     stepTimer_->stop();
+    endQuiet();
     step_ = nullptr;
     waiting_ = Waiting::Held;
 }
@@ -92,9 +108,13 @@ void StepMachine::onStepTimer() {
 }
 
 void StepMachine::onReadyRead() {
+    if (!running_ || waiting_ != Waiting::Bytes) return;
     // Part of what is awaited changes nothing the step would do: only enough bytes move it.
-    if (running_ && waiting_ == Waiting::Bytes && port_.inBufferCount() >= wantBytes_)
+    const int waiting = port_.inBufferCount();
+    if (waiting >= wantBytes_)
         next(std::move(step_));
+    else if (waiting > 0 && quietMs_ > 0)
+        quietTimer_->start(quietMs_);
 }
 
 void StepMachine::onLimitTimer() {
@@ -102,6 +122,23 @@ void StepMachine::onLimitTimer() {
     Step onLimit = std::move(onLimit_);
     onLimit_ = nullptr;
     onLimit();
+}
+
+void StepMachine::onQuietTimer() {
+    if (!running_ || waiting_ != Waiting::Bytes || !onQuiet_) return;
+    const int waiting = port_.inBufferCount();
+    if (waiting == 0 || waiting >= wantBytes_) return;
+    Step onQuiet = std::move(onQuiet_);
+    endQuiet();
+    step_ = nullptr;
+    waiting_ = Waiting::Nothing;
+    onQuiet();
+}
+
+void StepMachine::endQuiet() {
+    quietTimer_->stop();
+    onQuiet_ = nullptr;
+    quietMs_ = 0;
 }
 
 }  // namespace comm

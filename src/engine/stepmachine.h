@@ -30,8 +30,13 @@ public:
     SerialPort& port() const { return port_; }
     Clock& clock() const { return clock_; }
 
-    // Running: steps and limits may be set; the elapsed time counts from here.
-    void start();
+    // Where the elapsed time of a run counts from: the start itself, or an earlier markStart()
+    // (a run that begins before its port opens).
+    enum class Since { Start, Mark };
+    // Running: steps and limits may be set.
+    void start(Since since = Since::Start);
+    // The elapsed time counts from now, running or not.
+    void markStart();
     // Not running: the pending step and the limit are dropped.
     void halt();
     bool running() const { return running_; }
@@ -41,6 +46,10 @@ public:
     void next(Step step, int delayMs = 0);
     // Runs step once at least count bytes wait on the port (on the next pass when they already do).
     void waitForBytes(int count, Step step);
+    // The same, but when part of what is awaited came and nothing more for quietMs, runs onQuiet
+    // instead: the rest is not coming (a character lost on the line). Each byte that comes starts
+    // the quiet time again.
+    void waitForBytes(int count, Step step, int quietMs, Step onQuiet);
     // Nothing moves until the caller sets the next step (a question is out).
     void hold();
     // A wait for bytes gives up and runs its step on the next pass; other waits are left alone.
@@ -62,14 +71,19 @@ private:
     void onStepTimer();
     void onReadyRead();
     void onLimitTimer();
+    void onQuietTimer();
+    void endQuiet();
 
     SerialPort& port_;
     Clock& clock_;
     std::unique_ptr<ClockTimer> stepTimer_;
     std::unique_ptr<ClockTimer> limitTimer_;
+    std::unique_ptr<ClockTimer> quietTimer_;
     Step step_;
     Step onLimit_;
+    Step onQuiet_;
     int wantBytes_ = 0;
+    int quietMs_ = 0;
     Waiting waiting_ = Waiting::Nothing;
     bool running_ = false;
     qint64 startNs_ = 0;

@@ -37,8 +37,8 @@ struct RunRequest {
 class ExecutionWindow : public QDialog {
     Q_OBJECT
 public:
-    ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory,
-                    Clock& clock = Clock::real(), QWidget* parent = nullptr);
+    ExecutionWindow(const RunRequest& request, const SerialPortFactory& portFactory, Clock& clock,
+                    QWidget* parent = nullptr);
     ~ExecutionWindow() override;
 
     RunEngine* engine() const { return engine_.get(); }

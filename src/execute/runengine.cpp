@@ -34,7 +34,7 @@ RunEngine::~RunEngine() {
 }
 
 RunEngine::StartResult RunEngine::start() {
-    if (running_) return StartResult::Started;
+    if (isRunning()) return StartResult::Started;
 
     sent_ = 0;
     received_ = 0;
@@ -43,7 +43,7 @@ RunEngine::StartResult RunEngine::start() {
     emit elapsedChanged(ElapsedText(0));
     emit sendListingCleared();
     emit receiveListingCleared();
-    startNs_ = clock_.nowNs();
+    steps_.markStart();
     log_.restart(QDateTime::currentDateTime());
 
     const int kind = def_.CommKind;
@@ -130,7 +130,7 @@ bool RunEngine::prepare(int kind) {
 }
 
 void RunEngine::stop() {
-    if (!running_) return;
+    if (!isRunning()) return;
     setSendPicture(Picture::Idle);
     setReceivePicture(Picture::Idle);
     timedOut_ = false;
@@ -149,8 +149,7 @@ void RunEngine::answerTimeout(bool continueRun) {
 }
 
 void RunEngine::abort() {
-    if (!running_) return;
-    running_ = false;
+    if (!isRunning()) return;
     steps_.halt();
     port_.setPortOpen(false);
 }
@@ -166,8 +165,7 @@ bool RunEngine::openPort() {
 }
 
 void RunEngine::beginRun() {
-    running_ = true;
-    steps_.start();
+    steps_.start(StepMachine::Since::Mark);
     emit runningChanged(true);
 }
 
@@ -176,12 +174,12 @@ StepMachine::Step RunEngine::step(Action action) {
 }
 
 void RunEngine::queue(Action action, int delayMs) {
-    if (running_) steps_.next(step(action), delayMs);
+    if (isRunning()) steps_.next(step(action), delayMs);
 }
 
 // Only a whole frame moves a run on; part of one changes nothing the next step would do.
 void RunEngine::waitForBytes(Action action) {
-    if (running_) steps_.waitForBytes(frameLength_, step(action));
+    if (isRunning()) steps_.waitForBytes(frameLength_, step(action));
 }
 
 void RunEngine::onReceiveTimer() {
@@ -192,7 +190,7 @@ void RunEngine::onReceiveTimer() {
 void RunEngine::onCommEvent(int code) {
     const QString message = LineEventMessage(code);
     if (message.isEmpty()) return;
-    if (!running_) {
+    if (!isRunning()) {
         emit lineEvent(code, message);
         return;
     }
@@ -202,7 +200,7 @@ void RunEngine::onCommEvent(int code) {
 }
 
 void RunEngine::onDeviceLost(const QString& reason) {
-    if (!running_) return;
+    if (!isRunning()) return;
     const int code = port_.failure().code;
     const qint64 ms = endRun();
     emit failed(code, QStringLiteral("串口设备已断开：%1").arg(reason));
@@ -219,7 +217,7 @@ void RunEngine::fail(const QString& message) {
 }
 
 void RunEngine::finish(FinishReason reason) {
-    if (!running_) return;
+    if (!isRunning()) return;
     const qint64 ms = endRun();
     emit finished(reason, ms);
 }
@@ -227,7 +225,6 @@ void RunEngine::finish(FinishReason reason) {
 // Finishing a run: stop everything, release the port, show the elapsed time.
 qint64 RunEngine::endRun() {
     const qint64 ms = elapsedMs();
-    running_ = false;
     steps_.halt();
     port_.setPortOpen(false);
     emit runningChanged(false);
@@ -250,7 +247,7 @@ bool RunEngine::sendOneFrame() {
     log_.append(ms, LogDirection::Sent, frame_);
     emit sentCountChanged(sent_);
     emit frameSent(sent_, ms);
-    return running_;
+    return isRunning();
 }
 
 bool RunEngine::takeOneFrame() {
@@ -261,7 +258,7 @@ bool RunEngine::takeOneFrame() {
     emit receiveListingAppended(ReceivedBlock(received_, bytes, def_));
     emit receivedCountChanged(received_);
     emit frameReceived(received_, bytes, ms);
-    return running_;
+    return isRunning();
 }
 
 void RunEngine::armReceiveTimer() {
@@ -279,7 +276,7 @@ void RunEngine::restartReceiveTimer() {
 }
 
 void RunEngine::ask(Action onContinue) {
-    if (!running_) return;
+    if (!isRunning()) return;
     onContinue_ = onContinue;
     steps_.hold();
     // Last thing this step does: the answer may come back before emit returns.

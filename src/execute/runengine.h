@@ -38,19 +38,19 @@ public:
     // Takes a copy of the definition and the options. Sets the port's settings and raw input,
     // as the window does when it loads; the port number is the owner's to set. Pauses, the
     // receive limit and the elapsed time come from the clock.
-    RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port,
-              Clock& clock = Clock::real(), QObject* parent = nullptr);
+    RunEngine(const CommDefinition& def, const CommOptions& options, SerialPort& port, Clock& clock,
+              QObject* parent = nullptr);
     ~RunEngine() override;
 
-    bool isRunning() const { return running_; }
+    bool isRunning() const { return steps_.running(); }
     int sentCount() const { return sent_; }
     int receivedCount() const { return received_; }
     // Milliseconds on the clock since the last start.
-    qint64 elapsedMs() const { return (clock_.nowNs() - startNs_) / 1000000; }
+    qint64 elapsedMs() const { return steps_.elapsedMs(); }
     // Every frame sent and taken since the last start, with its time.
     const TimedLog& log() const { return log_; }
     bool timeoutQuestionPending() const {
-        return running_ && steps_.waiting() == StepMachine::Waiting::Held;
+        return steps_.running() && steps_.waiting() == StepMachine::Waiting::Held;
     }
 
     // The start button: resets the displays and starts a run of the communication's kind.
@@ -133,7 +133,6 @@ private:
     int frameLength_ = 0;  // R, the receive frame length
     int sent_ = 0;
     int received_ = 0;
-    bool running_ = false;
     bool timedOut_ = false;   // set by the receive timer, acted on by the next step
     bool answered_ = false;   // kind 3: the answer to the last frame sent has been taken
     bool tookFrame_ = false;  // kind 2: the step that is running took a frame
@@ -143,7 +142,6 @@ private:
     Action onContinue_ = nullptr;
     Clock& clock_;
     StepMachine steps_;
-    qint64 startNs_ = 0;
     TimedLog log_;
 };
 

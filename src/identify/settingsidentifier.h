@@ -44,7 +44,7 @@ public:
     void setListenMs(int ms) { listenMs_ = ms; }
     int listenMs() const { return listenMs_; }
 
-    bool isRunning() const { return state_ != State::Idle; }
+    bool isRunning() const { return machine_.running(); }
     // The loop indexes of the candidate being tried (or last tried).
     const std::array<int, 4>& indexes() const { return index_; }
     const QList<ListedCandidate>& listed() const { return listed_; }

@@ -7,10 +7,10 @@ using monitor::kCaptureLimit;
 using monitor::kRefreshEvery;
 
 MonitorCapture::MonitorCapture(std::unique_ptr<SerialPort> port, Clock& clock, QObject* parent)
-    : QObject(parent), port_(std::move(port)), clock_(clock) {
+    : QObject(parent), port_(std::move(port)), steps_(*port_, clock) {
     capture_.reserve(kBufferSize);
     connect(port_.get(), &SerialPort::readyRead, this, &MonitorCapture::takeWaitingBytes);
-    connect(port_.get(), &SerialPort::deviceLost, this, &MonitorCapture::onDeviceLost);
+    connect(&steps_, &StepMachine::deviceLost, this, &MonitorCapture::onDeviceLost);
 }
 
 MonitorCapture::~MonitorCapture() {
@@ -22,7 +22,7 @@ void MonitorCapture::setCommPort(int port) {
 }
 
 bool MonitorCapture::start(const QString& settings) {
-    if (listening_) return true;
+    if (listening()) return true;
     port_->setSettings(settings);
     port_->setInputMode(1);
     // Everything waiting is taken at once and then handled byte by byte, which keeps the
@@ -32,21 +32,20 @@ bool MonitorCapture::start(const QString& settings) {
     port_->clearInput();
 
     capture_.clear();
-    startNs_ = clock_.nowNs();
     log_.restart(QDateTime::currentDateTime());
     received_ = 0;
     topLine_ = 0;
     lineCount_ = 0;
     sinceRefresh_ = 0;
     lastShown_ = 0;
-    listening_ = true;
+    steps_.start();
     emit listeningChanged(true);
     return true;
 }
 
 void MonitorCapture::stop() {
-    if (!listening_) return;
-    listening_ = false;
+    if (!listening()) return;
+    steps_.halt();
     port_->setPortOpen(false);
     emit listeningChanged(false);
 }
@@ -57,7 +56,7 @@ int MonitorCapture::navigate(monitor::NavigationKey key) {
 }
 
 bool MonitorCapture::replaceCapture(const QByteArray& bytes) {
-    if (listening_ || bytes.size() > kBufferSize) return false;
+    if (listening() || bytes.size() > kBufferSize) return false;
     capture_ = bytes;
     capture_.reserve(kBufferSize);
     log_.restart(QDateTime());
@@ -72,7 +71,7 @@ void MonitorCapture::takeWaitingBytes() {
     // pass, which goes on until nothing waits.
     if (taking_) return;
     taking_ = true;
-    while (listening_) {
+    while (listening()) {
         const QByteArray chunk = port_->input();
         if (chunk.isEmpty()) break;
         const qint64 ms = elapsedMs();
@@ -81,7 +80,7 @@ void MonitorCapture::takeWaitingBytes() {
         if (kept > 0) log_.append(ms, LogDirection::Received, chunk.left(kept));
         received_ += chunk.size();
         int offset = 0;
-        while (offset < chunk.size() && listening_) {
+        while (offset < chunk.size() && listening()) {
             const int step = qMin(int(chunk.size()) - offset, kRefreshEvery - sinceRefresh_);
             const int room = kCaptureLimit - count();
             if (room > 0) capture_.append(chunk.constData() + offset, qMin(step, room));
@@ -92,7 +91,7 @@ void MonitorCapture::takeWaitingBytes() {
         emit bytesReceived(chunk, ms);
     }
     // The line is quiet for now: show what came since the last refresh.
-    if (listening_ && count() != lastShown_) refresh();
+    if (listening() && count() != lastShown_) refresh();
     taking_ = false;
 }
 
@@ -105,9 +104,9 @@ void MonitorCapture::refresh() {
 }
 
 void MonitorCapture::onDeviceLost(const QString& reason) {
-    if (!listening_) return;
+    if (!listening()) return;
     if (count() != lastShown_) refresh();
-    listening_ = false;
+    steps_.halt();
     port_->setPortOpen(false);
     emit listeningChanged(false);
     emit portLost(reason);

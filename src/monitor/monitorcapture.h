@@ -8,6 +8,7 @@
 #include "clock.h"
 #include "monitorlayout.h"
 #include "serialport.h"
+#include "stepmachine.h"
 #include "timedlog.h"
 
 namespace comm {
@@ -20,8 +21,7 @@ namespace comm {
 class MonitorCapture : public QObject {
     Q_OBJECT
 public:
-    explicit MonitorCapture(std::unique_ptr<SerialPort> port, Clock& clock = Clock::real(),
-                            QObject* parent = nullptr);
+    MonitorCapture(std::unique_ptr<SerialPort> port, Clock& clock, QObject* parent = nullptr);
     ~MonitorCapture() override;
 
     SerialPort& port() { return *port_; }
@@ -32,7 +32,7 @@ public:
     bool start(const QString& settings);
     // Closes the port; the capture stays. Nothing happens when not listening.
     void stop();
-    bool listening() const { return listening_; }
+    bool listening() const { return steps_.running(); }
 
     // The captured bytes; size() is the capture count.
     const QByteArray& capture() const { return capture_; }
@@ -43,7 +43,7 @@ public:
     // it: imported bytes have no times.
     const TimedLog& log() const { return log_; }
     // Milliseconds on the clock since the last start.
-    qint64 elapsedMs() const { return (clock_.nowNs() - startNs_) / 1000000; }
+    qint64 elapsedMs() const { return steps_.elapsedMs(); }
 
     // View state shared by the window and the storage commands: first line shown (0 while
     // nothing has been shown) and the number of lines of the capture.
@@ -73,12 +73,11 @@ private:
     void onDeviceLost(const QString& reason);
 
     std::unique_ptr<SerialPort> port_;
-    Clock& clock_;
-    qint64 startNs_ = 0;
+    // Nothing to step through: the bytes are taken as they come. It keeps the state and the time.
+    StepMachine steps_;
     TimedLog log_;
     QByteArray capture_;
     qint64 received_ = 0;
-    bool listening_ = false;
     bool taking_ = false;
     int sinceRefresh_ = 0;
     int lastShown_ = 0;

@@ -35,7 +35,7 @@ public:
     // activePort: the checked port item 1..4 (0: none). The factory makes the window's own port;
     // the capture's times come from the clock.
     MonitorWindow(CommDefinition& definition, int activePort, const SerialPortFactory& factory,
-                  Clock& clock = Clock::real(), QWidget* parent = nullptr);
+                  Clock& clock, QWidget* parent = nullptr);
     ~MonitorWindow() override;
 
     MonitorCapture& capture() { return *capture_; }

@@ -10,12 +10,8 @@ namespace comm {
 using namespace transfer;
 
 FileReceiver::FileReceiver(SerialPort& port, Clock& clock, const QString& folder, QObject* parent)
-    : TransferEngine(ReceiveWords(), port, clock, parent),
-      folder_(folder),
-      quiet_(clock.makeTimer()) {
+    : TransferEngine(ReceiveWords(), port, clock, parent), folder_(folder) {
     connect(&steps(), &StepMachine::lineEvent, this, &FileReceiver::onLineEvent);
-    connect(&port, &SerialPort::readyRead, this, &FileReceiver::onBytesArrived);
-    connect(quiet_.get(), &ClockTimer::timeout, this, &FileReceiver::onQuietLine);
 }
 
 FileReceiver::~FileReceiver() {
@@ -43,7 +39,6 @@ bool FileReceiver::start() {
 }
 
 void FileReceiver::releaseFile(Outcome outcome) {
-    quiet_->stop();
     if (outcome == Outcome::Completed) return;
     keptPath_ = file_.keep();
     if (!keptPath_.isEmpty())
@@ -55,7 +50,6 @@ QString FileReceiver::stopMessage() const {
 }
 
 bool FileReceiver::takeFrame(QByteArray* frame) {
-    quiet_->stop();
     *frame = port().input();
     port().clearInput();
     const bool spoiled = lineError_;
@@ -70,19 +64,10 @@ void FileReceiver::onLineEvent(int code) {
         lineError_ = true;
 }
 
-void FileReceiver::onBytesArrived() {
-    if (!isRunning() || steps().waiting() != StepMachine::Waiting::Bytes) return;
-    const int waiting = port().inBufferCount();
-    if (waiting > 0 && waiting < kFrameSize) quiet_->start(kShortFrameQuietMs);
-}
-
 // The rest of the frame is not coming: its sender waits for an answer, and a 0x55 brings the
 // whole frame again. Without it a lost character would leave both sides waiting for ever in the
 // header exchange and end the data exchange with the time limit.
 void FileReceiver::onQuietLine() {
-    if (!isRunning() || steps().waiting() != StepMachine::Waiting::Bytes) return;
-    const int waiting = port().inBufferCount();
-    if (waiting == 0 || waiting >= kFrameSize) return;
     port().clearInput();
     lineError_ = false;
     if (!reply(kReplyBad)) return;
@@ -96,7 +81,8 @@ void FileReceiver::onQuietLine() {
 
 // No time limit: the receiver waits until a sender starts or the user stops.
 void FileReceiver::waitHeader() {
-    steps().waitForBytes(kFrameSize, [this] { onHeaderFrame(); });
+    steps().waitForBytes(
+        kFrameSize, [this] { onHeaderFrame(); }, kShortFrameQuietMs, [this] { onQuietLine(); });
 }
 
 void FileReceiver::onHeaderFrame() {
@@ -156,7 +142,8 @@ void FileReceiver::receiveEmpty() {
 // Each wait for a frame has its own limit, counted from the moment it starts.
 void FileReceiver::waitData() {
     steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, kTimeoutMessage); });
-    steps().waitForBytes(kFrameSize, [this] { onDataFrame(); });
+    steps().waitForBytes(
+        kFrameSize, [this] { onDataFrame(); }, kShortFrameQuietMs, [this] { onQuietLine(); });
 }
 
 void FileReceiver::onDataFrame() {

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <memory>
 
 #include "receivedfile.h"
 #include "transferengine.h"
@@ -50,7 +49,6 @@ private:
     void onDataFrame();
     void onDataFrameGood(const QByteArray& frame);
     void onLineEvent(int code);
-    void onBytesArrived();
     void onQuietLine();
     // Takes the 16 bytes that wait and discards the rest; good when the sum fits and the line
     // reported no error while they came in.
@@ -65,7 +63,6 @@ private:
     int taken_ = 0;   // data frames written
     bool lineError_ = false;
     bool inData_ = false;
-    std::unique_ptr<ClockTimer> quiet_;
     QString keptPath_;
 };
 

@@ -76,7 +76,6 @@ void TransferEngine::beginRun() {
     doneBytes_ = 0;
     totalBytes_ = 0;
     steps_->start();
-    startMs_ = clock_.nowMs();
     seconds_ = 0;
     clockTimer_->start(1000);
     emit runningChanged(true);
@@ -144,8 +143,8 @@ void TransferEngine::onClockTick() {
     ++seconds_;
     emit clockCaptionChanged(transfer::ClockCaption(words_.title, seconds_));
     // Due at whole seconds from the start, so the caption keeps step with the time.
-    const qint64 nextMs = startMs_ + (seconds_ + 1) * 1000;
-    clockTimer_->start(int(qMax<qint64>(0, nextMs - clock_.nowMs())));
+    const qint64 nextMs = (seconds_ + 1) * 1000;
+    clockTimer_->start(int(qMax<qint64>(0, nextMs - steps_->elapsedMs())));
 }
 
 void TransferEngine::onRateTick() {

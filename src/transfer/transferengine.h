@@ -119,7 +119,6 @@ private:
     std::unique_ptr<ClockTimer> rateTimer_;
     bool resetPending_ = false;
     qint64 framesAfterMessage_ = -1;
-    qint64 startMs_ = 0;
     qint64 seconds_ = 0;
     qint64 dataStartMs_ = 0;
     qint64 totalBytes_ = 0;

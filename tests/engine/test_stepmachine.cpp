@@ -57,6 +57,60 @@ private slots:
         QCOMPARE(steps.elapsedMs(), 60'010);
     }
 
+    // A wait of 4 bytes with a quiet time of 50 ms; bytes come in lots of "ms:count". Which of
+    // the two steps ran, and when.
+    void quietWait_data() {
+        QTest::addColumn<QString>("lots");
+        QTest::addColumn<QString>("ran");  // "full@ms", "quiet@ms" or "none"
+        QTest::newRow("nothing comes") << ""
+                                       << "none";
+        QTest::newRow("whole at once") << "10:4"
+                                       << "full@10";
+        QTest::newRow("part, then the rest") << "10:2 40:2"
+                                             << "full@40";
+        QTest::newRow("part, then quiet") << "10:3"
+                                          << "quiet@60";
+        QTest::newRow("each byte restarts it") << "10:1 50:1 90:1"
+                                               << "quiet@140";
+        QTest::newRow("rest just too late") << "10:2 61:2"
+                                            << "quiet@60";
+    }
+    void quietWait() {
+        QFETCH(QString, lots);
+        QFETCH(QString, ran);
+        comm::VirtualClock clock;
+        comm::MemorySerialPort port;
+        QVERIFY(port.setPortOpen(true));
+        StepMachine steps(port, clock);
+        steps.start();
+        QString what = QStringLiteral("none");
+        steps.waitForBytes(
+            4, [&] { what = QStringLiteral("full@%1").arg(clock.nowMs()); }, 50,
+            [&] { what = QStringLiteral("quiet@%1").arg(clock.nowMs()); });
+        for (const QString& lot : lots.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            clock.advance(lot.section(QLatin1Char(':'), 0, 0).toInt() - clock.nowMs());
+            port.inject(QByteArray(lot.section(QLatin1Char(':'), 1).toInt(), 'x'));
+        }
+        clock.advance(10'000);
+        QCOMPARE(what, ran);
+        QCOMPARE(steps.waiting(), ran == QLatin1String("none") ? Waiting::Bytes : Waiting::Nothing);
+        QCOMPARE(clock.activeTimers(), 0);
+    }
+
+    // A run that began before its port opened counts from the mark, not from the start.
+    void elapsedCountsFromTheMark() {
+        comm::VirtualClock clock;
+        comm::MemorySerialPort port;
+        StepMachine steps(port, clock);
+        steps.markStart();
+        clock.advance(4);
+        steps.start(StepMachine::Since::Mark);
+        clock.advance(6);
+        QCOMPARE(steps.elapsedMs(), 10);
+        steps.start();
+        QCOMPARE(steps.elapsedMs(), 0);
+    }
+
     void haltDropsTheStepAndTheLimit() {
         comm::VirtualClock clock;
         comm::MemorySerialPort port;

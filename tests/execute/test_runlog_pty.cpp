@@ -30,7 +30,7 @@ private slots:
         request.options.loopForever = false;
         request.options.loopText = QStringLiteral("4");
         request.saved = true;
-        ExecutionWindow window(request, RealSerialPortFactory());
+        ExecutionWindow window(request, RealSerialPortFactory(), Clock::real());
         auto* startStop = window.findChild<QPushButton*>(QStringLiteral("Command1"));
         QTest::mouseClick(startStop, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window.engine()->receivedCount(), 4, 20000);

@@ -224,7 +224,7 @@ private slots:
         CommDefinition def;
         def.MonitorSettings = QStringLiteral("9600,O,8,1");
         def.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-        MonitorWindow window(def, 1, RealSerialPortFactory());
+        MonitorWindow window(def, 1, RealSerialPortFactory(), Clock::real());
         window.show();
         QPushButton* start = window.findChild<QPushButton*>(QStringLiteral("Command1"));
         QTest::mouseClick(start, Qt::LeftButton);
@@ -251,8 +251,8 @@ private slots:
     void secondWindowFindsThePortBusy() {
         CommDefinition def;
         def.MonitorSettings = QStringLiteral("9600,O,8,1");
-        MonitorWindow first(def, 1, RealSerialPortFactory());
-        MonitorWindow second(def, 1, RealSerialPortFactory());
+        MonitorWindow first(def, 1, RealSerialPortFactory(), Clock::real());
+        MonitorWindow second(def, 1, RealSerialPortFactory(), Clock::real());
         QTest::mouseClick(first.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         QVERIFY(first.capture().listening());
@@ -265,7 +265,7 @@ private slots:
     void farEndGoingAwayEndsTheCapture() {
         CommDefinition def;
         def.MonitorSettings = QStringLiteral("9600,O,8,1");
-        MonitorWindow window(def, 1, RealSerialPortFactory());
+        MonitorWindow window(def, 1, RealSerialPortFactory(), Clock::real());
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
         send("kept");

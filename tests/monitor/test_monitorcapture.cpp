@@ -35,7 +35,7 @@ private slots:
     void init() {
         auto port = std::make_unique<MemorySerialPort>();
         port_ = port.get();
-        capture_ = std::make_unique<MonitorCapture>(std::move(port));
+        capture_ = std::make_unique<MonitorCapture>(std::move(port), Clock::real());
     }
     void cleanup() { capture_.reset(); }
 
@@ -280,7 +280,7 @@ private slots:
         QObject owner;
         bool closedBeforeDeletion = false;
         {
-            MonitorCapture engine(std::move(port));
+            MonitorCapture engine(std::move(port), Clock::real());
             QVERIFY(engine.start(kSettings));
             QVERIFY(raw->portOpen());
             connect(&engine, &MonitorCapture::listeningChanged, &owner,
