@@ -19,7 +19,7 @@ namespace cli {
 namespace {
 
 // Status 2 is for arguments it cannot take (kUsage).
-enum Exit { kDone = 0, kPortLost = 1, kPortFailed = 3, kStoreFailed = 4 };
+enum Exit { kDone = 0, kPortLost = 1, kBadSettings = 2, kPortFailed = 3, kStoreFailed = 4 };
 
 struct MonitorArgs {
     PortArgument port;
@@ -72,7 +72,12 @@ int monitor(const QStringList& args) {
     if (!parse(args, &m)) return kUsage;
 
     comm::MonitorCapture capture(MakePort(m.port), comm::Clock::real());
-    if (!capture.start(m.settings)) {
+    QString refusal;
+    if (!capture.start(m.settings, &refusal)) {
+        if (!refusal.isEmpty()) {
+            Complain(refusal);
+            return kBadSettings;
+        }
         Complain(WithReason(comm::kBusyPortMessage, capture.port().failure().reason));
         return kPortFailed;
     }

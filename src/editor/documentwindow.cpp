@@ -213,17 +213,10 @@ QString DocumentWindow::frameCaption(FrameSide side) const {
 }
 
 void DocumentWindow::changePortSettings() {
-    const QString keptSettings = definition_.CommSettings;
-    const QString keptText = definition_.CommSettingsText;
-    definition_.SettingsTarget = 0;
-    SettingsDialog dialog(definition_, this);
-    dialog.exec();
-    if (!definition_.CommSettingsText.isEmpty()) {
-        settingsLine_->setText(kSettingsLinePrefix + definition_.CommSettingsText);
-    } else {
-        definition_.CommSettings = keptSettings;
-        definition_.CommSettingsText = keptText;
-    }
+    const std::optional<LineSettings> line =
+        SettingsDialog::edit(definition_.CommSettingsText, this);
+    if (!line || !definition_.setPortSettings(*line->indexes())) return;
+    settingsLine_->setText(kSettingsLinePrefix + definition_.CommSettingsText);
 }
 
 }  // namespace comm

@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "hoverfocus.h"
-#include "linesettings.h"
 
 namespace comm {
 
@@ -36,8 +35,7 @@ void choose(QComboBox* list, const QString& text) {
 
 }  // namespace
 
-SettingsDialog::SettingsDialog(CommDefinition& definition, QWidget* parent)
-    : QDialog(parent), definition_(definition) {
+SettingsDialog::SettingsDialog(const QString& settingsText, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form9"));
     setWindowTitle(QStringLiteral("通讯设置"));
     setModal(true);
@@ -76,7 +74,13 @@ SettingsDialog::SettingsDialog(CommDefinition& definition, QWidget* parent)
     layout->addWidget(panel);
     layout->addLayout(buttons);
 
-    showSettings(forMonitor() ? definition_.MonitorSettingsText : definition_.CommSettingsText);
+    showSettings(settingsText);
+}
+
+std::optional<LineSettings> SettingsDialog::edit(const QString& settingsText, QWidget* parent) {
+    SettingsDialog dialog(settingsText, parent);
+    dialog.exec();
+    return dialog.chosen();
 }
 
 void SettingsDialog::showSettings(const QString& text) {
@@ -102,17 +106,12 @@ void SettingsDialog::confirm() {
     index[kDataBitsIndex] = qint16(lists_[DataBitsList]->currentIndex());
     index[kParityIndex] = qint16(lists_[ParityList]->currentIndex());
     index[kStopBitsIndex] = qint16(lists_[StopBitsList]->currentIndex());
-    if (!forMonitor()) {
-        definition_.setPortSettings(index);
-    } else if (const std::optional<LineSettings> line = LineSettings::fromIndexes(index)) {
-        definition_.MonitorSettings = line->text();
-        definition_.MonitorSettingsText = line->shownText();
-    }
+    chosen_ = LineSettings::fromIndexes(index);
     accept();
 }
 
 void SettingsDialog::abandon() {
-    if (!forMonitor()) definition_.CommSettingsText.clear();
+    chosen_.reset();
     reject();
 }
 

@@ -53,7 +53,6 @@ struct CommDefinition {
     // Not part of a communication.
     QString MonitorSettings;
     QString MonitorSettingsText;
-    qint16 SettingsTarget = 0;  // 0: the communication's settings, -1: the monitor's
     qint32 DocumentCounter = 0;
 
     // Index into FrameFieldCount of a frame's field.

@@ -1,5 +1,7 @@
 #include "monitorcapture.h"
 
+#include "serialsettings.h"
+
 namespace comm {
 
 using monitor::kBufferSize;
@@ -21,8 +23,15 @@ void MonitorCapture::setCommPort(int port) {
     port_->setCommPort(port);
 }
 
-bool MonitorCapture::start(const QString& settings) {
+bool MonitorCapture::start(const QString& settings, QString* refusal) {
     if (listening()) return true;
+    if (refusal) refusal->clear();
+    // They would fail the open too; say why instead of blaming the port.
+    const QString settingsRefusal = CheckLineSettings(settings);
+    if (!settingsRefusal.isEmpty()) {
+        if (refusal) *refusal = settingsRefusal;
+        return false;
+    }
     port_->setSettings(settings);
     port_->setInputMode(1);
     // Everything waiting is taken at once and then handled byte by byte, which keeps the

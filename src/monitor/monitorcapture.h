@@ -27,9 +27,11 @@ public:
     SerialPort& port() { return *port_; }
     void setCommPort(int port);
 
-    // Opens the port with the settings and empties the capture. When the port cannot be opened
-    // this returns false with port().failure() telling why, and nothing has changed.
-    bool start(const QString& settings);
+    // Opens the port with the settings and empties the capture. False when nothing has changed:
+    // settings this machine's driver cannot run give *refusal the message saying why (the port is
+    // not touched); a port that cannot be opened leaves it empty, with port().failure() telling
+    // why.
+    bool start(const QString& settings, QString* refusal = nullptr);
     // Closes the port; the capture stays. Nothing happens when not listening.
     void stop();
     bool listening() const { return steps_.running(); }

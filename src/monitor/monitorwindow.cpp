@@ -25,7 +25,6 @@
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "portmap.h"
-#include "serialsettings.h"
 #include "settingsdialog.h"
 
 namespace comm {
@@ -197,15 +196,10 @@ void MonitorWindow::startOrStop() {
         capture_->stop();
         return;
     }
-    // Settings this machine's driver cannot run would fail the open too; say why instead of
-    // blaming the port.
-    const QString refusal = CheckLineSettings(definition_.MonitorSettings);
-    if (!refusal.isEmpty()) {
-        ui::ShowMessage(this, refusal, ui::MessageIcon::Exclamation);
-        return;
-    }
-    if (!capture_->start(definition_.MonitorSettings)) {
-        ui::ShowMessage(this, kBusyPortMessage, ui::MessageIcon::Exclamation);
+    QString refusal;
+    if (!capture_->start(definition_.MonitorSettings, &refusal)) {
+        ui::ShowMessage(this, refusal.isEmpty() ? kBusyPortMessage : refusal,
+                        ui::MessageIcon::Exclamation);
         return;
     }
     for (LineNumberLabel* label : numbers_) label->clear();
@@ -261,10 +255,10 @@ void MonitorWindow::chooseBackground() {
 
 void MonitorWindow::changeSettings() {
     const BusyPointer busy(this);
-    definition_.SettingsTarget = -1;
-    {
-        SettingsDialog dialog(definition_, this);
-        dialog.exec();
+    if (const std::optional<LineSettings> line =
+            SettingsDialog::edit(definition_.MonitorSettingsText, this)) {
+        definition_.MonitorSettings = line->text();
+        definition_.MonitorSettingsText = line->shownText();
     }
     if (!definition_.MonitorSettingsText.isEmpty())
         portState_->setText(PortStateText(numeral_, false, definition_.MonitorSettingsText));

@@ -67,6 +67,15 @@ private slots:
         QCOMPARE(cli(args).status, 2);
     }
 
+    // The reason, not the port: a Linux serial driver has no 1.5 stop bits.
+    void monitorRefusesSettingsThePortCannotRun() {
+        const Result r = cli({"monitor", "--port", "1", "--settings", "9600,N,8,1.5"});
+        QCOMPARE(r.status, 2);
+        QVERIFY2(QString::fromUtf8(r.err).contains(QStringLiteral("1.5 位停止位")),
+                 r.err.constData());
+        QVERIFY(!r.err.contains("Usage") && !r.err.contains("usage"));
+    }
+
     void showPrintsTheWorkedExample() {
         QVERIFY(WriteWholeFile(dir.filePath("ex.Txl"), kWorkedExample));
         const Result r = cli({"show", dir.filePath("ex.Txl")});

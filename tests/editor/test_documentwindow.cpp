@@ -410,7 +410,6 @@ private slots:
             &seen);
         window.changePortSettings();
         QVERIFY(seen);
-        QCOMPARE(def.SettingsTarget, qint16(0));
         QCOMPARE(def.CommSettings, QStringLiteral("9600,O,8,1"));
         QCOMPARE(def.CommSettingsText, QStringLiteral("9600,奇,8,1"));
         QCOMPARE(def.PortSettingIndex, (comm::SettingIndexes{6, 4, 1, 0}));
@@ -435,9 +434,8 @@ private slots:
         QCOMPARE(def.PortSettingIndex, (comm::SettingIndexes{12, 4, 0, 0}));
     }
 
-    void monitorTargetIsResetForTheCommunication() {
+    void monitorSettingsAreLeftAlone() {
         CommDefinition def = newCommunication(3, {});
-        def.SettingsTarget = -1;
         def.MonitorSettingsText = QStringLiteral("300,偶,5,2");
         DocumentWindow window(def);
         bool seen = false;

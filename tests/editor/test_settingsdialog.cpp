@@ -6,7 +6,7 @@
 #include "linesettings.h"
 #include "settingsdialog.h"
 
-using comm::CommDefinition;
+using comm::LineSettings;
 using comm::SettingsDialog;
 
 namespace {
@@ -22,26 +22,13 @@ void click(SettingsDialog& dialog, const char* name) {
     dialog.findChild<QPushButton*>(QLatin1String(name))->click();
 }
 
-CommDefinition communication(const QString& settings, const QString& text) {
-    CommDefinition def;
-    def.SettingsTarget = 0;
-    def.CommSettings = settings;
-    def.CommSettingsText = text;
-    if (const auto line = comm::LineSettings::fromListedText(settings))
-        def.PortSettingIndex = *line->indexes();
-    def.MonitorSettings = QStringLiteral("9600,O,8,1");
-    def.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
-    return def;
-}
-
 }  // namespace
 
 class TestSettingsDialog : public QObject {
     Q_OBJECT
 private slots:
     void layout() {
-        CommDefinition def;
-        SettingsDialog dialog(def);
+        SettingsDialog dialog{QString()};
         QCOMPARE(dialog.objectName(), QStringLiteral("Form9"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("通讯设置"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("确认[&F]"));
@@ -55,20 +42,20 @@ private slots:
         for (int i = 0; i < 4; ++i) QVERIFY(!dialog.list(SettingsDialog::List(i))->isEditable());
     }
 
-    void confirmWithoutChangesKeepsTheSettings() {
-        CommDefinition def = communication("19200,N,7,2", QStringLiteral("19200,缺省,7,2"));
-        def.PortSettingIndex = {0, 0, 0, 0};
-        SettingsDialog dialog(def);
+    void confirmWithoutChangesGivesTheSettingsBack() {
+        SettingsDialog dialog(QStringLiteral("19200,缺省,7,2"));
         QCOMPARE(shown(dialog), (QStringList{"19200", "7", QStringLiteral("缺省"), "2"}));
+        QVERIFY(!dialog.chosen());
         click(dialog, "Command1");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(def.PortSettingIndex, (comm::SettingIndexes{8, 3, 2, 2}));
-        QCOMPARE(def.CommSettings, QStringLiteral("19200,N,7,2"));
-        QCOMPARE(def.CommSettingsText, QStringLiteral("19200,缺省,7,2"));
-        QCOMPARE(def.MonitorSettings, QStringLiteral("9600,O,8,1"));
+        QVERIFY(dialog.chosen());
+        QCOMPARE(*dialog.chosen()->indexes(), (comm::SettingIndexes{8, 3, 2, 2}));
+        QCOMPARE(dialog.chosen()->text(), QStringLiteral("19200,N,7,2"));
+        QCOMPARE(dialog.chosen()->shownText(), QStringLiteral("19200,缺省,7,2"));
     }
 
-    // Every combination the lists offer comes back as the indexes it was opened with.
+    // Every combination the lists offer comes back as the indexes it was opened with, from
+    // either form of its text.
     void everyCombinationRoundTrips() {
         int combinations = 0;
         for (qint16 b = 0; b < 13; ++b)
@@ -76,15 +63,15 @@ private slots:
                 for (qint16 p = 0; p < 3; ++p)
                     for (qint16 s = 0; s < 3; ++s) {
                         const comm::SettingIndexes index{b, d, p, s};
-                        const comm::LineSettings line = *comm::LineSettings::fromIndexes(index);
-                        CommDefinition def = communication(line.text(), line.shownText());
-                        def.PortSettingIndex = {};
-                        def.CommSettings.clear();
-                        SettingsDialog dialog(def);
-                        dialog.confirm();
-                        QCOMPARE(def.PortSettingIndex, index);
-                        QCOMPARE(def.CommSettings, line.text());
-                        QCOMPARE(def.CommSettingsText, line.shownText());
+                        const LineSettings line = *LineSettings::fromIndexes(index);
+                        for (const QString& text : {line.text(), line.shownText()}) {
+                            SettingsDialog dialog(text);
+                            dialog.confirm();
+                            QVERIFY(dialog.chosen());
+                            QCOMPARE(*dialog.chosen()->indexes(), index);
+                            QCOMPARE(dialog.chosen()->text(), line.text());
+                            QCOMPARE(dialog.chosen()->shownText(), line.shownText());
+                        }
                         ++combinations;
                     }
         QCOMPARE(combinations, 13 * 5 * 3 * 3);
@@ -102,65 +89,29 @@ private slots:
         QFETCH(int, position);
         QFETCH(QString, letter);
         QFETCH(QString, word);
-        CommDefinition def = communication("9600,O,8,1", QStringLiteral("9600,奇,8,1"));
-        SettingsDialog dialog(def);
+        SettingsDialog dialog(QStringLiteral("9600,奇,8,1"));
         dialog.list(SettingsDialog::ParityList)->setCurrentIndex(position);
         click(dialog, "Command1");
-        QCOMPARE(def.CommSettings, QStringLiteral("9600,%1,8,1").arg(letter));
-        QCOMPARE(def.CommSettingsText, QStringLiteral("9600,%1,8,1").arg(word));
-        QCOMPARE(def.PortSettingIndex[comm::kParityIndex], qint16(position));
+        QCOMPARE(dialog.chosen()->text(), QStringLiteral("9600,%1,8,1").arg(letter));
+        QCOMPARE(dialog.chosen()->shownText(), QStringLiteral("9600,%1,8,1").arg(word));
+        QCOMPARE((*dialog.chosen()->indexes())[comm::kParityIndex], qint16(position));
     }
 
-    void monitorTargetLeavesTheCommunicationAlone() {
-        CommDefinition def = communication("19200,N,7,2", QStringLiteral("19200,缺省,7,2"));
-        def.SettingsTarget = -1;
-        def.MonitorSettings = QStringLiteral("4800,E,7,2");
-        def.MonitorSettingsText = QStringLiteral("4800,偶,7,2");
-        const CommDefinition before = def;
-        SettingsDialog dialog(def);
-        QCOMPARE(shown(dialog), (QStringList{"4800", "7", QStringLiteral("偶"), "2"}));
-        dialog.list(SettingsDialog::BaudList)->setCurrentText(QStringLiteral("57600"));
-        dialog.list(SettingsDialog::StopBitsList)->setCurrentText(QStringLiteral("1"));
-        click(dialog, "Command1");
-        QCOMPARE(def.MonitorSettings, QStringLiteral("57600,E,7,1"));
-        QCOMPARE(def.MonitorSettingsText, QStringLiteral("57600,偶,7,1"));
-        QCOMPARE(def.CommSettings, before.CommSettings);
-        QCOMPARE(def.CommSettingsText, before.CommSettingsText);
-        QCOMPARE(def.PortSettingIndex, before.PortSettingIndex);
-    }
-
-    void abandon_data() {
-        QTest::addColumn<int>("target");
-        QTest::newRow("communication") << 0;
-        QTest::newRow("monitor") << -1;
-    }
-    void abandon() {
-        QFETCH(int, target);
-        CommDefinition def = communication("2400,E,6,1.5", QStringLiteral("2400,偶,6,1.5"));
-        def.SettingsTarget = qint16(target);
-        const CommDefinition before = def;
-        SettingsDialog dialog(def);
+    void abandonGivesNone() {
+        SettingsDialog dialog(QStringLiteral("2400,偶,6,1.5"));
         dialog.list(SettingsDialog::BaudList)->setCurrentIndex(0);
+        dialog.confirm();
         click(dialog, "Command2");
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QCOMPARE(def.CommSettings, before.CommSettings);
-        QCOMPARE(def.PortSettingIndex, before.PortSettingIndex);
-        QCOMPARE(def.MonitorSettings, before.MonitorSettings);
-        QCOMPARE(def.MonitorSettingsText, before.MonitorSettingsText);
-        // Emptied text is how the document window learns the dialog was abandoned.
-        QCOMPARE(def.CommSettingsText, target == 0 ? QString() : before.CommSettingsText);
+        QVERIFY(!dialog.chosen());
     }
 
-    void closingWithTheCloseBoxChangesNothing() {
-        CommDefinition def = communication("300,N,5,2", QStringLiteral("300,缺省,5,2"));
-        const CommDefinition before = def;
-        SettingsDialog dialog(def);
+    void closingWithTheCloseBoxGivesNone() {
+        SettingsDialog dialog(QStringLiteral("300,缺省,5,2"));
         dialog.show();
         dialog.list(SettingsDialog::BaudList)->setCurrentIndex(12);
         dialog.close();
-        QCOMPARE(def.CommSettings, before.CommSettings);
-        QCOMPARE(def.CommSettingsText, before.CommSettingsText);
-        QCOMPARE(def.PortSettingIndex, before.PortSettingIndex);
+        QVERIFY(!dialog.chosen());
     }
 
     void pointerGivesFocusToTheButtons_data() {
@@ -170,8 +121,7 @@ private slots:
     }
     void pointerGivesFocusToTheButtons() {
         QFETCH(QString, button);
-        CommDefinition def = communication("9600,O,8,1", QStringLiteral("9600,奇,8,1"));
-        SettingsDialog dialog(def);
+        SettingsDialog dialog(QStringLiteral("9600,奇,8,1"));
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -199,13 +149,8 @@ private slots:
     void openingText() {
         QFETCH(QString, text);
         QFETCH(QStringList, lists);
-        for (int target : {0, -1}) {
-            CommDefinition def;
-            def.SettingsTarget = qint16(target);
-            (target == 0 ? def.CommSettingsText : def.MonitorSettingsText) = text;
-            SettingsDialog dialog(def);
-            QCOMPARE(shown(dialog), lists);
-        }
+        SettingsDialog dialog(text);
+        QCOMPARE(shown(dialog), lists);
     }
 };
 

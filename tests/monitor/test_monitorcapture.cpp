@@ -93,12 +93,35 @@ private slots:
         else
             port_->failNextOpen(QStringLiteral("no such device"));
         QSignalSpy states(capture_.get(), &MonitorCapture::listeningChanged);
-        QVERIFY(!capture_->start(kSettings));
+        QString refusal = QStringLiteral("left from before");
+        QVERIFY(!capture_->start(kSettings, &refusal));
+        QVERIFY(refusal.isEmpty());
         QCOMPARE(port_->failure().code, int(SerialPort::kOpenFailure));
         QVERIFY(!capture_->listening());
         QCOMPARE(states.count(), 0);
         QCOMPARE(capture_->capture(), QByteArray("earlier capture"));
         QCOMPARE(capture_->topLine(), top);
+    }
+
+    // Settings the driver cannot run are refused with the reason before the port is touched.
+    void settingsThePlatformCannotRunAreRefused_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("1.5 stop bits") << "9600,N,8,1.5"
+                                       << "1.5";
+        QTest::newRow("4 data bits") << "9600,N,4,1"
+                                     << "4";
+    }
+    void settingsThePlatformCannotRunAreRefused() {
+        QFETCH(QString, settings);
+        QFETCH(QString, reason);
+        QString refusal;
+        QVERIFY(!capture_->start(settings, &refusal));
+        QVERIFY2(refusal.contains(reason), qPrintable(refusal));
+        QVERIFY(!capture_->listening());
+        QCOMPARE(port_->openCount(), 0);
+        QVERIFY(capture_->start(kSettings, &refusal));
+        QVERIFY(refusal.isEmpty());
     }
 
     void refreshRule_data() {

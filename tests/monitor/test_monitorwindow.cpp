@@ -544,7 +544,6 @@ private slots:
         QVERIFY(found);
         QCOMPARE(pointerMeanwhile, Qt::WaitCursor);
         QCOMPARE(window_->cursor().shape(), Qt::ArrowCursor);
-        QCOMPARE(def_.SettingsTarget, qint16(-1));
         QCOMPARE(def_.CommSettings, QStringLiteral("2400,N,7,2"));
         QCOMPARE(def_.CommSettingsText, QStringLiteral("2400,缺省,7,2"));
         const QString settings =
