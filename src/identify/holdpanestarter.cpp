@@ -9,11 +9,7 @@ namespace comm {
 
 ProgramHoldpaneStarter::ProgramHoldpaneStarter(const QString& folder) {
     const QDir dir(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
-#ifdef Q_OS_WIN
-    program_ = dir.filePath(QStringLiteral("Holdpane.exe"));
-#else
-    program_ = dir.filePath(QStringLiteral("Holdpane"));
-#endif
+    program_ = dir.filePath(HoldpaneFileName());
 }
 
 bool ProgramHoldpaneStarter::start(QString* error) {

@@ -13,6 +13,9 @@ public:
     virtual bool start(QString* error) = 0;
 };
 
+// The program's file name here ("Holdpane", with the suffix programs carry on this platform).
+QString HoldpaneFileName();
+
 // Starts "Holdpane" from the given folder (the running program's own when empty), detached.
 class ProgramHoldpaneStarter : public HoldpaneStarter {
 public:

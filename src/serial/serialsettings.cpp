@@ -2,16 +2,6 @@
 
 namespace comm {
 
-LineCapabilities PlatformLineCapabilities() {
-    LineCapabilities caps;
-    // QSerialPort has no 4-bit characters anywhere; 1.5 stop bits reach the driver only on Windows,
-    // elsewhere Qt would quietly send one stop bit instead.
-#ifdef Q_OS_WIN
-    caps.oneAndHalfStopBits = true;
-#endif
-    return caps;
-}
-
 QString LineSettingsRefusal(const LineSettings& settings, const LineCapabilities& capabilities) {
     if (settings.dataBits == 4 && !capabilities.fourDataBits)
         return QStringLiteral("本机串口不支持 4 位数据位，请改用 5 到 8 位");

@@ -1,0 +1,9 @@
+#include "holdpanestarter.h"
+
+namespace comm {
+
+QString HoldpaneFileName() {
+    return QStringLiteral("Holdpane.exe");
+}
+
+}  // namespace comm
