@@ -2,20 +2,29 @@
 
 namespace cli {
 
-Options::Options(const QStringList& args, const QStringList& withValue) {
+Options::Options(const QStringList& args, const QStringList& withValue)
+    : withValue_(withValue.cbegin(), withValue.cend()) {
     for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
+        QString a = args[i];
         if (!a.startsWith(QLatin1String("--"))) {
             plain_ << a;
             continue;
         }
-        given_.insert(a);
-        if (!withValue.contains(a)) continue;
+        const int eq = int(a.indexOf(QLatin1Char('=')));
+        if (eq > 0) {
+            const QString name = a.left(eq);
+            given_ << name;
+            inline_.insert(name);
+            values_[name] = a.mid(eq + 1);
+            continue;
+        }
+        given_ << a;
+        if (!withValue_.contains(a)) continue;
         // Whatever follows is the value, even when it looks like an option.
         if (i + 1 < args.size())
             values_[a] = args[++i];
-        else
-            malformed_ = true;
+        else if (missingValue_.isEmpty())
+            missingValue_ = a;
     }
 }
 
@@ -31,11 +40,16 @@ std::optional<QString> Options::value(const QString& name) {
     return *it;
 }
 
-bool Options::ok() const {
-    if (malformed_) return false;
-    for (const QString& name : given_)
-        if (!asked_.contains(name)) return false;
-    return true;
+QString Options::problem(const QString& command) const {
+    if (!missingValue_.isEmpty()) return QStringLiteral("%1 needs a value").arg(missingValue_);
+    const QString prefix = command.isEmpty() ? QString() : command + QStringLiteral(": ");
+    for (const QString& name : given_) {
+        if (!asked_.contains(name))
+            return prefix + QStringLiteral("unknown argument \"%1\"").arg(name);
+        if (inline_.contains(name) && !withValue_.contains(name))
+            return QStringLiteral("%1 takes no value").arg(name);
+    }
+    return {};
 }
 
 }  // namespace cli

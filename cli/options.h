@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -7,9 +8,10 @@
 
 namespace cli {
 
-// One command's arguments: "--name" flags, "--name VALUE" options (the names in withValue) and
-// plain arguments. The command asks for what it knows; anything given that it never asked for,
-// or an option without its value, makes the arguments bad.
+// One command's arguments, for comm-cli and rs232sim alike: "--name" flags, "--name VALUE" or
+// "--name=VALUE" options (the names in withValue) and plain arguments. The command asks for what
+// it knows; anything given that it never asked for, an option without its value or a flag given
+// one makes the arguments bad.
 class Options {
 public:
     Options(const QStringList& args, const QStringList& withValue);
@@ -20,15 +22,20 @@ public:
     std::optional<QString> value(const QString& name);
     // The arguments that do not start with "--", in order.
     const QStringList& plain() const { return plain_; }
-    // Everything given was asked for and every option had its value.
-    bool ok() const;
+    // Everything given was asked for and every option had its value (or flag none).
+    bool ok() const { return problem().isEmpty(); }
+    // The first thing wrong, as a message naming the argument; an argument never asked for is
+    // named after "command: " when a command is given. Empty when ok().
+    QString problem(const QString& command = QString()) const;
 
 private:
-    QSet<QString> given_;
+    QSet<QString> withValue_;
+    QStringList given_;  // option names in the order given
     QSet<QString> asked_;
+    QSet<QString> inline_;  // given as --name=VALUE
     QHash<QString, QString> values_;
     QStringList plain_;
-    bool malformed_ = false;
+    QString missingValue_;
 };
 
 }  // namespace cli

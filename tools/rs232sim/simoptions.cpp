@@ -3,40 +3,12 @@
 #include <QRegularExpression>
 #include <cmath>
 
+#include "options.h"
+
 namespace rs232sim {
 
 namespace {
 constexpr int kMaxBaud = 10000000;
-
-struct ArgumentReader {
-    const QStringList& args;
-    int next = 1;  // args[0] is the command
-    QString error;
-
-    // Splits "--name=value"; returns the option name and sets *inlineValue when present.
-    QString take(QString* inlineValue, bool* hasInline) {
-        QString arg = args[next++];
-        const int eq = int(arg.indexOf(QLatin1Char('=')));
-        *hasInline = arg.startsWith(QLatin1String("--")) && eq > 0;
-        if (*hasInline) {
-            *inlineValue = arg.mid(eq + 1);
-            arg = arg.left(eq);
-        }
-        return arg;
-    }
-    bool value(const QString& option, bool hasInline, const QString& inlineValue, QString* out) {
-        if (hasInline) {
-            *out = inlineValue;
-            return true;
-        }
-        if (next >= args.size()) {
-            error = QStringLiteral("%1 needs a value").arg(option);
-            return false;
-        }
-        *out = args[next++];
-        return true;
-    }
-};
 
 bool ParsePositive(const QString& option, const QString& text, int max, int* out, QString* error) {
     bool ok = false;
@@ -78,96 +50,99 @@ bool ParseSeed(const QString& text, quint64* out, QString* error) {
     return true;
 }
 
-bool ParseTimingOption(const QString& option, const QString& value, LineTiming* timing,
-                       QString* error) {
-    if (option == QLatin1String("--baud"))
-        return ParsePositive(option, value, kMaxBaud, &timing->baud, error);
-    return ParseFormat(value, &timing->format, error);
+// Reads --baud and --format into the timing; false with the message when one is bad.
+bool ParseTiming(cli::Options& o, LineTiming* timing, QString* error) {
+    if (const std::optional<QString> baud = o.value(QStringLiteral("--baud")))
+        if (!ParsePositive(QStringLiteral("--baud"), *baud, kMaxBaud, &timing->baud, error))
+            return false;
+    if (const std::optional<QString> format = o.value(QStringLiteral("--format")))
+        if (!ParseFormat(*format, &timing->format, error)) return false;
+    return true;
 }
 
-QString ParsePair(ArgumentReader& r, PairOptions* out) {
-    PairOptions o;
-    while (r.next < r.args.size()) {
-        QString inlineValue;
-        bool hasInline = false;
-        const QString option = r.take(&inlineValue, &hasInline);
-        QString value;
-        QString error;
-        if (option == QLatin1String("--baud") || option == QLatin1String("--format")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseTimingOption(option, value, &o.timing, &error)) return error;
-        } else if (option == QLatin1String("--corrupt")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseProbability(option, value, &o.corrupt, &error)) return error;
-        } else if (option == QLatin1String("--drop")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseProbability(option, value, &o.drop, &error)) return error;
-        } else if (option == QLatin1String("--seed")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            quint64 seed = 0;
-            if (!ParseSeed(value, &seed, &error)) return error;
-            o.seed = seed;
-        } else if (option == QLatin1String("--link-a") || option == QLatin1String("--link-b")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (value.isEmpty()) return QStringLiteral("%1 wants a path").arg(option);
-            (option.endsWith(QLatin1Char('a')) ? o.linkA : o.linkB) = value;
-        } else {
-            return QStringLiteral("pair: unknown argument \"%1\"").arg(option);
+// What the scanner found wrong, else a stray plain argument; empty when neither.
+QString ArgumentProblem(const cli::Options& o, const QString& command) {
+    const QString problem = o.problem(command);
+    if (!problem.isEmpty() || o.plain().isEmpty()) return problem;
+    return QStringLiteral("%1: unknown argument \"%2\"").arg(command, o.plain().first());
+}
+
+QString ParsePair(const QStringList& args, PairOptions* out) {
+    cli::Options o(
+        args, {QStringLiteral("--baud"), QStringLiteral("--format"), QStringLiteral("--corrupt"),
+               QStringLiteral("--drop"), QStringLiteral("--seed"), QStringLiteral("--link-a"),
+               QStringLiteral("--link-b")});
+    PairOptions p;
+    QString error;
+    if (!ParseTiming(o, &p.timing, &error)) return error;
+    for (const char* name : {"--corrupt", "--drop"}) {
+        const QString option = QLatin1String(name);
+        if (const std::optional<QString> value = o.value(option))
+            if (!ParseProbability(option, *value,
+                                  option == QLatin1String("--drop") ? &p.drop : &p.corrupt, &error))
+                return error;
+    }
+    if (const std::optional<QString> value = o.value(QStringLiteral("--seed"))) {
+        quint64 seed = 0;
+        if (!ParseSeed(*value, &seed, &error)) return error;
+        p.seed = seed;
+    }
+    for (const char* name : {"--link-a", "--link-b"}) {
+        const QString option = QLatin1String(name);
+        if (const std::optional<QString> value = o.value(option)) {
+            if (value->isEmpty()) return QStringLiteral("%1 wants a path").arg(option);
+            (option.endsWith(QLatin1Char('a')) ? p.linkA : p.linkB) = *value;
         }
     }
-    if (!o.linkA.isEmpty() && o.linkA == o.linkB)
+    const QString problem = ArgumentProblem(o, QStringLiteral("pair"));
+    if (!problem.isEmpty()) return problem;
+    if (!p.linkA.isEmpty() && p.linkA == p.linkB)
         return QStringLiteral("--link-a and --link-b must be different paths");
-    *out = o;
+    *out = p;
     return {};
 }
 
-QString ParseDevice(ArgumentReader& r, DeviceOptions* out) {
-    DeviceOptions o;
-    bool echo = false, answer = false, stream = false, every = false, interval = false;
-    while (r.next < r.args.size()) {
-        QString inlineValue;
-        bool hasInline = false;
-        const QString option = r.take(&inlineValue, &hasInline);
-        QString value;
-        QString error;
-        if (option == QLatin1String("--baud") || option == QLatin1String("--format")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseTimingOption(option, value, &o.timing, &error)) return error;
-        } else if (option == QLatin1String("--link")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (value.isEmpty()) return QStringLiteral("--link wants a path");
-            o.link = value;
-        } else if (option == QLatin1String("--echo")) {
-            if (hasInline) return QStringLiteral("--echo takes no value");
-            echo = true;
-        } else if (option == QLatin1String("--answer") || option == QLatin1String("--stream")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParseHexBytes(value, &o.bytes, &error))
-                return QStringLiteral("%1: %2").arg(option, error);
-            (option == QLatin1String("--answer") ? answer : stream) = true;
-        } else if (option == QLatin1String("--every")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParsePositive(option, value, 1 << 30, &o.every, &error)) return error;
-            every = true;
-        } else if (option == QLatin1String("--interval")) {
-            if (!r.value(option, hasInline, inlineValue, &value)) return r.error;
-            if (!ParsePositive(option, value, 24 * 3600 * 1000, &o.intervalMs, &error))
-                return error;
-            interval = true;
-        } else {
-            return QStringLiteral("device: unknown argument \"%1\"").arg(option);
-        }
+QString ParseDevice(const QStringList& args, DeviceOptions* out) {
+    cli::Options o(
+        args, {QStringLiteral("--baud"), QStringLiteral("--format"), QStringLiteral("--link"),
+               QStringLiteral("--answer"), QStringLiteral("--stream"), QStringLiteral("--every"),
+               QStringLiteral("--interval")});
+    DeviceOptions d;
+    QString error;
+    if (!ParseTiming(o, &d.timing, &error)) return error;
+    if (const std::optional<QString> value = o.value(QStringLiteral("--link"))) {
+        if (value->isEmpty()) return QStringLiteral("--link wants a path");
+        d.link = *value;
     }
-    if (int(echo) + int(answer) + int(stream) != 1)
+    const bool echo = o.flag(QStringLiteral("--echo"));
+    const std::optional<QString> answer = o.value(QStringLiteral("--answer"));
+    const std::optional<QString> stream = o.value(QStringLiteral("--stream"));
+    for (const std::optional<QString>* bytes : {&answer, &stream}) {
+        if (*bytes && !ParseHexBytes(**bytes, &d.bytes, &error))
+            return QStringLiteral("%1: %2").arg(
+                bytes == &answer ? QStringLiteral("--answer") : QStringLiteral("--stream"), error);
+    }
+    const std::optional<QString> every = o.value(QStringLiteral("--every"));
+    if (every && !ParsePositive(QStringLiteral("--every"), *every, 1 << 30, &d.every, &error))
+        return error;
+    const std::optional<QString> interval = o.value(QStringLiteral("--interval"));
+    if (interval && !ParsePositive(QStringLiteral("--interval"), *interval, 24 * 3600 * 1000,
+                                   &d.intervalMs, &error))
+        return error;
+    const QString problem = ArgumentProblem(o, QStringLiteral("device"));
+    if (!problem.isEmpty()) return problem;
+    if (int(echo) + int(bool(answer)) + int(bool(stream)) != 1)
         return QStringLiteral(
             "device: choose exactly one of --echo, --answer HEX --every N, --stream HEX --interval "
             "MS");
-    if (answer != every) return QStringLiteral("device: --answer and --every go together");
-    if (stream != interval) return QStringLiteral("device: --stream and --interval go together");
-    o.mode = echo     ? DeviceOptions::Mode::Echo
+    if (bool(answer) != bool(every))
+        return QStringLiteral("device: --answer and --every go together");
+    if (bool(stream) != bool(interval))
+        return QStringLiteral("device: --stream and --interval go together");
+    d.mode = echo     ? DeviceOptions::Mode::Echo
              : answer ? DeviceOptions::Mode::Answer
                       : DeviceOptions::Mode::Stream;
-    *out = o;
+    *out = d;
     return {};
 }
 }  // namespace
@@ -244,10 +219,9 @@ QString ParseSimArguments(const QStringList& args, SimCommand* command) {
         command->kind = SimCommand::Kind::Help;
         return {};
     }
-    ArgumentReader reader{args, 1, QString()};
     if (verb == QLatin1String("pair")) {
         PairOptions pair;
-        QString error = ParsePair(reader, &pair);
+        QString error = ParsePair(args.mid(1), &pair);
         if (!error.isEmpty()) return error;
         command->kind = SimCommand::Kind::Pair;
         command->pair = pair;
@@ -255,7 +229,7 @@ QString ParseSimArguments(const QStringList& args, SimCommand* command) {
     }
     if (verb == QLatin1String("device")) {
         DeviceOptions device;
-        QString error = ParseDevice(reader, &device);
+        QString error = ParseDevice(args.mid(1), &device);
         if (!error.isEmpty()) return error;
         command->kind = SimCommand::Kind::Device;
         command->device = device;
