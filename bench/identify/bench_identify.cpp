@@ -52,8 +52,8 @@ Outcome VirtualRun(const QString& device) {
     comm::MemorySerialPort port;
     NoHoldpane holdpane;
     comm::SettingsIdentifier engine(port, clock, holdpane);
-    MemoryDevice sender(port, clock, device, {kTelemetry}, 500);
-    sender.start();
+    MemoryDevice sender(port, clock);
+    sender.sendBursts(device, {kTelemetry}, 500);
     engine.start();
     while (engine.isRunning()) clock.advance(1000);
     Outcome o = Summarise(engine);

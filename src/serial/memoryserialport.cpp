@@ -25,7 +25,6 @@ LineSnapshot SnapshotOf(const LineState& state) {
 }  // namespace
 
 MemorySerialPort::MemorySerialPort(QObject* parent) : SerialPortBase(parent) {
-    connect(&pacer_, &QTimer::timeout, this, &MemorySerialPort::pacedTick);
     device_.linesKnown = true;
     device_.errorsKnown = true;
 }
@@ -119,32 +118,6 @@ void MemorySerialPort::inject(const QByteArray& bytes) {
     arrive(bytes);
 }
 
-void MemorySerialPort::injectPaced(const QByteArray& bytes, int intervalMs) {
-    if (intervalMs <= 0) {
-        arrive(paced_ + bytes);
-        paced_.clear();
-        pacer_.stop();
-        return;
-    }
-    const bool idle = paced_.isEmpty();
-    paced_ += bytes;
-    pacer_.setInterval(intervalMs);
-    if (idle && !paced_.isEmpty()) {
-        pacedTick();
-        if (!paced_.isEmpty()) pacer_.start();
-    }
-}
-
-void MemorySerialPort::pacedTick() {
-    if (paced_.isEmpty()) {
-        pacer_.stop();
-        return;
-    }
-    arrive(paced_.left(1));
-    paced_.remove(0, 1);
-    if (paced_.isEmpty()) pacer_.stop();
-}
-
 void MemorySerialPort::injectFromDevice(const LineSettings& device, const QByteArray& bytes) {
     LineSettings receiver;
     if (!CheckLineSettings(settings(), &receiver).isEmpty()) {
@@ -188,8 +161,6 @@ void MemorySerialPort::vanish(const QString& reason) {
     if (vanished_) return;
     vanished_ = true;
     vanishReason_ = reason.isNull() ? QStringLiteral("") : reason;
-    paced_.clear();
-    pacer_.stop();
     line_.clear();
     if (!open_) return;
     open_ = false;

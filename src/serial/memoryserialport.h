@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QTimer>
 
 #include "serialportbase.h"
 
@@ -34,11 +33,6 @@ public:
     // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event
     // loop.
     void inject(const QByteArray& bytes);
-    // The first byte arrives now, each following one intervalMs later, each with its own readyRead.
-    // A second call while bytes are still pending queues behind them and sets the interval.
-    void injectPaced(const QByteArray& bytes, int intervalMs);
-    // Bytes of injectPaced not yet arrived.
-    int pacedPending() const { return int(paced_.size()); }
     // A device at `device` settings sends bytes back to back from an idle line: what arrives is
     // what a UART at the port's settings makes of them (UartLine), and while the port is open its
     // errors follow as line events, each kind once, as the line watcher reports a driver's
@@ -77,7 +71,6 @@ signals:
 
 private:
     void arrive(const QByteArray& bytes);
-    void pacedTick();
 
     bool open_ = false;
     bool lowLatency_ = false;
@@ -89,10 +82,8 @@ private:
     QString nextOutputFailure_;
     QByteArray buffer_;
     QByteArray line_;
-    QByteArray paced_;
     QByteArray written_;
     LineState device_;
-    QTimer pacer_;
     int openCount_ = 0;
 };
 

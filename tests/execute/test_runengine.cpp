@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "rundefs.h"
 #include "runengine.h"
@@ -32,7 +33,7 @@ comm::CommOptions endless() {
 struct Rig {
     comm::VirtualClock clock;
     MemorySerialPort port;
-    std::vector<std::unique_ptr<comm::ClockTimer>> deviceTimers;
+    MemoryDevice device{port, clock};
     std::unique_ptr<RunEngine> engine;
     QString sendListing;
     QString receiveListing;
@@ -88,30 +89,9 @@ struct Rig {
         QObject::connect(e, &RunEngine::timeoutQuestion, [this] { ++questions; });
     }
 
-    // The device does something ms from now on the rig's clock.
-    void after(int ms, std::function<void()> action) {
-        deviceTimers.push_back(clock.makeTimer());
-        comm::ClockTimer* timer = deviceTimers.back().get();
-        QObject::connect(timer, &comm::ClockTimer::timeout, timer, std::move(action));
-        timer->start(ms);
-    }
-
     // Answers every frame the engine writes with `answer`, afterMs later, as a device would.
     void answerWith(const QByteArray& answer, int afterMs = 5) {
-        QObject::connect(&port, &MemorySerialPort::bytesWritten, [this, answer, afterMs] {
-            after(afterMs, [this, answer] { port.inject(answer); });
-        });
-    }
-
-    // The first byte arrives now, each following one intervalMs after the one before.
-    void arriveEvery(const QByteArray& bytes, int intervalMs) {
-        for (int i = 0; i < bytes.size(); ++i) {
-            const QByteArray one = bytes.mid(i, 1);
-            if (i == 0)
-                port.inject(one);
-            else
-                after(i * intervalMs, [this, one] { port.inject(one); });
-        }
+        device.answer([answer](int, const QByteArray&) { return answer; }, afterMs);
     }
 };
 
@@ -366,7 +346,7 @@ void RunEngineTest::kind2FramesSplitAcrossArrivals() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {0, 4, 0, 0}), endless());
     rig.engine->start();
     // A byte every 3 ms: the 4th (at 9 ms) and the 8th (at 21 ms) complete a frame.
-    rig.arriveEvery(testdefs::bytes({1, 2, 3, 4, 5, 6, 7, 8, 9}), 3);
+    rig.device.sendPaced(testdefs::bytes({1, 2, 3, 4, 5, 6, 7, 8, 9}), 3);
     rig.clock.advance(8);
     QCOMPARE(rig.frames.size(), 0);
     rig.clock.advance(1);

@@ -136,9 +136,8 @@ private slots:
         WindowRig rig;
         const QByteArray gga("$GPGGA,123519,4807.038,N*47\r\n");
         const QByteArray temperature("T=21.5C\r\n");
-        MemoryDevice device(*rig.port, rig.clock, QStringLiteral("19200,O,7,1"), {gga, temperature},
-                            100);
-        device.start();
+        MemoryDevice device(*rig.port, rig.clock);
+        device.sendBursts(QStringLiteral("19200,O,7,1"), {gga, temperature}, 100);
         rig.startStop()->click();
         QCOMPARE(rig.text("Command1"), QStringLiteral("结束识别"));
         QVERIFY(!rig.exitButton()->isEnabled());

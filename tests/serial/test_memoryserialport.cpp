@@ -2,8 +2,10 @@
 // with the real back end is covered by the contract suite.
 #include <QtTest>
 
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "serialsettings.h"
+#include "virtualclock.h"
 
 using comm::MemorySerialPort;
 using comm::SerialPort;
@@ -25,17 +27,44 @@ private slots:
     }
 
     void pacedBytesArriveOneByOne() {
+        comm::VirtualClock clock;
         MemorySerialPort port;
+        MemoryDevice device(port, clock);
         QVERIFY(port.setPortOpen(true));
         QSignalSpy ready(&port, &SerialPort::readyRead);
-        port.injectPaced("xyz", 20);
+        device.sendPaced("xyz", 20);
         QCOMPARE(port.inBufferCount(), 1);
-        QCOMPARE(port.pacedPending(), 2);
-        QTRY_COMPARE_WITH_TIMEOUT(port.pacedPending(), 0, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(ready.count(), 3, 5000);
+        clock.advance(19);
+        QCOMPARE(port.inBufferCount(), 1);
+        QCOMPARE(ready.count(), 1);
+        clock.advance(1);
+        QCOMPARE(port.inBufferCount(), 2);
+        clock.advance(20);
+        QCOMPARE(ready.count(), 3);
         QCOMPARE(port.input(), QByteArray("xyz"));
-        port.injectPaced("12", 0);  // no interval: all at once
-        QCOMPARE(port.input(), QByteArray("12"));
+    }
+
+    // Each write is answered after the delay with what the device makes of it and its index.
+    void deviceAnswersEachWrite() {
+        comm::VirtualClock clock;
+        MemorySerialPort port;
+        MemoryDevice device(port, clock);
+        QVERIFY(port.setPortOpen(true));
+        device.answer(
+            [](int index, const QByteArray& written) {
+                return index == 1 ? QByteArray() : written + QByteArray::number(index);
+            },
+            5);
+        QVERIFY(port.output("a"));
+        QVERIFY(port.output("b"));
+        clock.advance(4);
+        QCOMPARE(port.inBufferCount(), 0);
+        device.setAnswerDelay(10);
+        QVERIFY(port.output("c"));
+        clock.advance(1);
+        QCOMPARE(port.input(), QByteArray("a0"));
+        clock.advance(9);
+        QCOMPARE(port.input(), QByteArray("c2"));
     }
 
     // A device's bytes go through the UART model at the settings the port was opened with.

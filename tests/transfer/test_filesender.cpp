@@ -6,6 +6,7 @@
 #include "enginerecord.h"
 #include "filebytes.h"
 #include "filesender.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "randombytes.h"
 #include "transferframe.h"
@@ -17,7 +18,8 @@ using namespace comm::transfer;
 namespace {
 
 // A sender on the in-memory port with a receiver scripted by `answer`: for the index-th 16 bytes
-// the sender writes it gives the reply (none when empty), which arrives delayMs later.
+// the sender writes it gives the reply (none when empty), which the device sends after its
+// answer delay (none unless set).
 struct SenderBench {
     comm::VirtualClock clock;
     comm::MemorySerialPort port;
@@ -25,19 +27,12 @@ struct SenderBench {
     EngineRecord record{sender};
     QList<QByteArray> frames;
     std::function<QByteArray(int index)> answer = [](int) { return QByteArray(1, kReplyGood); };
-    int delayMs = 0;
-    std::vector<std::unique_ptr<comm::ClockTimer>> replies;
+    MemoryDevice device{port, clock};
 
     SenderBench() {
-        QObject::connect(&port, &comm::MemorySerialPort::bytesWritten, [this](const QByteArray& b) {
-            frames << b;
-            const QByteArray reply = answer(int(frames.size()) - 1);
-            if (reply.isEmpty()) return;
-            replies.push_back(clock.makeTimer());
-            QObject::connect(replies.back().get(), &comm::ClockTimer::timeout,
-                             [this, reply] { port.inject(reply); });
-            replies.back()->start(delayMs);
-        });
+        QObject::connect(&port, &comm::MemorySerialPort::bytesWritten,
+                         [this](const QByteArray& b) { frames << b; });
+        device.answer([this](int index, const QByteArray&) { return answer(index); }, 0);
     }
     bool send(const QString& path) { return sender.choose(path) && sender.start(); }
     void runToEnd(qint64 stepMs = 10) {
@@ -210,7 +205,7 @@ private slots:
 
     void speedLineIsRefreshedWhileFramesGo() {
         SenderBench b;
-        b.delayMs = 7;
+        b.device.setAnswerDelay(7);
         QVERIFY(b.send(file(QStringLiteral("a.bin"), RandomBytes(1500, 8))));
         b.clock.advance(7 + 255);  // the header's reply, then 35 frames in 250 ms
         QCOMPARE(b.record.rate, QStringLiteral("传输速度: 2100字节/秒  剩余时间: 00:00:01"));
