@@ -34,13 +34,13 @@ QPixmap lamp(const QColor& color, int arrow) {
 }
 }  // namespace
 
-QPixmap ActivityPicture(RunEngine::Picture picture) {
-    switch (picture) {
-        case RunEngine::Picture::SendActive:
+QPixmap ActivityPicture(RunEngine::Activity activity) {
+    switch (activity) {
+        case RunEngine::Activity::Sending:
             return lamp(QColor(0x2e, 0xa0, 0x43), 1);
-        case RunEngine::Picture::ReceiveActive:
+        case RunEngine::Activity::Receiving:
             return lamp(QColor(0x1f, 0x6f, 0xd0), -1);
-        case RunEngine::Picture::Idle:
+        case RunEngine::Activity::Idle:
             break;
     }
     return lamp(QColor(0xa8, 0xa8, 0xa8), 0);

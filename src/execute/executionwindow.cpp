@@ -47,6 +47,19 @@ const char* const kNotes[] = {
 
 enum Indicator { kSendIndicator = 0, kReceiveIndicator = 1 };
 
+// Image3 holds the two indicators, then the pictures they copy: sending, receiving, idle.
+int PictureIndex(RunEngine::Activity activity) {
+    switch (activity) {
+        case RunEngine::Activity::Sending:
+            return 2;
+        case RunEngine::Activity::Receiving:
+            return 3;
+        case RunEngine::Activity::Idle:
+            break;
+    }
+    return 4;
+}
+
 // A text box shows CR LF as one line break.
 QString shown(const QString& text) {
     QString out = text;
@@ -128,13 +141,13 @@ void ExecutionWindow::buildControls() {
         pictures_[i] = label(QString(), this, QStringLiteral("Image3_%1").arg(i));
         pictures_[i]->setFixedSize(32, 32);
     }
-    pictures_[2]->setPixmap(ActivityPicture(RunEngine::Picture::SendActive));
-    pictures_[3]->setPixmap(ActivityPicture(RunEngine::Picture::ReceiveActive));
-    pictures_[4]->setPixmap(ActivityPicture(RunEngine::Picture::Idle));
+    for (const RunEngine::Activity a :
+         {RunEngine::Activity::Sending, RunEngine::Activity::Receiving, RunEngine::Activity::Idle})
+        pictures_[PictureIndex(a)]->setPixmap(ActivityPicture(a));
     // The three pictures are only sources for the two indicators.
     for (int i = 2; i < 5; ++i) pictures_[i]->hide();
-    showPicture(kSendIndicator, RunEngine::Picture::Idle);
-    showPicture(kReceiveIndicator, RunEngine::Picture::Idle);
+    showActivity(kSendIndicator, RunEngine::Activity::Idle);
+    showActivity(kReceiveIndicator, RunEngine::Activity::Idle);
 
     sentCounter_ = label(CounterText(0), this, QStringLiteral("Label2"));
     receivedCounter_ = label(CounterText(0), this, QStringLiteral("Label3"));
@@ -192,10 +205,10 @@ void ExecutionWindow::connectEngine() {
     connect(e, &RunEngine::receivedCountChanged, this,
             [this](int n) { receivedCounter_->setText(CounterText(n)); });
     connect(e, &RunEngine::elapsedChanged, elapsed_, &QLabel::setText);
-    connect(e, &RunEngine::sendPictureChanged, this,
-            [this](RunEngine::Picture p) { showPicture(kSendIndicator, p); });
-    connect(e, &RunEngine::receivePictureChanged, this,
-            [this](RunEngine::Picture p) { showPicture(kReceiveIndicator, p); });
+    connect(e, &RunEngine::sendActivityChanged, this,
+            [this](RunEngine::Activity a) { showActivity(kSendIndicator, a); });
+    connect(e, &RunEngine::receiveActivityChanged, this,
+            [this](RunEngine::Activity a) { showActivity(kReceiveIndicator, a); });
 
     // Boxes are shown from the event loop, never from inside an engine step.
     connect(
@@ -256,10 +269,10 @@ void ExecutionWindow::setRunning(bool running) {
     exit_->setEnabled(!running);
 }
 
-void ExecutionWindow::showPicture(int indicator, RunEngine::Picture picture) {
+void ExecutionWindow::showActivity(int indicator, RunEngine::Activity activity) {
     QLabel* target = pictures_[indicator];
-    target->setPixmap(ActivityPicture(picture));
-    target->setProperty("picture", int(picture));
+    target->setPixmap(ActivityPicture(activity));
+    target->setProperty("picture", PictureIndex(activity));
 }
 
 void ExecutionWindow::appendListing(QPlainTextEdit* listing, const QString& text) {

@@ -54,7 +54,7 @@ private:
     void buildControls();
     void onStartStop();
     void setRunning(bool running);
-    void showPicture(int indicator, RunEngine::Picture picture);
+    void showActivity(int indicator, RunEngine::Activity activity);
     void appendListing(QPlainTextEdit* listing, const QString& text);
     void connectEngine();
     void saveLog();

@@ -131,8 +131,8 @@ bool RunEngine::prepare(int kind) {
 
 void RunEngine::stop() {
     if (!isRunning()) return;
-    setSendPicture(Picture::Idle);
-    setReceivePicture(Picture::Idle);
+    setSendActivity(Activity::Idle);
+    setReceiveActivity(Activity::Idle);
     timedOut_ = false;
     finish(FinishReason::Stopped);
 }
@@ -283,16 +283,16 @@ void RunEngine::ask(Action onContinue) {
     emit timeoutQuestion();
 }
 
-void RunEngine::setSendPicture(Picture picture) {
-    if (sendPicture_ == picture) return;
-    sendPicture_ = picture;
-    emit sendPictureChanged(picture);
+void RunEngine::setSendActivity(Activity activity) {
+    if (sendActivity_ == activity) return;
+    sendActivity_ = activity;
+    emit sendActivityChanged(activity);
 }
 
-void RunEngine::setReceivePicture(Picture picture) {
-    if (receivePicture_ == picture) return;
-    receivePicture_ = picture;
-    emit receivePictureChanged(picture);
+void RunEngine::setReceiveActivity(Activity activity) {
+    if (receiveActivity_ == activity) return;
+    receiveActivity_ = activity;
+    emit receiveActivityChanged(activity);
 }
 
 // Kind 1: frames back to back, as fast as the line takes them.
@@ -302,10 +302,10 @@ void RunEngine::sendOnlyPass() {
         queue(&RunEngine::sendOnlyPass, int(std::ceil(double(waitNs) / 1e6)));
         return;
     }
-    setSendPicture(Picture::SendActive);
+    setSendActivity(Activity::Sending);
     if (!sendOneFrame()) return;
     if (countReached(sent_)) {
-        setSendPicture(Picture::Idle);
+        setSendActivity(Activity::Idle);
         finish(FinishReason::Count);
         return;
     }
@@ -318,10 +318,10 @@ void RunEngine::receiveOnlyPass() {
     if (tookFrame_) {
         steps_.cancelLimit();
         timedOut_ = false;
-        setReceivePicture(Picture::ReceiveActive);
+        setReceiveActivity(Activity::Receiving);
         if (!takeOneFrame()) return;
     } else {
-        setReceivePicture(Picture::Idle);
+        setReceiveActivity(Activity::Idle);
         armReceiveTimer();
     }
     if (timedOut_) {
@@ -333,7 +333,7 @@ void RunEngine::receiveOnlyPass() {
 
 void RunEngine::receiveOnlyCheckCount() {
     if (countReached(received_)) {
-        setReceivePicture(Picture::Idle);
+        setReceiveActivity(Activity::Idle);
         finish(FinishReason::Count);
         return;
     }
@@ -350,7 +350,7 @@ void RunEngine::exchangeSend() {
     if (!sendOneFrame()) return;
     port_.clearInput();
     answered_ = false;
-    setSendPicture(Picture::Idle);
+    setSendActivity(Activity::Idle);
     exchangeWait();
 }
 

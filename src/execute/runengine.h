@@ -22,8 +22,8 @@ namespace comm {
 class RunEngine : public QObject {
     Q_OBJECT
 public:
-    // Pictures an activity indicator shows, numbered as the window's picture list.
-    enum class Picture { SendActive = 2, ReceiveActive = 3, Idle = 4 };
+    // What each side of the line is doing, for the window's activity indicators.
+    enum class Activity { Idle, Sending, Receiving };
     enum class FinishReason { Count, Stopped, Timeout, LineEvent, DeviceLost, Failure };
     enum class StartResult {
         Started,
@@ -31,7 +31,7 @@ public:
         Refused,     // incomplete frame or unusable options; the port was not touched
         OpenFailed,  // the port could not be opened
     };
-    Q_ENUM(Picture)
+    Q_ENUM(Activity)
     Q_ENUM(FinishReason)
     Q_ENUM(StartResult)
 
@@ -75,8 +75,8 @@ signals:
     void frameSent(int count, qint64 ms);
     void frameReceived(int count, const QByteArray& bytes, qint64 ms);
     void elapsedChanged(const QString& text);
-    void sendPictureChanged(comm::RunEngine::Picture picture);
-    void receivePictureChanged(comm::RunEngine::Picture picture);
+    void sendActivityChanged(comm::RunEngine::Activity activity);
+    void receiveActivityChanged(comm::RunEngine::Activity activity);
     void runningChanged(bool running);
     // The receive time limit passed; answer with answerTimeout(). Nothing moves until then.
     void timeoutQuestion();
@@ -108,8 +108,8 @@ private:
     void armReceiveTimer();
     void restartReceiveTimer();
     void ask(Action onContinue);
-    void setSendPicture(Picture picture);
-    void setReceivePicture(Picture picture);
+    void setSendActivity(Activity activity);
+    void setReceiveActivity(Activity activity);
     qint64 endRun();
     void finish(FinishReason reason);
     void fail(const QString& message);
@@ -136,8 +136,8 @@ private:
     bool timedOut_ = false;   // set by the receive timer, acted on by the next step
     bool answered_ = false;   // kind 3: the answer to the last frame sent has been taken
     bool tookFrame_ = false;  // kind 2: the step that is running took a frame
-    Picture sendPicture_ = Picture::Idle;
-    Picture receivePicture_ = Picture::Idle;
+    Activity sendActivity_ = Activity::Idle;
+    Activity receiveActivity_ = Activity::Idle;
 
     Action onContinue_ = nullptr;
     Clock& clock_;

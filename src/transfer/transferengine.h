@@ -55,10 +55,11 @@ public:
     void resetDisplay();
 
 signals:
-    void nameTextChanged(const QString& text);      // Label1_0
-    void sizeTextChanged(const QString& text);      // Label1_1
-    void progressTextChanged(const QString& text);  // Label1_2
-    void framesTextChanged(const QString& text);    // Label1_3
+    // The four progress lines: the file's name, its size, the percentage and the frames.
+    void nameTextChanged(const QString& text);
+    void sizeTextChanged(const QString& text);
+    void progressTextChanged(const QString& text);
+    void framesTextChanged(const QString& text);
     void progressRangeChanged(int maximum);
     void progressValueChanged(int value);
     void clockCaptionChanged(const QString& text);  // Frame1

@@ -10,8 +10,8 @@ namespace comm::transfer {
 // The words one side puts in its labels and its clock caption.
 struct SideWords {
     QString title;     // the window's caption and the clock caption's first word
-    QString progress;  // Label1_2
-    QString frames;    // Label1_3
+    QString progress;  // before the percentage
+    QString frames;    // before the frame count
 };
 const SideWords& SendWords();
 const SideWords& ReceiveWords();

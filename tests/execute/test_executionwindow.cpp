@@ -19,6 +19,10 @@ using comm::ui::MessageIcon;
 
 namespace {
 
+// Image3's pictures the indicators copy.
+constexpr int kReceivingPicture = 3;
+constexpr int kIdlePicture = 4;
+
 // The window with an in-memory port on a virtual clock, every box it shows recorded and
 // answered. The boxes and the clock are declared first so that they outlive the window.
 struct WindowRig {
@@ -131,8 +135,8 @@ void ExecutionWindowTest::loadsWithItsElements() {
     for (int i = 0; i < 5; ++i)
         QVERIFY2(rig.find<QLabel>(QStringLiteral("Image3_%1").arg(i)),
                  qPrintable(QString::number(i)));
-    QCOMPARE(rig.picture(0), int(comm::RunEngine::Picture::Idle));
-    QCOMPARE(rig.picture(1), int(comm::RunEngine::Picture::Idle));
+    QCOMPARE(rig.picture(0), kIdlePicture);
+    QCOMPARE(rig.picture(1), kIdlePicture);
     for (const char* name : {"Label2", "Label3", "Label5"})
         QVERIFY(rig.find<QLabel>(QString::fromLatin1(name)));
     // The port is set up when the window loads, but not opened.
@@ -214,21 +218,20 @@ void ExecutionWindowTest::countedSendRunShowsListingCounterAndIdlePicture() {
              QStringLiteral("7E   起始位第: 1位\n7F   起始位第: 2位\n01   数据位第: 1位\n"
                             "02   数据位第: 2位\n03   数据位第: 3位\nAA   校验和第: 1位\n"
                             "0D   结束位第: 1位\n"));
-    QCOMPARE(rig.picture(0), int(comm::RunEngine::Picture::Idle));
+    QCOMPARE(rig.picture(0), kIdlePicture);
     QVERIFY(rig.exitButton()->isEnabled());
 }
 
 void ExecutionWindowTest::receiveIndicatorFollowsFrames() {
     WindowRig rig(request(2));
     QList<int> pictures;
-    QObject::connect(rig.window->engine(), &comm::RunEngine::receivePictureChanged,
-                     [&](comm::RunEngine::Picture) { pictures.append(rig.picture(1)); });
+    QObject::connect(rig.window->engine(), &comm::RunEngine::receiveActivityChanged,
+                     [&](comm::RunEngine::Activity) { pictures.append(rig.picture(1)); });
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
     rig.port->inject(testdefs::bytes({0x11, 0x22, 0x33}));
     rig.clock.settle();
     QCOMPARE(pictures.size(), 2);
-    QCOMPARE(pictures, (QList<int>{int(comm::RunEngine::Picture::ReceiveActive),
-                                   int(comm::RunEngine::Picture::Idle)}));
+    QCOMPARE(pictures, (QList<int>{kReceivingPicture, kIdlePicture}));
     QCOMPARE(rig.text("Label3"), QStringLiteral("1幀"));
     QCOMPARE(rig.text("Text3"),
              QStringLiteral("\n第1幀\n11   数据位第: 1位\n22   数据位第: 2位\n"));

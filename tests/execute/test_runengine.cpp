@@ -13,7 +13,7 @@
 using comm::MemorySerialPort;
 using comm::RunEngine;
 using Reason = comm::RunEngine::FinishReason;
-using Picture = comm::RunEngine::Picture;
+using Activity = comm::RunEngine::Activity;
 
 namespace {
 
@@ -39,8 +39,8 @@ struct Rig {
     QString receiveListing;
     QList<QByteArray> frames;
     QList<qint64> writeTimes;  // clock milliseconds of each write to the port
-    QList<Picture> sendPictures;
-    QList<Picture> receivePictures;
+    QList<Activity> sendActivities;
+    QList<Activity> receiveActivities;
     QStringList refusals;
     QList<int> failureCodes;
     QStringList failures;
@@ -65,10 +65,10 @@ struct Rig {
                          [this](const QString& t) { receiveListing += t; });
         QObject::connect(e, &RunEngine::frameReceived,
                          [this](int, const QByteArray& b) { frames.append(b); });
-        QObject::connect(e, &RunEngine::sendPictureChanged,
-                         [this](Picture p) { sendPictures.append(p); });
-        QObject::connect(e, &RunEngine::receivePictureChanged,
-                         [this](Picture p) { receivePictures.append(p); });
+        QObject::connect(e, &RunEngine::sendActivityChanged,
+                         [this](Activity a) { sendActivities.append(a); });
+        QObject::connect(e, &RunEngine::receiveActivityChanged,
+                         [this](Activity a) { receiveActivities.append(a); });
         QObject::connect(e, &RunEngine::refused, [this](const QString& m) { refusals.append(m); });
         QObject::connect(e, &RunEngine::failed, [this](int code, const QString& m) {
             failureCodes.append(code);
@@ -174,8 +174,8 @@ void RunEngineTest::kind1SendsExactlyTheCountedFrames() {
     QCOMPARE(rig.receivedLabel, comm::CounterText(0));
     QVERIFY(!rig.port.portOpen());
     QVERIFY(!rig.engine->isRunning());
-    QCOMPARE(rig.sendPictures, (QList<Picture>{Picture::SendActive, Picture::Idle}));
-    QVERIFY(rig.receivePictures.isEmpty());
+    QCOMPARE(rig.sendActivities, (QList<Activity>{Activity::Sending, Activity::Idle}));
+    QVERIFY(rig.receiveActivities.isEmpty());
     QCOMPARE(rig.finishedMs, 0);
     QCOMPARE(rig.elapsed, QStringLiteral("0秒"));
     QCOMPARE(rig.sendListing.count(QStringLiteral("\r\n")), 7);
@@ -319,11 +319,11 @@ void RunEngineTest::kind2TakesWholeFramesAndLeavesTheRestWaiting() {
     Rig rig(testdefs::make(2, {}, {}, {}, {}, {1, 3, 0, 1}), endless());
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Started);
     rig.clock.advance(10);
-    QCOMPARE(rig.receivePictures, QList<Picture>{});  // idle already, nothing to change
+    QCOMPARE(rig.receiveActivities, QList<Activity>{});  // idle already, nothing to change
     rig.port.inject(testdefs::bytes({0x68, 1, 2, 3, 0x16, 0x68, 4, 5, 6, 0x16, 0x68, 7}));
     rig.clock.settle();
     QCOMPARE(rig.frames.size(), 2);
-    QCOMPARE(rig.receivePictures, (QList<Picture>{Picture::ReceiveActive, Picture::Idle}));
+    QCOMPARE(rig.receiveActivities, (QList<Activity>{Activity::Receiving, Activity::Idle}));
     QCOMPARE(rig.port.inBufferCount(), 2);
     QCOMPARE(rig.frames[0], testdefs::bytes({0x68, 1, 2, 3, 0x16}));
     QCOMPARE(rig.frames[1], testdefs::bytes({0x68, 4, 5, 6, 0x16}));
@@ -382,7 +382,7 @@ void RunEngineTest::kind2CountedEndsAfterTheCount() {
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Count});
     QCOMPARE(rig.frames.size(), 2);
     QCOMPARE(rig.receivedLabel, QStringLiteral("2幀"));
-    QCOMPARE(rig.receivePictures.last(), Picture::Idle);
+    QCOMPARE(rig.receiveActivities.last(), Activity::Idle);
 }
 
 void RunEngineTest::kind2WithCountZeroTakesAFrameAlreadyWaiting() {
@@ -507,8 +507,8 @@ void RunEngineTest::kind3TwoExchanges() {
     QCOMPARE(rig.elapsed, QStringLiteral("0.24秒"));
     QVERIFY(!rig.port.portOpen());
     // Kind 3 only ever shows the idle picture in the send indicator.
-    QVERIFY(rig.receivePictures.isEmpty());
-    QVERIFY(!rig.sendPictures.contains(Picture::SendActive));
+    QVERIFY(rig.receiveActivities.isEmpty());
+    QVERIFY(!rig.sendActivities.contains(Activity::Sending));
 }
 
 void RunEngineTest::kind3DiscardsWhatArrivedBeforeItsFrameWasSent() {
@@ -592,8 +592,8 @@ void RunEngineTest::kind4AnswerPause() {
     QCOMPARE(rig.sentLabel, QStringLiteral("2幀"));
     QVERIFY(rig.engine->isRunning());
     // Kind 4 leaves both pictures alone.
-    QVERIFY(rig.sendPictures.isEmpty());
-    QVERIFY(rig.receivePictures.isEmpty());
+    QVERIFY(rig.sendActivities.isEmpty());
+    QVERIFY(rig.receiveActivities.isEmpty());
     rig.engine->stop();
 }
 
@@ -649,7 +649,7 @@ void RunEngineTest::stopEndsTheRunAndStartAgainResets() {
     rig.engine->stop();
     QCOMPARE(rig.reasons, QList<Reason>{Reason::Stopped});
     QVERIFY(!rig.port.portOpen());
-    QCOMPARE(rig.sendPictures.last(), Picture::Idle);
+    QCOMPARE(rig.sendActivities.last(), Activity::Idle);
     QCOMPARE(rig.elapsed, QStringLiteral("0.5秒"));
     const QByteArray written = rig.port.written();
     rig.clock.advance(1000);
