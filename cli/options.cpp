@@ -5,7 +5,7 @@ namespace cli {
 Options::Options(const QStringList& args, const QStringList& withValue)
     : withValue_(withValue.cbegin(), withValue.cend()) {
     for (int i = 0; i < args.size(); ++i) {
-        QString a = args[i];
+        const QString& a = args[i];
         if (!a.startsWith(QLatin1String("--"))) {
             plain_ << a;
             continue;

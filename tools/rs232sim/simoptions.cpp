@@ -62,7 +62,7 @@ bool ParseTiming(cli::Options& o, LineTiming* timing, QString* error) {
 
 // What the scanner found wrong, else a stray plain argument; empty when neither.
 QString ArgumentProblem(const cli::Options& o, const QString& command) {
-    const QString problem = o.problem(command);
+    QString problem = o.problem(command);
     if (!problem.isEmpty() || o.plain().isEmpty()) return problem;
     return QStringLiteral("%1: unknown argument \"%2\"").arg(command, o.plain().first());
 }
@@ -94,7 +94,7 @@ QString ParsePair(const QStringList& args, PairOptions* out) {
             (option.endsWith(QLatin1Char('a')) ? p.linkA : p.linkB) = *value;
         }
     }
-    const QString problem = ArgumentProblem(o, QStringLiteral("pair"));
+    QString problem = ArgumentProblem(o, QStringLiteral("pair"));
     if (!problem.isEmpty()) return problem;
     if (!p.linkA.isEmpty() && p.linkA == p.linkB)
         return QStringLiteral("--link-a and --link-b must be different paths");
@@ -129,7 +129,7 @@ QString ParseDevice(const QStringList& args, DeviceOptions* out) {
     if (interval && !ParsePositive(QStringLiteral("--interval"), *interval, 24 * 3600 * 1000,
                                    &d.intervalMs, &error))
         return error;
-    const QString problem = ArgumentProblem(o, QStringLiteral("device"));
+    QString problem = ArgumentProblem(o, QStringLiteral("device"));
     if (!problem.isEmpty()) return problem;
     if (int(echo) + int(bool(answer)) + int(bool(stream)) != 1)
         return QStringLiteral(
