@@ -13,6 +13,7 @@
 #include "portmap.h"
 #include "settingsidentifier.h"
 #include "stopsignals.h"
+#include "verdict.h"
 
 using comm::SettingsIdentifier;
 
@@ -116,10 +117,21 @@ int identify(const QStringList& args) {
                         .arg(++rank)
                         .arg(listed[i].settings, comm::EvidenceText(listed[i].evidence)));
         }
+        const comm::Verdict& verdict = engine.verdict();
+        const QString kind = comm::VerdictKindName(verdict.kind);
         if (a.json)
-            PutJson(
-                JsonWriter().add("event", "finished").add("count", count).add("ranked", ranked));
+            PutJson(JsonWriter()
+                        .add("event", "finished")
+                        .add("count", count)
+                        .add("ranked", ranked)
+                        .add("verdict",
+                             JsonWriter()
+                                 .add("kind", kind)
+                                 .add("settings", QJsonArray::fromStringList(verdict.settings))));
+        else
+            Put(QStringLiteral("VERDICT\t%1\t%2\n").arg(kind, verdict.settings.join(' ')));
         Complain(QStringLiteral("自动识别过程完毕,可能的设置有:%1个").arg(count));
+        Complain(comm::VerdictText(verdict));
         QCoreApplication::exit(0);
     });
     QObject::connect(&engine, &SettingsIdentifier::failed,

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "identifypictures.h"
 #include "messages.h"
 #include "settingsidentifier.h"
+#include "verdict.h"
 
 namespace comm {
 
@@ -111,6 +113,9 @@ void IdentifyWindow::buildControls() {
     results_->setMinimumSize(640, 200);
 
     verdict_ = label(QString(), this, QStringLiteral("Verdict"));
+    notice_ = label(kErrorsUnreported, this, QStringLiteral("ErrorsUnreported"));
+    notice_->setWordWrap(true);
+    notice_->hide();
     auto* note = label(kNote, this, QStringLiteral("Label2"));
     note->setWordWrap(true);
 
@@ -134,6 +139,7 @@ void IdentifyWindow::buildControls() {
     layout->addWidget(
         label(QStringLiteral("可能的串口设置(仅供参考):"), this, QStringLiteral("Label1_1")));
     layout->addWidget(results_, 1);
+    layout->addWidget(notice_);
     layout->addWidget(verdict_);
     layout->addWidget(note);
     layout->addLayout(buttons);
@@ -143,8 +149,8 @@ void IdentifyWindow::connectEngine() {
     SettingsIdentifier* e = engine_.get();
     connect(e, &SettingsIdentifier::candidateStarted, this, &IdentifyWindow::onCandidateStarted);
     connect(e, &SettingsIdentifier::portOpenChanged, this, &IdentifyWindow::showLamp);
-    connect(e, &SettingsIdentifier::lineErrorsUnreported, this,
-            [this] { ui::ShowMessage(this, kErrorsUnreported, ui::MessageIcon::Information); });
+    // Said in the window, not in a box: an unattended run must not wait for someone to read it.
+    connect(e, &SettingsIdentifier::lineErrorsUnreported, this, [this] { notice_->show(); });
     connect(e, &SettingsIdentifier::candidateListed, this, &IdentifyWindow::onListed);
     connect(e, &SettingsIdentifier::progressed, this, &IdentifyWindow::onProgress);
     connect(e, &SettingsIdentifier::stopped, this, [this] {
@@ -164,6 +170,16 @@ void IdentifyWindow::done(int result) {
     QDialog::done(result);
 }
 
+void IdentifyWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape would close the window and lose the run; only the frame's close or the stop button
+    // end one.
+    if (event->key() == Qt::Key_Escape && engine_ && engine_->isRunning()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void IdentifyWindow::onStartStop() {
     if (engine_->isRunning()) {
         engine_->stop();
@@ -173,6 +189,7 @@ void IdentifyWindow::onStartStop() {
     exit_->setEnabled(false);
     results_->clear();
     verdict_->clear();
+    notice_->hide();
     progress_->setRange(0, engine_->lists().total());
     progress_->setValue(0);
     engine_->start();
@@ -230,19 +247,22 @@ void IdentifyWindow::showLamp(bool open) {
     lamp_[0]->setPixmap(lamp_[open ? 2 : 1]->pixmap());
 }
 
+// Marks the settings the verdict names (none when it cannot tell), the first of them current.
 void IdentifyWindow::markMostLikely() {
-    const QList<int>& ranking = engine_->ranking();
-    if (ranking.isEmpty() || ranking.first() >= results_->topLevelItemCount()) {
-        verdict_->setText(QStringLiteral("没有收到数据的设置"));
-        return;
+    const Verdict& verdict = engine_->verdict();
+    verdict_->setText(VerdictText(verdict));
+    QTreeWidgetItem* first = nullptr;
+    for (int i : engine_->ranking()) {
+        QTreeWidgetItem* item = results_->topLevelItem(i);
+        if (!item || !verdict.settings.contains(item->text(0))) continue;
+        item->setIcon(0, QIcon(CandidatePicture(true)));
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        for (int column = 0; column < results_->columnCount(); ++column)
+            item->setFont(column, bold);
+        if (!first) first = item;
     }
-    QTreeWidgetItem* best = results_->topLevelItem(ranking.first());
-    best->setIcon(0, QIcon(CandidatePicture(true)));
-    QFont bold = best->font(0);
-    bold.setBold(true);
-    for (int column = 0; column < results_->columnCount(); ++column) best->setFont(column, bold);
-    results_->setCurrentItem(best);
-    verdict_->setText(QStringLiteral("最可能的设置: ") + best->text(0));
+    if (first) results_->setCurrentItem(first);
 }
 
 }  // namespace comm

@@ -21,9 +21,9 @@ struct ListedCandidate;
 
 // The settings identification window (Form12): forwards its start/stop and exit buttons to a
 // SettingsIdentifier and shows what it reports: the candidate being tried in the four lists, the
-// port lamp, the progress, the result list with the evidence, and the most likely setting at the
-// end. Owns its port (MSComm1, made by the factory it is given) and the engine; shown modally by
-// the identification command, which owns the window.
+// port lamp, the progress, the result list with the evidence, and the verdict at the end. Owns its
+// port (MSComm1, made by the factory it is given) and the engine; shown modally by the
+// identification command, which owns the window.
 class IdentifyWindow : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +38,9 @@ public:
 
     // Closing by any means ends an identification in progress and closes the port.
     void done(int result) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
@@ -61,6 +64,7 @@ private:
     QLabel* current_ = nullptr;       // Label1_0
     QLabel* progressText_ = nullptr;  // Label1_2
     QLabel* verdict_ = nullptr;
+    QLabel* notice_ = nullptr;  // the port cannot report line errors
     QProgressBar* progress_ = nullptr;
     QTreeWidget* results_ = nullptr;
     QPushButton* startStop_ = nullptr;

@@ -38,6 +38,7 @@ void SettingsIdentifier::start() {
     noticeGiven_ = false;
     listed_.clear();
     ranking_.clear();
+    verdict_ = Verdict();
     machine_.start();
     state_ = State::Between;
     emit started(lists_.total());
@@ -192,6 +193,7 @@ void SettingsIdentifier::finish() {
     state_ = State::Idle;
     port_.setPortOpen(false);
     ranking_ = RankCandidates(listed_);
+    verdict_ = JudgeCandidates(listed_, ranking_);
     emit finished(int(listed_.size()));
 }
 

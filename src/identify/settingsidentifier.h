@@ -9,6 +9,7 @@
 #include "evidence.h"
 #include "serialport.h"
 #include "stepmachine.h"
+#include "verdict.h"
 
 namespace comm {
 
@@ -50,6 +51,8 @@ public:
     const QList<ListedCandidate>& listed() const { return listed_; }
     // Indexes into listed(), most likely first; filled when the run ends.
     const QList<int>& ranking() const { return ranking_; }
+    // What the run allows to say; filled when it ends.
+    const Verdict& verdict() const { return verdict_; }
 
     // The start button: tries every candidate from the first.
     void start();
@@ -105,6 +108,7 @@ private:
     bool noticeGiven_ = false;
     QList<ListedCandidate> listed_;
     QList<int> ranking_;
+    Verdict verdict_;
 };
 
 }  // namespace comm

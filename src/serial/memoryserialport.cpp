@@ -126,7 +126,7 @@ void MemorySerialPort::injectFromDevice(const LineSettings& device, const QByteA
     }
     const UartDelivery d = Deliver(ReceiveThroughUart(device, bytes, receiver));
     arrive(d.bytes);
-    if (!open_) return;
+    if (!open_ || !device_.errorsKnown) return;
     LineSnapshot before;
     before.hasCounters = true;
     LineSnapshot after = before;

@@ -36,7 +36,7 @@ public:
     // A device at `device` settings sends bytes back to back from an idle line: what arrives is
     // what a UART at the port's settings makes of them (UartLine), and while the port is open its
     // errors follow as line events, each kind once, as the line watcher reports a driver's
-    // counters.
+    // counters (none while the device does not report line errors).
     void injectFromDevice(const LineSettings& device, const QByteArray& bytes);
     // commNotified(code) follows from the event loop with commEvent() == code.
     void injectEvent(int code);

@@ -58,6 +58,7 @@ private slots:
         const CliResult r = Identify({"--port", sim.port("PORT"), "--listen-ms", "1000", "--json"});
         QCOMPARE(r.exitCode, 0);
         QStringList tried, listed, ranked;
+        QJsonObject verdict;
         int count = -1;
         for (const QByteArray& line : r.out.split('\n')) {
             if (line.isEmpty()) continue;
@@ -72,6 +73,7 @@ private slots:
             if (event == QLatin1String("finished")) {
                 count = o.value("count").toInt();
                 for (const QJsonValue& v : o.value("ranked").toArray()) ranked << v.toString();
+                verdict = o.value("verdict").toObject();
             }
         }
         QStringList all;
@@ -84,6 +86,8 @@ private slots:
             QVERIFY2(s.startsWith(QLatin1String("9600,E,")), qPrintable(listed.join(' ')));
         QCOMPARE(count, int(listed.size()));
         QCOMPARE(ranked.value(0), QStringLiteral("9600,E,8,1"));
+        QCOMPARE(verdict.value("kind").toString(), QStringLiteral("likely"));
+        QCOMPARE(verdict.value("settings").toArray(), QJsonArray{"9600,E,8,1"});
     }
 
     void plainOutputListsThenRanks() {
@@ -91,13 +95,16 @@ private slots:
         QVERIFY(sim.waitForPorts({"PORT"}));
         const CliResult r = Identify({"--port", sim.port("PORT"), "--listen-ms", "500"});
         QCOMPARE(r.exitCode, 0);
-        // A SETTINGS<TAB>BYTES line for each listed candidate, then the ranked ones.
+        // A SETTINGS<TAB>BYTES line for each listed candidate, then the ranked ones, then the
+        // verdict.
         static const QRegularExpression shape(
             "^(([0-9]+,[EO],[678],1\t([0-9A-F]{2} "
-            "){1,10}\n)+)(#[0-9]+\t[0-9]+,[EO],[678],1\t[^\n]+\n)+$");
+            "){1,10}\n)+)(#[0-9]+\t[0-9]+,[EO],[678],1\t[^\n]+\n)+"
+            "VERDICT\tlikely\t9600,E,8,1\n$");
         const QString out = QString::fromUtf8(r.out);
         QVERIFY2(shape.match(out).hasMatch(), qPrintable(out));
-        QCOMPARE(out.count('#'), out.count('\n') / 2);
+        QCOMPARE(out.count('#'), (out.count('\n') - 1) / 2);
+        QVERIFY(QString::fromUtf8(r.err).endsWith(QStringLiteral("最可能的设置: 9600,E,8,1\n")));
     }
 
     // The same counters end a run the way a real UART's do: a communication at 115200,N,8,1

@@ -232,18 +232,43 @@ private slots:
         QVERIFY(rig.boxes.shown.isEmpty());
     }
 
-    void aPortThatCannotReportErrorsIsToldOnce() {
+    // Told in the window, so nothing waits for a box to be read; the verdict names nothing.
+    void aPortThatCannotReportErrorsIsToldInTheWindow() {
         WindowRig rig;
+        auto* notice = rig.find<QLabel>(QStringLiteral("ErrorsUnreported"));
+        QVERIFY(notice && notice->isHidden());
         rig.port->setReportsLineErrors(false);
         rig.startStop()->click();
+        QVERIFY(notice->isVisible());
+        QVERIFY(notice->text().startsWith(QStringLiteral("当前串口无法报告线路差错")));
         rig.clock.advance(100);
-        rig.port->inject("A");
+        rig.port->inject("T=21.5C\r\n");
         rig.clock.advance(19900);
         rig.startStop()->click();
-        QCOMPARE(rig.boxes.texts().size(), 3);
-        QVERIFY(rig.boxes.texts().first().startsWith(QStringLiteral("当前串口无法报告线路差错")));
-        QCOMPARE(rig.boxes.shown.first().icon, MessageIcon::Information);
-        QVERIFY(rig.results()->topLevelItem(0)->text(2).endsWith(QStringLiteral("线路差错 不详")));
+        QCOMPARE(rig.boxes.texts(),
+                 (QStringList{QStringLiteral("自动识别过程用户中断!!!"), kEnd.arg(1)}));
+        QVERIFY(rig.results()->topLevelItem(0)->text(2).contains(QStringLiteral("线路差错 不详")));
+        QVERIFY(!rig.results()->topLevelItem(0)->font(0).bold());
+        QCOMPARE(rig.text("Verdict"),
+                 QStringLiteral("无法判断: 该串口无法报告线路差错，错误的设置无从排除"));
+        rig.port->setReportsLineErrors(true);
+        rig.startStop()->click();
+        QVERIFY(notice->isHidden());
+    }
+
+    // Escape would close the window and lose the run: it does nothing until the run is over.
+    void escapeDoesNothingWhileIdentifying() {
+        WindowRig rig;
+        rig.startStop()->click();
+        rig.clock.advance(3000);
+        QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+        QVERIFY(rig.window->isVisible());
+        QVERIFY(rig.window->engine()->isRunning());
+        QVERIFY(rig.port->portOpen());
+        rig.startStop()->click();
+        QVERIFY(!rig.window->engine()->isRunning());
+        QTest::keyClick(rig.window.get(), Qt::Key_Escape);
+        QVERIFY(!rig.window->isVisible());
     }
 };
 
