@@ -22,6 +22,30 @@ QString folder() {
     if (!runtime.isEmpty()) return QDir(runtime).filePath(QStringLiteral("rs232sim"));
     return QStringLiteral("/tmp/rs232sim-%1").arg(::getuid());
 }
+
+QString fileOf(const struct stat& st) {
+    return QDir(folder()).filePath(
+        QStringLiteral("line-%1-%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev)));
+}
+
+// Written aside, then renamed into place, so a reader never sees half of it. No sync: a reader
+// polls it within milliseconds of a change.
+bool replaceFile(const QString& path, const QByteArray& text) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const QString aside = path + QStringLiteral(".new");
+    QFile file(aside);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const bool written = file.write(text) == text.size();
+    file.close();
+    return written &&
+           ::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+bool running(const QByteArray& pidText) {
+    bool ok = false;
+    const int pid = pidText.toInt(&ok);
+    return ok && pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
+}
 }  // namespace
 
 QString LineCounterFile(int fd) {
@@ -30,8 +54,48 @@ QString LineCounterFile(int fd) {
     // Every master is the one multiplexer device: name the line by its slave.
     char slave[128] = {};
     if (::ptsname_r(fd, slave, sizeof slave) == 0 && ::stat(slave, &st) != 0) return {};
-    return QDir(folder()).filePath(
-        QStringLiteral("line-%1-%2").arg(major(st.st_rdev)).arg(minor(st.st_rdev)));
+    return fileOf(st);
+}
+
+QString LineCounterFileOfPath(const QString& device) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(device).constData(), &st) != 0 || !S_ISCHR(st.st_mode)) return {};
+    return fileOf(st);
+}
+
+QString AppliedSettingsFile(const QString& counterFile) {
+    return counterFile + QStringLiteral(".settings");
+}
+
+bool AskForAppliedSettings(const QString& counterFile) {
+    return !counterFile.isEmpty() && replaceFile(AppliedSettingsFile(counterFile), {});
+}
+
+bool PublishAppliedSettings(const QString& counterFile, const LineSettings& settings) {
+    const QString path = AppliedSettingsFile(counterFile);
+    if (counterFile.isEmpty() || !QFile::exists(path)) return false;
+    return replaceFile(path, "pid " + QByteArray::number(::getpid()) + "\nsettings " +
+                                 settings.text().toLatin1() + '\n');
+}
+
+bool ReadAppliedSettings(const QString& counterFile, LineSettings* settings) {
+    QFile file(AppliedSettingsFile(counterFile));
+    if (counterFile.isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
+    bool alive = false;
+    LineSettings read;
+    bool found = false;
+    for (const QByteArray& line : file.read(4096).split('\n')) {
+        const QList<QByteArray> parts = line.simplified().split(' ');
+        if (parts.size() != 2) continue;
+        if (parts[0] == "pid") alive = running(parts[1]);
+        QString error;
+        if (parts[0] == "settings")
+            found = LineSettings::parse(QString::fromLatin1(parts[1]), &read, &error);
+    }
+    // A port whose program is gone says nothing of whoever opens the terminal next.
+    if (!alive || !found) return false;
+    *settings = read;
+    return true;
 }
 
 quint64 LineCounterSource(int baud, bool twoStopBits, bool oddParity) {
@@ -46,7 +110,6 @@ quint64 LineCounterSourceOf(int fd) {
 }
 
 bool WriteLineCounterFile(const QString& path, const LineCountsBySource& counts) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QByteArray text = "pid " + QByteArray::number(::getpid()) + '\n';
     for (auto it = counts.begin(); it != counts.end(); ++it) {
         const LineSnapshot& c = it.value();
@@ -60,14 +123,7 @@ bool WriteLineCounterFile(const QString& path, const LineCountsBySource& counts)
                 .arg(c.bufferOverrun)
                 .toLatin1();
     }
-    // Renamed into place without a sync: a reader polls it within milliseconds of a change.
-    const QString aside = path + QStringLiteral(".new");
-    QFile file(aside);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const bool written = file.write(text) == text.size();
-    file.close();
-    return written &&
-           ::rename(QFile::encodeName(aside).constData(), QFile::encodeName(path).constData()) == 0;
+    return replaceFile(path, text);
 }
 
 bool ReadLineCounterFile(const QString& path, quint64 source, LineSnapshot* snapshot) {
@@ -83,8 +139,7 @@ bool ReadLineCounterFile(const QString& path, quint64 source, LineSnapshot* snap
         const QList<QByteArray> parts = line.simplified().split(' ');
         bool ok = false;
         if (parts.size() == 2 && parts[0] == "pid") {
-            const int pid = parts[1].toInt(&ok);
-            alive = ok && pid > 0 && (::kill(pid, 0) == 0 || errno != ESRCH);
+            alive = running(parts[1]);
             continue;
         }
         if (parts.size() != 12 || parts[0] != "source" || parts[1].toULongLong(&ok) != source ||

@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 
+#include "linesettings.h"
 #include "linewatcher.h"
 
 namespace comm {
@@ -36,5 +37,22 @@ bool WriteLineCounterFile(const QString& path, const LineCountsBySource& counts)
 // The counts of `source` in the file into *snapshot (hasCounters and counterSource set; zero
 // counts when the file has none for it yet); false when there is no file of a living publisher.
 bool ReadLineCounterFile(const QString& path, quint64 source, LineSnapshot* snapshot);
+
+// The far end of a pseudo-terminal cannot see the data bits or whether parity is on, so a
+// simulator that decodes what it sends as a UART at the program's settings asks for them: it
+// puts an empty "line-<major>-<minor>.settings" beside its counters. A port about to open the
+// terminal then replaces it with "pid N" (its own) and "settings 9600,E,8,1", before it applies
+// them, so the simulator never sees the new settings on the terminal with the old ones in the
+// file. Nobody asked, nothing is written.
+
+// The counter file of the terminal at a device path (links followed); empty for anything else.
+QString LineCounterFileOfPath(const QString& device);
+QString AppliedSettingsFile(const QString& counterFile);
+// The simulator's request; any settings published before it are forgotten.
+bool AskForAppliedSettings(const QString& counterFile);
+// The port's answer; false when nobody asked (or the file cannot be written).
+bool PublishAppliedSettings(const QString& counterFile, const LineSettings& settings);
+// What the port that opened the terminal last published, while that port's program runs.
+bool ReadAppliedSettings(const QString& counterFile, LineSettings* settings);
 
 }  // namespace comm

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include "linesettings.h"
 #include "serialport.h"
 
 namespace comm {
@@ -33,6 +34,11 @@ QList<int> LineEventsBetween(const LineSnapshot& before, const LineSnapshot& aft
 // tell (a pseudo-terminal, a driver without the calls, a platform without an implementation).
 // One implementation per platform: linewatcher_linux.cpp, linewatcher_stub.cpp.
 bool ReadLineSnapshot(qintptr handle, LineSnapshot* snapshot);
+
+// Before a port opens `device` with `settings`: a simulator that plays a UART on that
+// pseudo-terminal and asked for them learns the data bits and parity the terminal hides from it
+// (linecounterfile.h). Nothing for any other device. Same platform files as ReadLineSnapshot.
+void TellLineSimulator(const QString& device, const LineSettings& settings);
 
 // The line state a port shows: the levels of `now` and the errors counted from `first` (the
 // snapshot at the open) to `now`.

@@ -38,4 +38,8 @@ bool ReadLineSnapshot(qintptr handle, LineSnapshot* snapshot) {
     return true;
 }
 
+void TellLineSimulator(const QString& device, const LineSettings& settings) {
+    PublishAppliedSettings(LineCounterFileOfPath(device), settings);
+}
+
 }  // namespace comm

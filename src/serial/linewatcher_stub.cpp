@@ -7,4 +7,7 @@ bool ReadLineSnapshot(qintptr, LineSnapshot*) {
     return false;
 }
 
+// No simulator plays a UART on a terminal here.
+void TellLineSimulator(const QString&, const LineSettings&) {}
+
 }  // namespace comm

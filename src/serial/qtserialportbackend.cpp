@@ -67,6 +67,7 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     serial_->setParity(QtParity(settings.parity));
     serial_->setStopBits(QtStopBits(settings.stopBits));
     serial_->setFlowControl(QSerialPort::NoFlowControl);
+    TellLineSimulator(device, settings);
     if (!serial_->open(QIODevice::ReadWrite)) {
         setFailure(kOpenFailure, QStringLiteral("%1: %2").arg(device, serial_->errorString()));
         serial_->clearError();

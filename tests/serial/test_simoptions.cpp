@@ -238,6 +238,38 @@ private slots:
         QCOMPARE(seen.dataBits, expected.dataBits);
         QCOMPARE(int(seen.stopBits), int(expected.stopBits));
     }
+
+    // What the program said it applied counts where the terminal agrees with it.
+    void receiverAsTheProgramAppliedIt_data() {
+        QTest::addColumn<QString>("seen");
+        QTest::addColumn<QString>("applied");
+        QTest::addColumn<QString>("receiver");
+        QTest::newRow("data bits and parity") << "9600,N,8,1"
+                                              << "9600,E,7,1"
+                                              << "9600,E,7,1";
+        QTest::newRow("odd") << "9600,O,8,1"
+                             << "9600,O,6,1"
+                             << "9600,O,6,1";
+        QTest::newRow("another rate") << "9600,N,8,1"
+                                      << "19200,E,7,1"
+                                      << "9600,N,8,1";
+        QTest::newRow("odd not shown") << "9600,E,8,1"
+                                       << "9600,O,8,1"
+                                       << "9600,E,8,1";
+        QTest::newRow("two stop bits not shown") << "9600,E,8,1"
+                                                 << "9600,E,8,2"
+                                                 << "9600,E,8,1";
+    }
+    void receiverAsTheProgramAppliedIt() {
+        QFETCH(QString, seen);
+        QFETCH(QString, applied);
+        QFETCH(QString, receiver);
+        comm::LineSettings s, a;
+        QString error;
+        QVERIFY(comm::LineSettings::parse(seen, &s, &error));
+        QVERIFY(comm::LineSettings::parse(applied, &a, &error));
+        QCOMPARE(rs232sim::ReceiverApplied(s, a).text(), receiver);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSimOptions)

@@ -26,4 +26,13 @@ comm::LineSettings ReceiverOfTerminal(int master, const comm::LineSettings& devi
                           (tio.c_cflag & PARODD) != 0);
 }
 
+comm::LineSettings ReceiverApplied(const comm::LineSettings& seen,
+                                   const comm::LineSettings& applied) {
+    const auto two = [](const comm::LineSettings& s) { return s.stopBits == comm::StopBits::Two; };
+    const auto odd = [](const comm::LineSettings& s) { return s.parity == comm::Parity::Odd; };
+    const bool agrees =
+        applied.baudRate == seen.baudRate && two(applied) == two(seen) && odd(applied) == odd(seen);
+    return agrees ? applied : seen;
+}
+
 }  // namespace rs232sim

@@ -16,4 +16,10 @@ comm::LineSettings ReceiverAsSeen(const comm::LineSettings& device, int baud, bo
 // The same read from the master of the terminal; the device's own settings when it cannot tell.
 comm::LineSettings ReceiverOfTerminal(int master, const comm::LineSettings& device);
 
+// The receiver as the program says it applied it (linecounterfile.h), where that agrees with
+// what the terminal shows (`seen`: the rate, two stop bits, odd parity); otherwise `seen`, so a
+// program that did not say, or said it of settings it has left, is taken as before.
+comm::LineSettings ReceiverApplied(const comm::LineSettings& seen,
+                                   const comm::LineSettings& applied);
+
 }  // namespace rs232sim

@@ -23,6 +23,8 @@ SimUart::SimUart(int master, const comm::LineSettings& device, QObject* parent)
       line_(device, ReceiverOfTerminal(master, device)),
       out_(new PacedWriter(master, 0, this)),
       counterFile_(comm::LineCounterFile(master)) {
+    // Asked before anyone can answer: what a program published to an earlier simulator is gone.
+    comm::AskForAppliedSettings(counterFile_);
     clock_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
@@ -32,7 +34,9 @@ SimUart::SimUart(int master, const comm::LineSettings& device, QObject* parent)
 }
 
 SimUart::~SimUart() {
-    if (!counterFile_.isEmpty()) QFile::remove(counterFile_);
+    if (counterFile_.isEmpty()) return;
+    QFile::remove(counterFile_);
+    QFile::remove(comm::AppliedSettingsFile(counterFile_));
 }
 
 void SimUart::publish() {
@@ -43,10 +47,17 @@ qint64 SimUart::backlogNs() const {
     return qMax<qint64>(0, line_.lineFreeNs() - clock_.nsecsElapsed());
 }
 
-bool SimUart::followProgramSettings(qint64 nowNs) {
+comm::LineSettings SimUart::programReceiver() const {
     const comm::LineSettings seen = ReceiverOfTerminal(master_, device_);
-    if (seen == line_.receiver()) return false;
-    line_.setReceiver(seen, nowNs);
+    comm::LineSettings applied;
+    return comm::ReadAppliedSettings(counterFile_, &applied) ? ReceiverApplied(seen, applied)
+                                                             : seen;
+}
+
+bool SimUart::followProgramSettings(qint64 nowNs) {
+    const comm::LineSettings receiver = programReceiver();
+    if (receiver == line_.receiver()) return false;
+    line_.setReceiver(receiver, nowNs);
     return true;
 }
 

@@ -15,7 +15,8 @@ class PacedWriter;
 // own settings (UartLine), and the program's end of the pseudo-terminal gets what a UART at the
 // settings the program applied makes of them, when the receiver decides on each character. The
 // errors it counts are published beside the terminal (LineCounterFile) for the program's line
-// watcher, as a real UART's driver counts them. Owned by the simulated device.
+// watcher, as a real UART's driver counts them, and it asks the program's serial layer for the
+// data bits and parity the terminal hides. Owned by the simulated device.
 class SimUart : public QObject {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ public:
 
 private:
     void receive();
+    // The program's receiver: what it said it applied, else what the terminal shows.
+    comm::LineSettings programReceiver() const;
     // True when the settings changed since the last look.
     bool followProgramSettings(qint64 nowNs);
     void publish();
