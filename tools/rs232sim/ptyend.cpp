@@ -1,13 +1,18 @@
 #include "ptyend.h"
 
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <QFile>
 #include <cerrno>
 #include <cstring>
 
+#include "farendwatch.h"
+
 namespace rs232sim {
+
+PtyEnd::PtyEnd() = default;
 
 PtyEnd::~PtyEnd() {
     close();
@@ -16,6 +21,12 @@ PtyEnd::~PtyEnd() {
 bool PtyEnd::open(const QString& link, QString* error) {
     if (!pty_.open(error)) return false;
     slavePath_ = pty_.slavePath();
+    termios start{};
+    if (::tcgetattr(pty_.slave(), &start) == 0) {
+        farEnd_ = std::make_unique<FarEndWatch>(slavePath_);
+        QObject::connect(farEnd_.get(), &FarEndWatch::allClosed,
+                         [this, start] { ::tcsetattr(pty_.slave(), TCSANOW, &start); });
+    }
     if (link.isEmpty()) return true;
 
     const QByteArray linkPath = QFile::encodeName(link);
@@ -40,6 +51,7 @@ bool PtyEnd::open(const QString& link, QString* error) {
 }
 
 void PtyEnd::close() {
+    farEnd_.reset();
     if (!link_.isEmpty()) {
         // Only our own link goes: someone may have put something else there meanwhile.
         const QByteArray linkPath = QFile::encodeName(link_);

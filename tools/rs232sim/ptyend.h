@@ -1,18 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "rawpty.h"
 
 namespace rs232sim {
 
+class FarEndWatch;
+
 // One end of a virtual line: a pseudo-terminal whose master this program drives and whose slave a
 // serial program opens, optionally under a symbolic link. The slave is held open here as well, so
 // the line keeps bytes while the program has the port closed and the master never reads a hang-up
-// when it closes it. Owned by the simulator; closing removes the link.
+// when it closes it. Holding it also keeps the settings the last program left, which that program
+// would have put back had it closed its port itself; a pseudo-terminal keeps the odd-parity flag
+// without parity enable, and such a terminal refuses to open with odd parity again. So when every
+// program has closed the slave, however it ended, the terminal gets back the settings it had at
+// the start. Owned by the simulator; closing removes the link.
 class PtyEnd {
 public:
-    PtyEnd() = default;
+    PtyEnd();
     ~PtyEnd();
     PtyEnd(const PtyEnd&) = delete;
     PtyEnd& operator=(const PtyEnd&) = delete;
@@ -28,6 +35,7 @@ public:
 
 private:
     comm::RawPty pty_;
+    std::unique_ptr<FarEndWatch> farEnd_;
     QString slavePath_;
     QString link_;
 };
