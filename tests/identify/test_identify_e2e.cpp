@@ -95,21 +95,15 @@ private slots:
     // candidate at its rate, as on a real UART.
     void aDeviceWithoutParityIsNotTakenForOneWithIt() {
         QStringList device = kDevice;
-        device[device.indexOf(QStringLiteral("8E1"))] = QStringLiteral("8N1");
+        device.replace(device.indexOf(QStringLiteral("8E1")), QStringLiteral("8N1"));
         SimProcess sim(device);
         QVERIFY(sim.waitForPorts({"PORT"}));
-        const CliResult r = Identify({"--port", sim.port("PORT"), "--listen-ms", "500", "--json"});
+        const CliResult r = Identify({"--port", sim.port("PORT"), "--listen-ms", "500"});
         QCOMPARE(r.exitCode, 0);
-        for (const QByteArray& line : r.out.split('\n')) {
-            const QJsonObject o = QJsonDocument::fromJson(line).object();
-            if (o.value("event").toString() == QLatin1String("listed"))
-                QVERIFY2(!o.value("settings").toString().startsWith(QLatin1String("9600,")),
-                         line.constData());
-            if (o.value("event").toString() == QLatin1String("finished"))
-                QVERIFY2(o.value("verdict").toObject().value("kind").toString() !=
-                             QLatin1String("likely"),
-                         line.constData());
-        }
+        const QString out = QString::fromUtf8(r.out);
+        static const QRegularExpression at9600("^9600,", QRegularExpression::MultilineOption);
+        QVERIFY2(!out.contains(at9600) && !out.contains(QStringLiteral("VERDICT\tlikely")),
+                 qPrintable(out));
     }
 
     void plainOutputListsThenRanks() {

@@ -272,13 +272,20 @@ private slots:
             c.evidence.textShare = text;
             return c;
         };
-        const QList<ListedCandidate> listed = {
+        QList<ListedCandidate> listed = {
             candidate("9600,E,6,1", 30, 6, 0, 12, 100), candidate("9600,E,7,1", 31, 7, 0, 0, 100),
-            candidate("9600,E,8,1", 32, 8, 0, 0, 100), candidate("4800,E,8,1", 38, 8, 0, 0, 20),
-            candidate("2400,E,8,1", 44, 8, 1, 0, 100)};
-        QCOMPARE(comm::RankCandidates(listed), (QList<int>{2, 1, 3, 0, 4}));
+            candidate("9600,E,8,1", 32, 8, 0, 0, 100),  candidate("4800,E,8,1", 38, 8, 0, 0, 20),
+            candidate("2400,E,8,1", 44, 8, 1, 0, 100),  candidate("1200,E,8,1", 50, 8, 0, 0, 100),
+            candidate("2400,O,8,1", 47, 8, 0, 0, 100)};
+        // Garbage: "YYY", and 8 bytes where 9600 bits a second carry 8727 in 10 s.
+        listed[5].evidence.received = 3;
+        listed[5].evidence.distinct = 1;
+        listed[6].evidence = comm::GatherEvidence(
+            "T=21.5C\r", {9600, comm::Parity::Odd, 8, comm::StopBits::One}, 10000, 0, true);
+        QCOMPARE(comm::RankCandidates(listed), (QList<int>{2, 1, 3, 0, 4, 6, 5}));
         QCOMPARE(comm::EvidenceText(listed[0].evidence),
                  QStringLiteral("字节 0/0  可读 100%  超出数据位 12  线路差错 0"));
+        QVERIFY(comm::EvidenceText(listed[6].evidence).endsWith(QStringLiteral("  疑似乱码")));
     }
 };
 

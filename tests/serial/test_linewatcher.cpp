@@ -167,6 +167,8 @@ private slots:
         QSignalSpy events(&port, &SerialPort::commNotified);
         QVERIFY(port.setPortOpen(true));
         QVERIFY(port.reportsLineErrors());
+        QCOMPARE(comm::LineCounterFileOfPath(line.slavePath()), file);
+        QVERIFY(!QFile::exists(comm::AppliedSettingsFile(file)));  // the simulator did not ask
         QCOMPARE(comm::LineCounterSourceOf(line.masterFd()), ours);
         counts[other].frame = 9;  // counted at other settings: not this port's
         counts[ours].parity = 2;
@@ -178,42 +180,6 @@ private slots:
         QTest::qWait(comm::LineWatcher::kPollMs * 2);
         QCOMPARE(events.count(), 2);
         port.setPortOpen(false);
-    }
-
-    // A port tells a simulator that asked the settings it applies, before it applies them.
-    void appliedSettingsReachASimulatorThatAsked() {
-        PtyLine line;
-        QVERIFY(line.ok());
-        const QString file = comm::LineCounterFile(line.masterFd());
-        QCOMPARE(comm::LineCounterFileOfPath(line.slavePath()), file);
-        const QString settingsFile = comm::AppliedSettingsFile(file);
-        const auto removeFiles = qScopeGuard([&] {
-            QFile::remove(file);
-            QFile::remove(settingsFile);
-        });
-        QFile::remove(settingsFile);
-        qputenv("RS232_COM2", line.slavePath().toLocal8Bit());
-        comm::QtSerialPortBackend port;
-        port.setCommPort(2);
-        port.setSettings(QStringLiteral("9600,E,7,1"));
-        QVERIFY(port.setPortOpen(true));
-        QVERIFY(port.setPortOpen(false));
-        QVERIFY(!QFile::exists(settingsFile));  // nobody asked
-
-        QVERIFY(comm::AskForAppliedSettings(file));
-        comm::LineSettings applied;
-        QVERIFY(!comm::ReadAppliedSettings(file, &applied));
-        QVERIFY(port.setPortOpen(true));
-        QVERIFY(comm::ReadAppliedSettings(file, &applied));
-        QCOMPARE(applied.text(), QStringLiteral("9600,E,7,1"));
-        QVERIFY(port.setPortOpen(false));
-
-        // A program that is gone speaks for nobody.
-        QFile f(settingsFile);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("pid 999999999\nsettings 9600,E,7,1\n");
-        f.close();
-        QVERIFY(!comm::ReadAppliedSettings(file, &applied));
     }
 };
 

@@ -244,12 +244,9 @@ private slots:
         QTest::addColumn<QString>("seen");
         QTest::addColumn<QString>("applied");
         QTest::addColumn<QString>("receiver");
-        QTest::newRow("data bits and parity") << "9600,N,8,1"
-                                              << "9600,E,7,1"
-                                              << "9600,E,7,1";
-        QTest::newRow("odd") << "9600,O,8,1"
-                             << "9600,O,6,1"
-                             << "9600,O,6,1";
+        QTest::newRow("agrees") << "9600,N,8,1"
+                                << "9600,E,7,1"
+                                << "9600,E,7,1";
         QTest::newRow("another rate") << "9600,N,8,1"
                                       << "19200,E,7,1"
                                       << "9600,N,8,1";
@@ -263,12 +260,11 @@ private slots:
     void receiverAsTheProgramAppliedIt() {
         QFETCH(QString, seen);
         QFETCH(QString, applied);
-        QFETCH(QString, receiver);
         comm::LineSettings s, a;
         QString error;
         QVERIFY(comm::LineSettings::parse(seen, &s, &error));
         QVERIFY(comm::LineSettings::parse(applied, &a, &error));
-        QCOMPARE(rs232sim::ReceiverApplied(s, a).text(), receiver);
+        QTEST(rs232sim::ReceiverApplied(s, a).text(), "receiver");
     }
 };
 
