@@ -345,6 +345,33 @@ The received file is saved under the name the sender gave, in the folder of the 
     </message>
 </context>
 <context>
+    <name>Verdict</name>
+    <message>
+        <source>最可能的设置: </source>
+        <translation>Most likely settings: </translation>
+    </message>
+    <message>
+        <source>无法区分，可能的设置: </source>
+        <translation>Cannot tell apart, possible settings: </translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>无法判断: 收到的数据都像错误设置下的乱码，设备的设置可能不在候选之中</source>
+        <translation>Cannot tell: everything received looks like the garbage of wrong settings; the device&apos;s settings may not be among the candidates</translation>
+    </message>
+    <message>
+        <source>无法判断: 该串口无法报告线路差错，错误的设置无从排除</source>
+        <translation>Cannot tell: this port cannot report line errors, so wrong settings could not be ruled out</translation>
+    </message>
+    <message>
+        <source>没有收到数据的设置</source>
+        <translation>No settings received any data</translation>
+    </message>
+</context>
+<context>
     <name>comm::WizardCountsStep</name>
     <message>
         <source>起始字节</source>

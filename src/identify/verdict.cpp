@@ -1,5 +1,7 @@
 #include "verdict.h"
 
+#include <QCoreApplication>
+
 namespace comm {
 
 Verdict JudgeCandidates(const QList<ListedCandidate>& listed, const QList<int>& ranking) {
@@ -25,18 +27,20 @@ Verdict JudgeCandidates(const QList<ListedCandidate>& listed, const QList<int>& 
 QString VerdictText(const Verdict& v) {
     switch (v.kind) {
         case Verdict::Kind::Likely:
-            return QStringLiteral("最可能的设置: ") + v.settings.first();
+            return QCoreApplication::translate("Verdict", "最可能的设置: ") + v.settings.first();
         case Verdict::Kind::Tied:
-            return QStringLiteral("无法区分，可能的设置: ") + v.settings.join(QStringLiteral("、"));
+            return QCoreApplication::translate("Verdict", "无法区分，可能的设置: ") +
+                   v.settings.join(QCoreApplication::translate("Verdict", "、"));
         case Verdict::Kind::OnlyGarbage:
-            return QStringLiteral(
-                "无法判断: 收到的数据都像错误设置下的乱码，设备的设置可能不在候选之中");
+            return QCoreApplication::translate(
+                "Verdict", "无法判断: 收到的数据都像错误设置下的乱码，设备的设置可能不在候选之中");
         case Verdict::Kind::ErrorsUnreported:
-            return QStringLiteral("无法判断: 该串口无法报告线路差错，错误的设置无从排除");
+            return QCoreApplication::translate(
+                "Verdict", "无法判断: 该串口无法报告线路差错，错误的设置无从排除");
         case Verdict::Kind::NothingListed:
             break;
     }
-    return QStringLiteral("没有收到数据的设置");
+    return QCoreApplication::translate("Verdict", "没有收到数据的设置");
 }
 
 QString VerdictKindName(Verdict::Kind kind) {
