@@ -52,8 +52,8 @@ private slots:
         port.setReportsLineErrors(reportsErrors);
         NoHoldpane holdpane;
         comm::SettingsIdentifier engine(port, clock, holdpane);
-        MemoryDevice sender(port, clock, device, bursts, 100);
-        sender.start();
+        MemoryDevice sender(port, clock);
+        sender.sendBursts(device, bursts, 100);
         engine.start();
         for (int guard = 0; engine.isRunning() && guard < 1000; ++guard) clock.advance(1000);
         QVERIFY(!engine.listed().isEmpty());
