@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the communication file reader: it must refuse or accept without
 // reading past the input or writing past an array, and an accepted file must write back to a
-// file that reads the same.
+// file that reads the same, checksum names of its trailer included.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     comm::CommDefinition second;
     if (comm::DecodeCommFile(again, &second) != comm::ReadStatus::Ok) abort();
     if (second.FrameFieldCount != def.FrameFieldCount ||
-        second.SendDataBytes != def.SendDataBytes || second.RecvDataBytes != def.RecvDataBytes)
+        second.SendDataBytes != def.SendDataBytes || second.RecvDataBytes != def.RecvDataBytes ||
+        second.FrameCheckName != def.FrameCheckName)
         abort();
     return 0;
 }

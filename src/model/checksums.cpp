@@ -75,6 +75,12 @@ const QList<ChecksumInfo>& Checksums() {
     return list;
 }
 
+const ChecksumInfo& ChecksumOf(Checksum kind) {
+    for (const ChecksumInfo& info : Checksums())
+        if (info.kind == kind) return info;
+    return Checksums().first();
+}
+
 const ChecksumInfo* FindChecksum(const QString& name) {
     for (const ChecksumInfo& info : Checksums())
         if (name == QLatin1String(info.name)) return &info;

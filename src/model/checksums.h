@@ -26,6 +26,8 @@ struct ChecksumInfo {
 
 // Every checksum in the order the window offers them.
 const QList<ChecksumInfo>& Checksums();
+// The entry of a checksum.
+const ChecksumInfo& ChecksumOf(Checksum kind);
 // The entry of a comm-cli name; null when there is none.
 const ChecksumInfo* FindChecksum(const QString& name);
 

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
+#include <optional>
 
+#include "checksums.h"
 #include "linesettings.h"
 
 namespace comm {
@@ -42,6 +44,10 @@ struct CommDefinition {
     std::array<qint16, kFieldCapacity> RecvCheckBytes{};
     std::array<qint16, kFieldCapacity> RecvEndBytes{};
 
+    // The checksum each frame names for its check field, send then receive; none by default.
+    // A file keeps the names in a trailer of its own after the value block.
+    std::array<std::optional<Checksum>, 2> FrameCheckName{};
+
     // Carried from the file reader to the document window that is being built.
     qint16 FileHasValues = 0;
     quint8 FileLoopCount = 0;
@@ -64,6 +70,10 @@ struct CommDefinition {
     }
     int count(FrameSide side, Field field) const {
         return FrameFieldCount[countIndex(side, field)];
+    }
+
+    std::optional<Checksum> checkName(FrameSide side) const {
+        return FrameCheckName[static_cast<int>(side)];
     }
 
     // The value array of a field; capacity(field) entries long.

@@ -6,6 +6,7 @@
 #include <QtEndian>
 
 #include "commkind.h"
+#include "txltrailer.h"
 
 namespace comm {
 
@@ -20,6 +21,20 @@ void putInt32(QByteArray* out, qint32 v) {
     out->append(b, 4);
 }
 
+void appendValues(const CommDefinition& def, QByteArray* out) {
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+        for (Field field : kValueOrder) {
+            const int n = qBound(0, def.count(side, field), CommDefinition::capacity(field));
+            const qint16* v = def.values(side, field);
+            for (int i = 0; i < n; ++i) {
+                char b[2];
+                qToLittleEndian(v[i], b);
+                out->append(b, 2);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options, bool withValues) {
@@ -31,20 +46,11 @@ QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options
     putInt32(&out, options.wait);
     for (qint16 count : def.FrameFieldCount) out.append(char(quint8(count)));
     out.append(char(withValues ? 1 : 0));
-    if (!withValues) return out;
-    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
-        for (Field field : kValueOrder) {
-            const int n = qBound(0, def.count(side, field), CommDefinition::capacity(field));
-            const qint16* v = def.values(side, field);
-            for (int i = 0; i < n; ++i) {
-                char b[2];
-                qToLittleEndian(v[i], b);
-                out.append(b, 2);
-            }
-        }
-    }
+    if (withValues) appendValues(def, &out);
+    out.append(EncodeCheckNames(def));
     return out;
 }
+
 
 ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
     const auto byteAt = [&bytes](int i) { return quint8(bytes.at(i)); };
@@ -70,7 +76,9 @@ ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
         total += next.FrameFieldCount[i];
     }
     next.FileHasValues = byteAt(22);
+    next.FrameCheckName = {};
 
+    qsizetype end = kTxlHeaderSize;
     if (next.FileHasValues == 1) {
         if (bytes.size() < kTxlHeaderSize + 2 * total) return ReadStatus::WrongFormat;
         const char* p = bytes.constData() + kTxlHeaderSize;
@@ -84,9 +92,12 @@ ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
                 }
             }
         }
+        end += 2 * total;
     } else {
         next.clearCountedValues();
     }
+    // A trailer that is cut, damaged or of another version is ignored with all else after it.
+    DecodeCheckNames(bytes, end, &next.FrameCheckName);
     *def = next;
     return ReadStatus::Ok;
 }
@@ -102,7 +113,8 @@ ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error
         return ReadStatus::Unreadable;
     }
     // The largest valid file is a few kilobytes; reading more than that proves nothing.
-    const qint64 limit = kTxlHeaderSize + 2 * (6 * kFieldCapacity + 2 * kDataCapacity);
+    const qint64 limit =
+        kTxlHeaderSize + 2 * (6 * kFieldCapacity + 2 * kDataCapacity) + kMaxTrailerSize;
     const QByteArray bytes = file.read(limit);
     const ReadStatus status = DecodeCommFile(bytes, def);
     if (status == ReadStatus::WrongFormat && error) *error = kWrongFormatMessage;

@@ -9,6 +9,7 @@
 #include "linesettings.h"
 #include "nofreedescriptor.h"
 #include "txlfile.h"
+#include "txltrailer.h"
 
 using namespace comm;
 
@@ -81,6 +82,52 @@ private slots:
         const OptionValues values = ResolveFileOptions(1, &options);
         QCOMPARE(EncodeCommFile(workedExample(), values, true), kWorkedExample);
         QCOMPARE(kWorkedExample.size(), 33);
+    }
+
+    // Names of checksums ride in a trailer that a file without them never carries.
+    void checksumNamesTravelInATrailer() {
+        CommOptions options;
+        const OptionValues values = ResolveFileOptions(1, &options);
+        CommDefinition d = workedExample();
+        d.FrameCheckName[1] = Checksum::Crc16Modbus;
+        for (bool withValues : {true, false}) {
+            const QByteArray bytes = EncodeCommFile(d, values, withValues);
+            const QByteArray plain = EncodeCommFile(workedExample(), values, withValues);
+            QVERIFY(bytes.startsWith(plain));
+            QVERIFY(bytes.size() > plain.size());
+            CommDefinition read;
+            QCOMPARE(DecodeCommFile(bytes, &read), ReadStatus::Ok);
+            QVERIFY(!read.checkName(FrameSide::Send));
+            QCOMPARE(read.checkName(FrameSide::Recv), std::optional(Checksum::Crc16Modbus));
+        }
+    }
+
+    void aCutOrDamagedTrailerIsIgnored() {
+        CommOptions options;
+        CommDefinition d = workedExample();
+        d.FrameCheckName[0] = Checksum::Sum8;
+        const QByteArray whole = EncodeCommFile(d, ResolveFileOptions(1, &options), true);
+        CommDefinition plainRead;
+        QCOMPARE(DecodeCommFile(kWorkedExample, &plainRead), ReadStatus::Ok);
+        const auto readsAsPlain = [&](const QByteArray& bytes) {
+            CommDefinition read;
+            read.FrameCheckName = {Checksum::Crc32, Checksum::Crc32};  // a stale name goes away
+            if (DecodeCommFile(bytes, &read) != ReadStatus::Ok) return false;
+            return !read.checkName(FrameSide::Send) && !read.checkName(FrameSide::Recv) &&
+                   read.SendDataBytes == plainRead.SendDataBytes &&
+                   read.FrameFieldCount == plainRead.FrameFieldCount;
+        };
+        for (qsizetype cut = kWorkedExample.size(); cut < whole.size(); ++cut)
+            QVERIFY2(readsAsPlain(whole.left(cut)), qPrintable(QString::number(cut)));
+        for (qsizetype at = kWorkedExample.size(); at < whole.size(); ++at) {
+            QByteArray damaged = whole;
+            damaged[at] = char(damaged[at] ^ 0x10);
+            QVERIFY2(readsAsPlain(damaged), qPrintable(QString::number(at)));
+        }
+        // A name this reader does not know, with a right checksum, is no trailer either.
+        QByteArray unknown = whole.left(kWorkedExample.size() + 6) + QByteArray::fromHex("0800");
+        unknown += ComputeChecksum(Checksum::Crc16Modbus, unknown.mid(kWorkedExample.size()));
+        QVERIFY(readsAsPlain(unknown));
     }
 
     void workedExampleReadsBackFieldForField() {
