@@ -3,8 +3,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <limits>
+#include <optional>
 
+#include "commkind.h"
 #include "framechecksum.h"
 #include "jsonwriter.h"
 #include "linesettings.h"
@@ -31,6 +34,9 @@ JsonWriter frame(const CommDefinition& def, FrameSide side) {
     for (int f = 0; f < 4; ++f)
         out.add(QLatin1String(kFieldKeys[f]),
                 numbers(def.values(side, kFields[f]), def.count(side, kFields[f])));
+    const std::optional<comm::Checksum> name = def.checkName(side);
+    out.add(QStringLiteral("checkName"), name ? QJsonValue(QLatin1String(comm::ChecksumOf(*name).name))
+                                              : QJsonValue(QJsonValue::Null));
     return out;
 }
 
@@ -42,34 +48,215 @@ bool intIn(const QJsonValue& v, qint64 lo, qint64 hi, qint64* out) {
     return true;
 }
 
-// The checksum named in place of a side's check bytes, written as the document window's helper
-// writes it.
-bool fillCheck(CommDefinition* d, FrameSide side, const QString& name, QString* error) {
-    const char* sideKey = side == FrameSide::Send ? "send" : "recv";
-    const comm::ChecksumInfo* info = comm::FindChecksum(name);
-    if (!info) {
-        QStringList names;
-        for (const comm::ChecksumInfo& c : comm::Checksums()) names << QLatin1String(c.name);
-        *error = QStringLiteral("\"%1\".\"check\": no checksum \"%2\" (one of %3)")
-                     .arg(QLatin1String(sideKey), name, names.join(QStringLiteral(", ")));
+const char* SideKey(FrameSide side) {
+    return side == FrameSide::Send ? "send" : "recv";
+}
+
+QString ChecksumNames() {
+    QStringList names;
+    for (const comm::ChecksumInfo& c : comm::Checksums()) names << QLatin1String(c.name);
+    return names.join(QStringLiteral(", "));
+}
+
+// The port settings from "settings", "portSettingIndex" or both when they agree.
+bool readSettings(const QJsonObject& o, CommDefinition* d, QString* error) {
+    std::optional<comm::SettingIndexes> fromText;
+    if (o.contains("settings")) {
+        const auto line = comm::LineSettings::fromListedText(o.value("settings").toString());
+        if (!line) {
+            *error = QStringLiteral("\"settings\" must be listed settings such as \"9600,N,8,1\"");
+            return false;
+        }
+        fromText = line->indexes();
+    }
+    std::optional<comm::SettingIndexes> fromIndex;
+    if (o.contains("portSettingIndex")) {
+        const QJsonArray index = o.value("portSettingIndex").toArray();
+        const qint64 indexMax[4] = {12, 4, 2, 2};
+        if (index.size() != 4) {
+            *error = QStringLiteral("\"portSettingIndex\" must hold four indexes");
+            return false;
+        }
+        comm::SettingIndexes read{};
+        for (int i = 0; i < 4; ++i) {
+            qint64 v = 0;
+            if (!intIn(index[i], 0, indexMax[i], &v)) {
+                *error = QStringLiteral("\"portSettingIndex\"[%1] must be 0..%2")
+                             .arg(i)
+                             .arg(indexMax[i]);
+                return false;
+            }
+            read[i] = qint16(v);
+        }
+        fromIndex = read;
+    }
+    if (!fromText && !fromIndex) {
+        *error = QStringLiteral("give the port settings as \"settings\" (\"9600,N,8,1\")");
         return false;
     }
-    switch (comm::FillFrameChecksum(d, side, info->kind)) {
-        case comm::ChecksumFill::Written:
-            return true;
-        case comm::ChecksumFill::DataIncomplete:
-            *error = QStringLiteral("\"%1\".\"check\": every data byte must be given for %2")
-                         .arg(QLatin1String(sideKey), name);
+    if (fromText && fromIndex && *fromText != *fromIndex) {
+        *error = QStringLiteral("\"settings\" %1 and \"portSettingIndex\" (%2) disagree")
+                     .arg(o.value("settings").toString(),
+                          comm::LineSettings::fromIndexes(*fromIndex)->text());
+        return false;
+    }
+    return d->setPortSettings(fromText ? *fromText : *fromIndex);
+}
+
+// The checksum a side names: "checkName", or a name standing in place of its check bytes.
+bool readCheckName(const QJsonObject& f, FrameSide side, std::optional<comm::Checksum>* name,
+                   QString* error) {
+    QStringList given;
+    for (const char* key : {"checkName", "check"})
+        if (f.value(key).isString()) given << f.value(key).toString();
+    if (given.isEmpty()) return true;
+    if (given.size() == 2 && given[0] != given[1]) {
+        *error = QStringLiteral("\"%1\": \"checkName\" %2 and \"check\" %3 disagree")
+                     .arg(QLatin1String(SideKey(side)), given[0], given[1]);
+        return false;
+    }
+    const comm::ChecksumInfo* info = comm::FindChecksum(given[0]);
+    if (!info) {
+        *error = QStringLiteral("\"%1\": no checksum \"%2\" (one of %3)")
+                     .arg(QLatin1String(SideKey(side)), given[0], ChecksumNames());
+        return false;
+    }
+    *name = info->kind;
+    return true;
+}
+
+// How many bytes a field's list gives when the counts are left out.
+int listedCount(const QJsonObject& f, Field field, std::optional<comm::Checksum> name) {
+    const QJsonValue v = f.value(kFieldKeys[static_cast<int>(field)]);
+    if (v.isArray()) return int(v.toArray().size());
+    if (field == Field::Check && name) return comm::ChecksumOf(*name).bytes;
+    return 0;
+}
+
+bool readCounts(const QJsonObject& o, const std::array<std::optional<comm::Checksum>, 2>& names,
+                CommDefinition* d, QString* error) {
+    if (!o.contains("counts")) {
+        for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+            const QJsonObject f = o.value(SideKey(side)).toObject();
+            for (Field field : kFields) {
+                const int n = listedCount(f, field, names[int(side)]);
+                const int cap = qMin(CommDefinition::capacity(field), 255);
+                if (n > cap) {
+                    *error = QStringLiteral("\"%1\".\"%2\" holds %3 values, at most %4")
+                                 .arg(QLatin1String(SideKey(side)),
+                                      QLatin1String(kFieldKeys[int(field)]))
+                                 .arg(n)
+                                 .arg(cap);
+                    return false;
+                }
+                d->FrameFieldCount[CommDefinition::countIndex(side, field)] = qint16(n);
+            }
+        }
+        return true;
+    }
+    const QJsonArray counts = o.value("counts").toArray();
+    if (counts.size() != 8) {
+        *error = QStringLiteral("\"counts\" must hold eight counts");
+        return false;
+    }
+    for (int i = 0; i < 8; ++i) {
+        const int cap = qMin(CommDefinition::capacity(kFields[i % 4]), 255);
+        qint64 v = 0;
+        if (!intIn(counts[i], 0, cap, &v)) {
+            *error = QStringLiteral("\"counts\"[%1] must be 0..%2").arg(i).arg(cap);
             return false;
+        }
+        d->FrameFieldCount[i] = qint16(v);
+    }
+    return true;
+}
+
+bool readValues(const QJsonObject& f, FrameSide side, Field field, CommDefinition* d,
+                QString* error) {
+    const char* sideKey = SideKey(side);
+    const char* key = kFieldKeys[static_cast<int>(field)];
+    const QJsonValue given = f.value(key);
+    const int n = d->count(side, field);
+    // A checksum's name stands for the check bytes; they are filled in from the data later.
+    if (field == Field::Check && given.isString()) return true;
+    const QJsonArray values = given.toArray();
+    if (values.size() != n) {
+        *error = QStringLiteral("\"%1\".\"%2\" must hold %3 values").arg(sideKey, key).arg(n);
+        return false;
+    }
+    for (int i = 0; i < n; ++i) {
+        qint64 v = 0;
+        if (!intIn(values[i], -1, 255, &v)) {
+            *error = QStringLiteral("\"%1\".\"%2\"[%3] must be -1..255").arg(sideKey, key).arg(i);
+            return false;
+        }
+        d->values(side, field)[i] = qint16(v);
+    }
+    return true;
+}
+
+// A named checksum's bytes follow from the data when every data byte is entered; given check
+// bytes must then be those. With data not all entered the check bytes stay as given.
+bool applyCheckName(CommDefinition* d, FrameSide side, bool checkGiven, QString* error) {
+    const std::optional<comm::Checksum> name = d->checkName(side);
+    if (!name) return true;
+    const comm::ChecksumInfo& info = comm::ChecksumOf(*name);
+    const QString sideKey = QLatin1String(SideKey(side));
+    CommDefinition filled = *d;
+    switch (comm::FillFrameChecksum(&filled, side, *name)) {
+        case comm::ChecksumFill::Written:
+            break;
+        case comm::ChecksumFill::DataIncomplete:
+            if (d->count(side, Field::Check) >= info.bytes) return true;
+            [[fallthrough]];
         case comm::ChecksumFill::NoCheckField:
         case comm::ChecksumFill::TooLong:
-            break;
+            *error = QStringLiteral("\"%1\".\"check\": %2 gives %3 bytes, the checksum field has %4")
+                         .arg(sideKey, QLatin1String(info.name))
+                         .arg(info.bytes)
+                         .arg(d->count(side, Field::Check));
+            return false;
     }
-    *error = QStringLiteral("\"%1\".\"check\": %2 gives %3 bytes, the checksum field has %4")
-                 .arg(QLatin1String(sideKey), name)
-                 .arg(info->bytes)
-                 .arg(d->count(side, Field::Check));
-    return false;
+    const qint16* was = d->values(side, Field::Check);
+    const qint16* now = filled.values(side, Field::Check);
+    if (checkGiven && !std::equal(was, was + d->count(side, Field::Check), now)) {
+        *error = QStringLiteral("\"%1\".\"check\" is not the %2 of the data bytes")
+                     .arg(sideKey, QLatin1String(info.name));
+        return false;
+    }
+    *d = filled;
+    return true;
+}
+
+bool readFrames(const QJsonObject& o, CommDefinition* d, QString* error) {
+    const comm::CommKindRules& rules = comm::KindRules(d->CommKind);
+    std::array<std::optional<comm::Checksum>, 2> names{};
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+        const bool used = side == FrameSide::Send ? rules.sends : rules.receives;
+        const QJsonValue f = o.value(SideKey(side));
+        if (f.isUndefined() && !used) continue;
+        if (!f.isObject()) {
+            *error = QStringLiteral("\"%1\" must be an object holding the frame of kind %2")
+                         .arg(QLatin1String(SideKey(side)))
+                         .arg(d->CommKind);
+            return false;
+        }
+        if (!readCheckName(f.toObject(), side, &names[int(side)], error)) return false;
+    }
+    if (!readCounts(o, names, d, error)) return false;
+    d->clearCountedValues();
+    d->FrameCheckName = names;
+    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
+        if (!o.value(SideKey(side)).isObject()) continue;
+        const QJsonObject f = o.value(SideKey(side)).toObject();
+        const bool countsGiven = o.contains("counts");
+        for (Field field : kFields)
+            if ((countsGiven || f.contains(kFieldKeys[int(field)])) &&
+                !readValues(f, side, field, d, error))
+                return false;
+        if (!applyCheckName(d, side, f.value("check").isArray(), error)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -106,73 +293,16 @@ bool CommFromJson(const QByteArray& json, CommDefinition* def, comm::CommOptions
         return false;
     }
     d.CommKind = qint16(v);
-
-    const QJsonArray index = o.value("portSettingIndex").toArray();
-    const qint64 indexMax[4] = {12, 4, 2, 2};
-    if (index.size() != 4) {
-        *error = QStringLiteral("\"portSettingIndex\" must hold four indexes");
-        return false;
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (!intIn(index[i], 0, indexMax[i], &v)) {
-            *error =
-                QStringLiteral("\"portSettingIndex\"[%1] must be 0..%2").arg(i).arg(indexMax[i]);
-            return false;
-        }
-        d.PortSettingIndex[i] = qint16(v);
-    }
-    d.setPortSettings(d.PortSettingIndex);
-
-    const QJsonArray counts = o.value("counts").toArray();
-    if (counts.size() != 8) {
-        *error = QStringLiteral("\"counts\" must hold eight counts");
-        return false;
-    }
-    for (int i = 0; i < 8; ++i) {
-        const int cap = CommDefinition::capacity(kFields[i % 4]);
-        if (!intIn(counts[i], 0, qMin(cap, 255), &v)) {
-            *error = QStringLiteral("\"counts\"[%1] must be 0..%2").arg(i).arg(qMin(cap, 255));
-            return false;
-        }
-        d.FrameFieldCount[i] = qint16(v);
-    }
-    d.clearCountedValues();
-
-    for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
-        const char* sideKey = side == FrameSide::Send ? "send" : "recv";
-        if (!o.contains(sideKey)) continue;
-        const QJsonObject f = o.value(sideKey).toObject();
-        for (int k = 0; k < 4; ++k) {
-            // "check":"crc16-modbus" stands for the checksum of the data, filled in below.
-            if (kFields[k] == Field::Check && f.value(kFieldKeys[k]).isString()) continue;
-            const QJsonArray values = f.value(kFieldKeys[k]).toArray();
-            const int n = d.count(side, kFields[k]);
-            if (values.size() != n) {
-                *error = QStringLiteral("\"%1\".\"%2\" must hold %3 values")
-                             .arg(sideKey, kFieldKeys[k])
-                             .arg(n);
-                return false;
-            }
-            for (int i = 0; i < n; ++i) {
-                if (!intIn(values[i], -1, 255, &v)) {
-                    *error = QStringLiteral("\"%1\".\"%2\"[%3] must be -1..255")
-                                 .arg(sideKey, kFieldKeys[k])
-                                 .arg(i);
-                    return false;
-                }
-                d.values(side, kFields[k])[i] = qint16(v);
-            }
-        }
-        if (f.value("check").isString() && !fillCheck(&d, side, f.value("check").toString(), error))
-            return false;
-    }
+    if (!readSettings(o, &d, error) || !readFrames(o, &d, error)) return false;
 
     const char* const optionKeys[3] = {"loopCount", "delay", "wait"};
     qint64 option[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         if (o.contains(optionKeys[i]) &&
             !intIn(o.value(optionKeys[i]), 0, std::numeric_limits<qint32>::max(), &option[i])) {
-            *error = QStringLiteral("\"%1\" must be a number 0..2147483647").arg(optionKeys[i]);
+            // A negative delay or limit would silently mean none; say so instead.
+            *error = QStringLiteral("\"%1\" must be a number 0..2147483647 (0 for none)")
+                         .arg(optionKeys[i]);
             return false;
         }
     }

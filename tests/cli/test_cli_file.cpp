@@ -13,8 +13,8 @@ const QByteArray kWorkedExample =
 const QByteArray kWorkedJson =
     R"({"kind":1,"settings":"9600,O,8,1","settingsText":"9600,奇,8,1","portSettingIndex":[6,4,1,0],)"
     R"("loopCount":0,"delay":0,"wait":0,"counts":[1,2,1,1,0,0,0,0],"hasValues":true,)"
-    R"("send":{"start":[170],"data":[1,2],"check":[3],"end":[13]},)"
-    R"("recv":{"start":[],"data":[],"check":[],"end":[]}})";
+    R"("send":{"start":[170],"data":[1,2],"check":[3],"end":[13],"checkName":null},)"
+    R"("recv":{"start":[],"data":[],"check":[],"end":[],"checkName":null}})";
 
 struct Result {
     int status;
@@ -90,12 +90,37 @@ private slots:
         QCOMPARE(ReadWholeFile(dir.filePath("made.Txl")), kWorkedExample);
     }
 
-    // A checksum's name in place of the check bytes stands for the checksum of the data bytes.
+    // A checksum's name in place of the check bytes stands for the checksum of the data bytes,
+    // and the file keeps the name.
     void makeComputesANamedChecksum() {
         QVERIFY(WriteWholeFile(dir.filePath("sum.json"),
                                QByteArray(kWorkedJson).replace("[3]", "\"sum8\"")));
         QCOMPARE(cli({"make", dir.filePath("sum.json"), dir.filePath("sum.Txl")}).status, 0);
-        QCOMPARE(ReadWholeFile(dir.filePath("sum.Txl")), kWorkedExample);  // 01 + 02 = 03
+        const QByteArray made = ReadWholeFile(dir.filePath("sum.Txl"));
+        QVERIFY(made.startsWith(kWorkedExample));  // 01 + 02 = 03
+        QCOMPARE(cli({"show", dir.filePath("sum.Txl")}).out.trimmed(),
+                 QByteArray(kWorkedJson).replace(R"([13],"checkName":null)",
+                                                 R"([13],"checkName":"sum8")"));
+    }
+
+    // The smallest form: kind, settings and the byte lists; counts follow from the lists, a named
+    // checksum over data not all entered keeps its length and stays unentered.
+    void makeTakesTheSmallestForm() {
+        QVERIFY(WriteWholeFile(dir.filePath("small.json"),
+                               R"({"kind":1,"settings":"9600,O,8,1","send":{"start":[170],)"
+                               R"("data":[1,2],"check":[3],"end":[13]}})"));
+        QCOMPARE(cli({"make", dir.filePath("small.json"), dir.filePath("small.Txl")}).status, 0);
+        QCOMPARE(ReadWholeFile(dir.filePath("small.Txl")), kWorkedExample);
+
+        QVERIFY(WriteWholeFile(dir.filePath("any.json"),
+                               R"({"kind":2,"settings":"19200,E,7,2","recv":{"data":[1,-1],)"
+                               R"("checkName":"crc16-modbus"}})"));
+        QCOMPARE(cli({"make", dir.filePath("any.json"), dir.filePath("any.Txl")}).status, 0);
+        const QByteArray shown = cli({"show", dir.filePath("any.Txl")}).out;
+        QVERIFY2(shown.contains(R"("settings":"19200,E,7,2")"), shown.constData());
+        QVERIFY2(shown.contains(R"("counts":[0,0,0,0,0,2,2,0])"), shown.constData());
+        QVERIFY2(shown.contains(R"("check":[-1,-1],"end":[],"checkName":"crc16-modbus")"),
+                 shown.constData());
     }
 
     void makeAppliesTheWritersRules() {
@@ -114,7 +139,7 @@ private slots:
         QCOMPARE(bytes.mid(6, 8), QByteArray(8, '\0'));
         const Result r = cli({"show", dir.filePath("rules.Txl")});
         QVERIFY(r.out.contains(R"("hasValues":false)"));
-        QVERIFY(r.out.contains(R"("send":{"start":[-1],"data":[-1,-1],"check":[-1],"end":[-1]})"));
+        QVERIFY(r.out.contains(R"("send":{"start":[-1],"data":[-1,-1],"check":[-1],"end":[-1],"checkName":null})"));
     }
 
     void refusals_data() {
@@ -131,6 +156,24 @@ private slots:
         QTest::newRow("value 256") << QByteArray(kWorkedJson).replace("[170]", "[256]") << "start";
         QTest::newRow("too few values")
             << QByteArray(kWorkedJson).replace("[1,2]", "[1]") << "data";
+        QTest::newRow("settings and indexes disagree")
+            << QByteArray(kWorkedJson).replace("9600,O,8,1", "19200,E,7,2")
+            << "\"settings\" 19200,E,7,2 and \"portSettingIndex\" (9600,O,8,1) disagree";
+        QTest::newRow("settings not listed")
+            << QByteArray(kWorkedJson).replace("9600,O,8,1", "9601,O,8,1") << "settings";
+        QTest::newRow("no settings at all")
+            << QByteArray(R"({"kind":1,"send":{"data":[1]}})") << "settings";
+        QTest::newRow("the send frame missing")
+            << QByteArray(R"({"kind":3,"settings":"9600,N,8,1","recv":{"data":[1]}})")
+            << "\"send\" must be an object";
+        QTest::newRow("a negative delay")
+            << QByteArray(kWorkedJson).replace("\"delay\":0", "\"delay\":-1") << "delay";
+        QTest::newRow("a negative wait")
+            << QByteArray(kWorkedJson).replace("\"wait\":0", "\"wait\":-5") << "wait";
+        QTest::newRow("check bytes that are not the named checksum")
+            << QByteArray(kWorkedJson).replace(R"([13],"checkName":null)",
+                                               R"([13],"checkName":"crc8")")
+            << "not the crc8 of the data bytes";
         QTest::newRow("checksum longer than the field")
             << QByteArray(kWorkedJson).replace("[3]", "\"crc32\"")
             << "crc32 gives 4 bytes, the checksum field has 1";
