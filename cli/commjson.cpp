@@ -35,8 +35,9 @@ JsonWriter frame(const CommDefinition& def, FrameSide side) {
         out.add(QLatin1String(kFieldKeys[f]),
                 numbers(def.values(side, kFields[f]), def.count(side, kFields[f])));
     const std::optional<comm::Checksum> name = def.checkName(side);
-    out.add(QStringLiteral("checkName"), name ? QJsonValue(QLatin1String(comm::ChecksumOf(*name).name))
-                                              : QJsonValue(QJsonValue::Null));
+    out.add(QStringLiteral("checkName"),
+            name ? QJsonValue(QLatin1String(comm::ChecksumOf(*name).name))
+                 : QJsonValue(QJsonValue::Null));
     return out;
 }
 
@@ -211,10 +212,11 @@ bool applyCheckName(CommDefinition* d, FrameSide side, bool checkGiven, QString*
             [[fallthrough]];
         case comm::ChecksumFill::NoCheckField:
         case comm::ChecksumFill::TooLong:
-            *error = QStringLiteral("\"%1\".\"check\": %2 gives %3 bytes, the checksum field has %4")
-                         .arg(sideKey, QLatin1String(info.name))
-                         .arg(info.bytes)
-                         .arg(d->count(side, Field::Check));
+            *error =
+                QStringLiteral("\"%1\".\"check\": %2 gives %3 bytes, the checksum field has %4")
+                    .arg(sideKey, QLatin1String(info.name))
+                    .arg(info.bytes)
+                    .arg(d->count(side, Field::Check));
             return false;
     }
     const qint16* was = d->values(side, Field::Check);

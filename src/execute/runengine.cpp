@@ -21,12 +21,18 @@ RunEngine::RunEngine(const CommDefinition& def, const CommOptions& options, Seri
       options_(options),
       port_(port),
       pacer_(def.CommSettings),
+      reader_(port, clock),
       clock_(clock),
       steps_(port, clock) {
     port_.setSettings(def_.CommSettings);
     port_.setInputMode(kRawInput);
     connect(&steps_, &StepMachine::lineEvent, this, &RunEngine::onCommEvent);
     connect(&steps_, &StepMachine::deviceLost, this, &RunEngine::onDeviceLost);
+    // The quiet gap that ends a frame passes without a byte: it wakes the wait for bytes.
+    gapTimer_ = clock_.makeTimer(this);
+    connect(gapTimer_.get(), &ClockTimer::timeout, this, [this] {
+        if (isRunning()) steps_.wake();
+    });
 }
 
 RunEngine::~RunEngine() {
@@ -38,6 +44,9 @@ RunEngine::StartResult RunEngine::start() {
 
     sent_ = 0;
     received_ = 0;
+    good_ = 0;
+    bad_ = 0;
+    if (rules_.check) emit judgedCountsChanged(0, 0);
     emit sentCountChanged(0);
     emit receivedCountChanged(0);
     emit elapsedChanged(ElapsedText(0));
@@ -65,13 +74,13 @@ RunEngine::StartResult RunEngine::start() {
             if (!openPort()) return StartResult::OpenFailed;
             port_.setInputLen(frameLength_);
             beginRun();
-            port_.clearInput();
+            reader_.clear();
             queue(kind == 2 ? &RunEngine::receiveOnlyPass : &RunEngine::answerPass);
             break;
         case 3:
             // This kind sets up the input before opening; the port keeps both for the open.
             port_.setInputLen(frameLength_);
-            port_.clearInput();
+            reader_.clear();
             if (!openPort()) return StartResult::OpenFailed;
             beginRun();
             queue(&RunEngine::exchangeSend, kExchangePauseMs);
@@ -118,6 +127,10 @@ bool RunEngine::prepare(int kind) {
                              : QStringLiteral("接收幀没有任何字节，无法执行！"));
             return false;
         }
+        QVector<int> start;
+        for (int i = 0; i < def_.count(FrameSide::Recv, Field::Start); ++i)
+            start.append(def_.RecvStartBytes[i]);
+        reader_.configure(frameLength_, start, rules_, def_.CommSettings);
     }
 
     // Settings the driver cannot run would fail the open; say why instead of "not free".
@@ -151,6 +164,7 @@ void RunEngine::answerTimeout(bool continueRun) {
 void RunEngine::abort() {
     if (!isRunning()) return;
     steps_.halt();
+    gapTimer_->stop();
     port_.setPortOpen(false);
 }
 
@@ -177,9 +191,13 @@ void RunEngine::queue(Action action, int delayMs) {
     if (isRunning()) steps_.next(step(action), delayMs);
 }
 
-// Only a whole frame moves a run on; part of one changes nothing the next step would do.
-void RunEngine::waitForBytes(Action action) {
-    if (isRunning()) steps_.waitForBytes(frameLength_, step(action));
+// Only a whole frame moves a run on; part of one changes nothing the next step would do. With a
+// quiet gap, the gap passing after the last byte ends a frame too.
+void RunEngine::waitForFrame(Action action) {
+    if (!isRunning()) return;
+    steps_.waitForBytes(reader_.bytesWanted(), step(action));
+    const int quietMs = reader_.msUntilQuiet();
+    if (quietMs >= 0) gapTimer_->start(quietMs);
 }
 
 void RunEngine::onReceiveTimer() {
@@ -226,6 +244,7 @@ void RunEngine::finish(FinishReason reason) {
 qint64 RunEngine::endRun() {
     const qint64 ms = elapsedMs();
     steps_.halt();
+    gapTimer_->stop();
     port_.setPortOpen(false);
     emit runningChanged(false);
     emit elapsedChanged(ElapsedText(ms));
@@ -251,11 +270,19 @@ bool RunEngine::sendOneFrame() {
 }
 
 bool RunEngine::takeOneFrame() {
-    const QByteArray bytes = port_.input();
+    const QByteArray bytes = reader_.take();
     ++received_;
     const qint64 ms = elapsedMs();
     log_.append(ms, LogDirection::Received, bytes);
-    emit receiveListingAppended(ReceivedBlock(received_, bytes, def_));
+    if (rules_.check) {
+        const FrameVerdict verdict = JudgeFrame(def_, bytes);
+        ++(verdict.match ? good_ : bad_);
+        emit receiveListingAppended(JudgedBlock(received_, bytes, def_, verdict));
+        emit frameJudged(received_, verdict);
+        emit judgedCountsChanged(good_, bad_);
+    } else {
+        emit receiveListingAppended(ReceivedBlock(received_, bytes, def_));
+    }
     emit receivedCountChanged(received_);
     emit frameReceived(received_, bytes, ms);
     return isRunning();
@@ -278,6 +305,13 @@ void RunEngine::restartReceiveTimer() {
 void RunEngine::ask(Action onContinue) {
     if (!isRunning()) return;
     onContinue_ = onContinue;
+    waitingAtTimeout_ = reader_.waiting();
+    // Listed only when the run cuts or judges frames, so a plain run's listing stays as it was.
+    if (rules_.any() && !waitingAtTimeout_.isEmpty()) {
+        const FrameVerdict verdict = JudgeFrame(def_, waitingAtTimeout_);
+        emit receiveListingAppended(
+            IncompleteBlock(waitingAtTimeout_, def_, rules_.check ? &verdict : nullptr));
+    }
     steps_.hold();
     // Last thing this step does: the answer may come back before emit returns.
     emit timeoutQuestion();
@@ -314,7 +348,7 @@ void RunEngine::sendOnlyPass() {
 
 // Kind 2: take each whole frame; ask when the limit passes without one.
 void RunEngine::receiveOnlyPass() {
-    tookFrame_ = port_.inBufferCount() >= frameLength_;
+    tookFrame_ = reader_.frameWaiting();
     if (tookFrame_) {
         steps_.cancelLimit();
         timedOut_ = false;
@@ -339,23 +373,23 @@ void RunEngine::receiveOnlyCheckCount() {
     }
     // After a frame the next step runs at once: with no whole frame left it shows the idle
     // picture and starts the limit again. Otherwise only a whole frame or the limit moves on.
-    if (tookFrame_ || port_.inBufferCount() >= frameLength_)
+    if (tookFrame_ || reader_.frameWaiting())
         queue(&RunEngine::receiveOnlyPass);
     else
-        waitForBytes(&RunEngine::receiveOnlyPass);
+        waitForFrame(&RunEngine::receiveOnlyPass);
 }
 
 // Kind 3: after the 100 ms pause send the frame, then wait for its answer.
 void RunEngine::exchangeSend() {
     if (!sendOneFrame()) return;
-    port_.clearInput();
+    reader_.clear();
     answered_ = false;
     setSendActivity(Activity::Idle);
     exchangeWait();
 }
 
 void RunEngine::exchangeWait() {
-    if (port_.inBufferCount() >= frameLength_) {
+    if (reader_.frameWaiting()) {
         steps_.cancelLimit();
         timedOut_ = false;
         if (!takeOneFrame()) return;
@@ -377,16 +411,16 @@ void RunEngine::exchangeWait() {
 void RunEngine::exchangeAfterWait() {
     if (answered_)
         queue(&RunEngine::exchangeSend, kExchangePauseMs);
-    else if (port_.inBufferCount() >= frameLength_)
+    else if (reader_.frameWaiting())
         queue(&RunEngine::exchangeWait);
     else
-        waitForBytes(&RunEngine::exchangeWait);
+        waitForFrame(&RunEngine::exchangeWait);
 }
 
 // Kind 4: wait as long as it takes for the device's frame, pause, answer with the send frame.
 void RunEngine::answerPass() {
-    if (port_.inBufferCount() < frameLength_) {
-        waitForBytes(&RunEngine::answerPass);
+    if (!reader_.frameWaiting()) {
+        waitForFrame(&RunEngine::answerPass);
         return;
     }
     if (!takeOneFrame()) return;

@@ -7,6 +7,8 @@
 #include "clock.h"
 #include "commdefinition.h"
 #include "commoptions.h"
+#include "framejudge.h"
+#include "framereader.h"
 #include "linepacer.h"
 #include "serialport.h"
 #include "stepmachine.h"
@@ -47,6 +49,14 @@ public:
     int receivedCount() const { return received_; }
     // Milliseconds on the clock since the last start.
     qint64 elapsedMs() const { return steps_.elapsedMs(); }
+    // Received frames judged good and bad since the last start (checking on).
+    int goodCount() const { return good_; }
+    int badCount() const { return bad_; }
+    // How the next runs cut and judge received frames; all off unless set.
+    void setReceiveRules(const ReceiveRules& rules) { rules_ = rules; }
+    const ReceiveRules& receiveRules() const { return rules_; }
+    // The bytes that waited when the last time-out question was asked.
+    const QByteArray& waitingAtTimeout() const { return waitingAtTimeout_; }
     // Every frame sent and taken since the last start, with its time.
     const TimedLog& log() const { return log_; }
     bool timeoutQuestionPending() const {
@@ -74,11 +84,16 @@ signals:
     // the start.
     void frameSent(int count, qint64 ms);
     void frameReceived(int count, const QByteArray& bytes, qint64 ms);
+    // Checking on: the verdict on the frame about to be reported by frameReceived, and the
+    // counts of good and bad frames after it.
+    void frameJudged(int count, const comm::FrameVerdict& verdict);
+    void judgedCountsChanged(int good, int bad);
     void elapsedChanged(const QString& text);
     void sendActivityChanged(comm::RunEngine::Activity activity);
     void receiveActivityChanged(comm::RunEngine::Activity activity);
     void runningChanged(bool running);
     // The receive time limit passed; answer with answerTimeout(). Nothing moves until then.
+    // waitingAtTimeout() holds the bytes that came and make no whole frame.
     void timeoutQuestion();
     // A refusal before the port was touched (incomplete frame, unusable options).
     void refused(const QString& message);
@@ -97,7 +112,7 @@ private:
     void beginRun();
     StepMachine::Step step(Action action);
     void queue(Action action, int delayMs = 0);
-    void waitForBytes(Action action);
+    void waitForFrame(Action action);
     void onReceiveTimer();
     void onCommEvent(int code);
     void onDeviceLost(const QString& reason);
@@ -128,6 +143,13 @@ private:
     SerialPort& port_;
     RunOptions run_;
     LinePacer pacer_;
+
+    ReceiveRules rules_;
+    FrameReader reader_;
+    std::unique_ptr<ClockTimer> gapTimer_;
+    QByteArray waitingAtTimeout_;
+    int good_ = 0;
+    int bad_ = 0;
 
     QByteArray frame_;
     int frameLength_ = 0;  // R, the receive frame length

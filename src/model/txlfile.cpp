@@ -51,7 +51,6 @@ QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options
     return out;
 }
 
-
 ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
     const auto byteAt = [&bytes](int i) { return quint8(bytes.at(i)); };
     if (bytes.isEmpty() || !IsCommKind(byteAt(0))) return ReadStatus::WrongFormat;

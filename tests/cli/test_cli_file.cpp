@@ -99,8 +99,8 @@ private slots:
         const QByteArray made = ReadWholeFile(dir.filePath("sum.Txl"));
         QVERIFY(made.startsWith(kWorkedExample));  // 01 + 02 = 03
         QCOMPARE(cli({"show", dir.filePath("sum.Txl")}).out.trimmed(),
-                 QByteArray(kWorkedJson).replace(R"([13],"checkName":null)",
-                                                 R"([13],"checkName":"sum8")"));
+                 QByteArray(kWorkedJson)
+                     .replace(R"([13],"checkName":null)", R"([13],"checkName":"sum8")"));
     }
 
     // The smallest form: kind, settings and the byte lists; counts follow from the lists, a named
@@ -139,7 +139,8 @@ private slots:
         QCOMPARE(bytes.mid(6, 8), QByteArray(8, '\0'));
         const Result r = cli({"show", dir.filePath("rules.Txl")});
         QVERIFY(r.out.contains(R"("hasValues":false)"));
-        QVERIFY(r.out.contains(R"("send":{"start":[-1],"data":[-1,-1],"check":[-1],"end":[-1],"checkName":null})"));
+        QVERIFY(r.out.contains(
+            R"("send":{"start":[-1],"data":[-1,-1],"check":[-1],"end":[-1],"checkName":null})"));
     }
 
     void refusals_data() {
@@ -171,8 +172,8 @@ private slots:
         QTest::newRow("a negative wait")
             << QByteArray(kWorkedJson).replace("\"wait\":0", "\"wait\":-5") << "wait";
         QTest::newRow("check bytes that are not the named checksum")
-            << QByteArray(kWorkedJson).replace(R"([13],"checkName":null)",
-                                               R"([13],"checkName":"crc8")")
+            << QByteArray(kWorkedJson)
+                   .replace(R"([13],"checkName":null)", R"([13],"checkName":"crc8")")
             << "not the crc8 of the data bytes";
         QTest::newRow("checksum longer than the field")
             << QByteArray(kWorkedJson).replace("[3]", "\"crc32\"")
