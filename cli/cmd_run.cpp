@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <memory>
+#include <optional>
 
 #include "commands.h"
 #include "commoptions.h"
@@ -22,7 +23,15 @@ namespace cli {
 namespace {
 
 // Status 2 is also for arguments it cannot take (kUsage).
-enum Exit { kDone = 0, kIncomplete = 1, kBadFile = 2, kPortFailed = 3, kLineFailed = 4 };
+enum Exit {
+    kDone = 0,
+    kIncomplete = 1,
+    kBadFile = 2,
+    kPortFailed = 3,
+    kLineFailed = 4,
+    kGaveUp = 5,    // --on-timeout stop ended the run on the receive limit
+    kMismatch = 7,  // --check and a received frame was not the receive frame
+};
 
 enum class OnTimeout { Ask, Continue, Stop };
 
@@ -31,11 +40,21 @@ struct RunArgs {
     PortArgument port;
     OnTimeout onTimeout = OnTimeout::Ask;
     bool json = false;
+    comm::ReceiveRules rules;
 };
 
 bool ParseRunArgs(const QStringList& args, RunArgs* r) {
-    Options o(args, {QStringLiteral("--port"), QStringLiteral("--on-timeout")});
+    Options o(args, {QStringLiteral("--port"), QStringLiteral("--on-timeout"),
+                     QStringLiteral("--gap-chars")});
     r->json = o.flag(QStringLiteral("--json"));
+    r->rules.check = o.flag(QStringLiteral("--check"));
+    r->rules.sync = o.flag(QStringLiteral("--sync"));
+    if (const std::optional<QString> gap = o.value(QStringLiteral("--gap-chars"))) {
+        bool ok = false;
+        r->rules.gapChars = gap->toDouble(&ok);
+        // A gap of more than a thousand characters is no gap between frames.
+        if (!ok || r->rules.gapChars <= 0.0 || r->rules.gapChars > 1000.0) return false;
+    }
     const std::optional<QString> port = o.value(QStringLiteral("--port"));
     if (!port || !ParsePortArgument(*port, &r->port)) return false;
     if (const std::optional<QString> answer = o.value(QStringLiteral("--on-timeout"))) {
@@ -111,6 +130,7 @@ private:
 int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report) {
     const std::unique_ptr<comm::SerialPort> serial = MakePort(a.port);
     RunEngine engine(def, comm::OptionsFromFile(def), *serial, comm::Clock::real());
+    engine.setReceiveRules(a.rules);
     // SIGINT, SIGTERM and SIGHUP press the stop button, so the run ends through the engine.
     comm::StopSignals stop;
     QString problem;
@@ -124,12 +144,20 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
     QObject::connect(&engine, &RunEngine::receiveListingAppended,
                      [&](const QString& text) { report.listing(text); });
     QObject::connect(&engine, &RunEngine::frameSent,
-                     [&](int n, qint64 ms) { report.frameSent(n, ms); });
-    QObject::connect(
-        &engine, &RunEngine::frameReceived,
-        [&](int n, const QByteArray& bytes, qint64 ms) { report.frameReceived(n, bytes, ms); });
+                     [&](int n, qint64 ms) { report.frameSent(n, engine.sendFrame(), ms); });
+    // The verdict comes just before the frame it is about.
+    std::optional<comm::FrameVerdict> verdict;
+    QObject::connect(&engine, &RunEngine::frameJudged,
+                     [&](int, const comm::FrameVerdict& v) { verdict = v; });
+    QObject::connect(&engine, &RunEngine::frameReceived,
+                     [&](int n, const QByteArray& bytes, qint64 ms) {
+                         report.frameReceived(n, bytes, verdict ? &*verdict : nullptr, ms);
+                         if (verdict && !verdict->match) exitCode = kMismatch;
+                         verdict.reset();
+                     });
     QObject::connect(&engine, &RunEngine::timeoutQuestion, [&] {
-        report.timeout(a.onTimeout == OnTimeout::Ask, engine.elapsedMs());
+        report.timeout(a.onTimeout == OnTimeout::Ask, engine.waitingAtTimeout(),
+                       engine.elapsedMs());
         if (a.onTimeout == OnTimeout::Ask)
             prompt.ask();
         else
@@ -153,6 +181,10 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
             fail(message, kLineFailed);
     });
     QObject::connect(&engine, &RunEngine::finished, [&](RunEngine::FinishReason reason, qint64 ms) {
+        if (reason == RunEngine::FinishReason::Timeout && a.onTimeout == OnTimeout::Stop &&
+            exitCode == kDone)
+            exitCode = kGaveUp;
+        if (a.rules.check) report.judged(engine.goodCount(), engine.badCount());
         report.finished(QLatin1String(ReasonName(reason)), engine.sentCount(),
                         engine.receivedCount(), ms);
         QCoreApplication::exit(0);

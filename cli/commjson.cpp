@@ -234,9 +234,11 @@ bool readFrames(const QJsonObject& o, CommDefinition* d, QString* error) {
     const comm::CommKindRules& rules = comm::KindRules(d->CommKind);
     std::array<std::optional<comm::Checksum>, 2> names{};
     for (FrameSide side : {FrameSide::Send, FrameSide::Recv}) {
-        const bool used = side == FrameSide::Send ? rules.sends : rules.receives;
+        // A receive frame given only by its counts takes any bytes; a send frame needs its bytes.
+        const bool needed =
+            side == FrameSide::Send ? rules.sends : rules.receives && !o.contains("counts");
         const QJsonValue f = o.value(SideKey(side));
-        if (f.isUndefined() && !used) continue;
+        if (f.isUndefined() && !needed) continue;
         if (!f.isObject()) {
             *error = QStringLiteral("\"%1\" must be an object holding the frame of kind %2")
                          .arg(QLatin1String(SideKey(side)))

@@ -55,6 +55,8 @@ public:
     // How the next runs cut and judge received frames; all off unless set.
     void setReceiveRules(const ReceiveRules& rules) { rules_ = rules; }
     const ReceiveRules& receiveRules() const { return rules_; }
+    // The bytes every frame of the run sends.
+    const QByteArray& sendFrame() const { return frame_; }
     // The bytes that waited when the last time-out question was asked.
     const QByteArray& waitingAtTimeout() const { return waitingAtTimeout_; }
     // Every frame sent and taken since the last start, with its time.

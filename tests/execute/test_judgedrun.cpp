@@ -51,9 +51,8 @@ struct Device {
         RunEngine* e = engine.get();
         QObject::connect(e, &RunEngine::receiveListingAppended,
                          [this](const QString& t) { listing += t; });
-        QObject::connect(e, &RunEngine::frameJudged, [this](int, const comm::FrameVerdict& v) {
-            verdicts << v.match;
-        });
+        QObject::connect(e, &RunEngine::frameJudged,
+                         [this](int, const comm::FrameVerdict& v) { verdicts << v.match; });
         QObject::connect(e, &RunEngine::judgedCountsChanged, [this](int g, int b) {
             good = g;
             bad = b;
@@ -146,8 +145,8 @@ private slots:
         engine.start();
         port.inject(QByteArray::fromHex("007E7E7F01557E7F02"));
         clock.settle();
-        QCOMPARE(frames, (QList<QByteArray>{QByteArray::fromHex("7E7F01"),
-                                            QByteArray::fromHex("7E7F02")}));
+        QCOMPARE(frames,
+                 (QList<QByteArray>{QByteArray::fromHex("7E7F01"), QByteArray::fromHex("7E7F02")}));
         engine.stop();
     }
 };

@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -89,6 +90,8 @@ private slots:
     void refusalsAndFailuresHaveTheirStatus();
     void simulatedDevice_data();
     void simulatedDevice();
+    void checkedAnswers_data();
+    void checkedAnswers();
 
 private:
     QString makeFile(const QString& name, const QString& json);
@@ -260,7 +263,7 @@ void RunEndToEndTest::timeoutAnsweredStopEndsTheRun() {
     run.start({file, QStringLiteral("--port"), device.path(), QStringLiteral("--json"),
                QStringLiteral("--on-timeout"), QStringLiteral("stop")});
     QVERIFY(run.waitDone());
-    QCOMPARE(run.process.exitCode(), 0);
+    QCOMPARE(run.process.exitCode(), 5);  // given up on the limit
     QCOMPARE(run.eventNames(), (QStringList{"started", "timeout", "finished"}));
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("timeout"));
     QVERIFY(run.events.last().value("seconds").toDouble() >= 0.2);
@@ -421,6 +424,58 @@ void RunEndToEndTest::simulatedDevice() {
     QCOMPARE(run.process.exitCode(), 0);
     QCOMPARE(run.eventNames(), events);
     QCOMPARE(run.events.last().value("reason").toString(), QStringLiteral("count"));
+}
+
+// Reading two registers of a Modbus device played by rs232sim, judged with --check.
+void RunEndToEndTest::checkedAnswers_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("events");
+    QTest::newRow("right") << "01 03 04 00 01 00 02 2A 32" << 0
+                           << QStringList{"started", "sent", "received", "finished"};
+    QTest::newRow("a wrong byte") << "01 03 04 00 01 00 03 2A 32" << 7
+                                  << QStringList{"started", "sent", "received", "finished"};
+    QTest::newRow("an exception, given up on the limit")
+        << "01 83 02 C0 F1" << 5 << QStringList{"started", "sent", "timeout", "finished"};
+}
+
+void RunEndToEndTest::checkedAnswers() {
+    QFETCH(QString, answer);
+    QFETCH(int, status);
+    QFETCH(QStringList, events);
+    if (!QFileInfo::exists(SimProcess::Program())) QSKIP("rs232sim is not built");
+    SimProcess device({QStringLiteral("device"), QStringLiteral("--baud"), QStringLiteral("115200"),
+                       QStringLiteral("--answer"), answer, QStringLiteral("--every"),
+                       QStringLiteral("8")});
+    QVERIFY2(device.waitForPorts({QStringLiteral("PORT")}), "rs232sim named no port");
+    const QString file = makeFile(
+        QStringLiteral("modbus"),
+        QStringLiteral(R"({"kind":3,"settings":"115200,N,8,1","loopCount":1,"wait":300,)"
+                       R"("send":{"data":[1,3,0,0,0,2],"check":"crc16-modbus"},)"
+                       R"("recv":{"data":[1,3,4,-1,-1,-1,-1],"checkName":"crc16-modbus"}})"));
+    QVERIFY(!file.isEmpty());
+    CliRun run;
+    run.start({file, QStringLiteral("--port"), device.port(QStringLiteral("PORT")),
+               QStringLiteral("--json"), QStringLiteral("--check"), QStringLiteral("--on-timeout"),
+               QStringLiteral("stop")});
+    QVERIFY(run.waitDone());
+    device.stop(SIGTERM);
+    QCOMPARE(run.eventNames(), events);
+    QCOMPARE(run.process.exitCode(), status);
+    QCOMPARE(run.events[1].value("bytes").toString(), QStringLiteral("01 03 00 00 00 02 C4 0B"));
+    const QJsonObject third = run.events[2];
+    if (status == 5) {
+        QCOMPARE(third.value("waiting").toString(), answer);
+        return;
+    }
+    QCOMPARE(third.value("bytes").toString(), answer);
+    QCOMPARE(third.value("match").toBool(), status == 0);
+    QCOMPARE(run.events.last().value("bad").toInt(), status == 0 ? 0 : 1);
+    if (status == 7) {
+        const QJsonObject difference = third.value("differences").toArray().first().toObject();
+        QCOMPARE(difference.value("field").toString(), QStringLiteral("check"));
+        QCOMPARE(difference.value("expected").toString(), QStringLiteral("EB F2"));
+    }
 }
 
 QTEST_GUILESS_MAIN(RunEndToEndTest)
