@@ -182,7 +182,7 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
     });
     QObject::connect(&engine, &RunEngine::finished, [&](RunEngine::FinishReason reason, qint64 ms) {
         if (reason == RunEngine::FinishReason::Timeout && a.onTimeout == OnTimeout::Stop &&
-            exitCode == kDone)
+            (exitCode == kDone || exitCode == kMismatch))
             exitCode = kGaveUp;
         if (a.rules.check) report.judged(engine.goodCount(), engine.badCount());
         report.finished(QLatin1String(ReasonName(reason)), engine.sentCount(),

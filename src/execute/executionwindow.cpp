@@ -10,10 +10,13 @@
 #include <QVBoxLayout>
 
 #include "activitypictures.h"
+#include "commkind.h"
+#include "framejudge.h"
 #include "hoverfocus.h"
 #include "linestatepanel.h"
 #include "logsaving.h"
 #include "messages.h"
+#include "receiverulespanel.h"
 #include "runtext.h"
 
 namespace comm {
@@ -133,6 +136,9 @@ void ExecutionWindow::buildControls() {
     listings->addWidget(sendListing_, 1);
     listings->addWidget(label(QStringLiteral("接收窗口"), this));
     listings->addWidget(receiveListing_, 2);
+    receiveRules_ = new ReceiveRulesPanel(this);
+    receiveRules_->setVisible(KindRules(request_.definition.CommKind).receives);
+    listings->addWidget(receiveRules_);
     lineState_ = new ui::LineStatePanel(this);
     listings->addWidget(lineState_, 0, Qt::AlignLeft);
     layout->addLayout(listings, 1, 0);
@@ -205,6 +211,7 @@ void ExecutionWindow::connectEngine() {
     connect(e, &RunEngine::receivedCountChanged, this,
             [this](int n) { receivedCounter_->setText(CounterText(n)); });
     connect(e, &RunEngine::elapsedChanged, elapsed_, &QLabel::setText);
+    connect(e, &RunEngine::judgedCountsChanged, receiveRules_, &ReceiveRulesPanel::showCounts);
     connect(e, &RunEngine::sendActivityChanged, this,
             [this](RunEngine::Activity a) { showActivity(kSendIndicator, a); });
     connect(e, &RunEngine::receiveActivityChanged, this,
@@ -215,8 +222,10 @@ void ExecutionWindow::connectEngine() {
         e, &RunEngine::timeoutQuestion, this,
         [this] {
             if (closing_) return;
+            const QByteArray waiting = engine_->waitingAtTimeout();
             const bool goOn =
-                ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true);
+                ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true,
+                                waiting.isEmpty() ? QString() : WaitingText(waiting));
             engine_->answerTimeout(goOn);
         },
         Qt::QueuedConnection);
@@ -255,6 +264,9 @@ void ExecutionWindow::onStartStop() {
         ui::ShowMessage(this, kUnsavedMessage, ui::MessageIcon::Exclamation);
         return;
     }
+    const ReceiveRules rules = receiveRules_->rules();
+    if (!rules.check) receiveRules_->clearCounts();
+    engine_->setReceiveRules(rules);
     engine_->start();
 }
 
@@ -267,6 +279,7 @@ void ExecutionWindow::saveLog() {
 void ExecutionWindow::setRunning(bool running) {
     startStop_->setText(running ? kStopCaption : kStartCaption);
     exit_->setEnabled(!running);
+    receiveRules_->setEnabled(!running);
 }
 
 void ExecutionWindow::showActivity(int indicator, RunEngine::Activity activity) {

@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace comm {
 
+class ReceiveRulesPanel;
+
 namespace ui {
 class LineStatePanel;
 }
@@ -69,6 +71,7 @@ private:
     QPushButton* exit_ = nullptr;
     QPushButton* saveLog_ = nullptr;
     ui::LineStatePanel* lineState_ = nullptr;
+    ReceiveRulesPanel* receiveRules_ = nullptr;
     QPlainTextEdit* sendListing_ = nullptr;
     QPlainTextEdit* receiveListing_ = nullptr;
     QLabel* sentCounter_ = nullptr;

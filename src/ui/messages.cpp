@@ -30,11 +30,16 @@ QString MessageCaption() {
     return QCoreApplication::translate("Messages", "提示信息");
 }
 
-bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel) {
-    if (responder()) return responder()(text, icon, okCancel);
+bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel,
+                 const QString& informative) {
+    if (responder())
+        return responder()(
+            informative.isEmpty() ? text : text + QStringLiteral("\n\n") + informative, icon,
+            okCancel);
     QMessageBox box(boxIcon(icon), MessageCaption(), text,
                     okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
+    if (!informative.isEmpty()) box.setInformativeText(informative);
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }

@@ -16,7 +16,10 @@ enum class MessageIcon { Exclamation, Question, Critical, Information };
 
 // Shows a modal box captioned "提示信息". With okCancel the box offers OK and Cancel and the
 // result tells whether OK was chosen; otherwise it offers OK and the result is true.
-bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel = false);
+// A non-empty informative text is shown under the text, smaller; a responder gets both in one
+// text, the informative part after a blank line.
+bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel = false,
+                 const QString& informative = QString());
 
 // Answers every box instead of showing it, for tests and headless runs: gets the text, icon and
 // whether OK/Cancel was offered, returns the answer. An empty responder restores the real boxes.
