@@ -117,6 +117,7 @@ void FrameByteEditor::edited(QLineEdit* box, BoxId id) {
         setTextIfDifferent(twin, state.hexText);
         if (state.store) *entry = state.value;
     }
+    if (id.inDataTable()) panel_->dataEdited();
 }
 
 Move FrameByteEditor::moveFor(BoxId id, MoveKey key) const {

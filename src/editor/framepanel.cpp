@@ -2,12 +2,14 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "byteeditor.h"
 #include "framechecksum.h"
@@ -112,8 +114,18 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
         action->setObjectName(QLatin1String(info.name));
         connect(action, &QAction::triggered, this, [this, &info] { fillChecksum(info); });
     }
+    menu->addSeparator();
+    QAction* none = menu->addAction(QStringLiteral("不指定校验"));
+    none->setObjectName(QStringLiteral("none"));
+    connect(none, &QAction::triggered, this, &FramePanel::clearCheckName);
     checksumButton_->setMenu(menu);
-    grid->addWidget(checksumButton_, 0, 7, 1, 4, Qt::AlignRight);
+    checkNameLabel_ = new QLabel(this);
+    checkNameLabel_->setObjectName(indexed("CheckName", s));
+    auto* helper = new QHBoxLayout;
+    helper->addWidget(checkNameLabel_);
+    helper->addStretch();
+    helper->addWidget(checksumButton_);
+    grid->addLayout(helper, 0, 7, 1, 4);
 
     grid->addWidget(new QLabel(QStringLiteral("ASC字符"), this), 1, 0);
     grid->addWidget(new QLabel(QStringLiteral("十六进制"), this), 2, 0);
@@ -221,6 +233,13 @@ void FramePanel::refresh() {
     showDataRows(count);
     refreshDataRows(count, scrollBar_->value());
     dataCountLabel_->setText(countText(definition_.count(side_, Field::Data)));
+    showCheckName();
+}
+
+void FramePanel::showCheckName() {
+    const std::optional<Checksum> name = definition_.checkName(side_);
+    checkNameLabel_->setText(name ? QStringLiteral("校验: ") + ChecksumOf(*name).caption
+                                  : QString());
 }
 
 void FramePanel::showField() {
@@ -240,10 +259,29 @@ void FramePanel::fillChecksum(const ChecksumInfo& info) {
                         ui::MessageIcon::Exclamation);
         return;
     }
+    definition_.FrameCheckName[static_cast<int>(side_)] = info.kind;
+    showCheckName();
     if (selector_->currentIndex() != 1)
         selector_->setCurrentIndex(1);  // shows the field through the selector's change
     else
         showField();
+}
+
+void FramePanel::clearCheckName() {
+    definition_.FrameCheckName[static_cast<int>(side_)].reset();
+    showCheckName();
+}
+
+void FramePanel::dataEdited() {
+    const std::optional<Checksum> name = definition_.checkName(side_);
+    if (side_ != FrameSide::Send || !name) return;
+    if (FillFrameChecksum(&definition_, side_, *name) == ChecksumFill::DataIncomplete) {
+        qint16* check = definition_.values(side_, Field::Check);
+        const int n = qMin(ChecksumOf(*name).bytes,
+                           qBound(0, definition_.count(side_, Field::Check), kFieldCapacity));
+        std::fill(check, check + n, kNotEntered);
+    }
+    if (selectedField() == Field::Check) showField();
 }
 
 void FramePanel::showFieldBoxes(int count) {

@@ -59,10 +59,16 @@ public:
     bool isRefreshing() const { return refreshing_ > 0; }
     // The checksum helper's choice: writes the checksum of the data bytes into the checksum field
     // and shows that field, or says why it wrote nothing.
+    // The frame then names that checksum (shown beside the field); clearCheckName() names none.
     void fillChecksum(const ChecksumInfo& info);
+    void clearCheckName();
+    // A data byte was stored: a send frame that names its checksum brings its check bytes up to
+    // date (not entered while a data byte is not).
+    void dataEdited();
 
     QComboBox* selector() const { return selector_; }
     QToolButton* checksumButton() const { return checksumButton_; }
+    QLabel* checkNameLabel() const { return checkNameLabel_; }
     QLabel* fieldCountLabel() const { return fieldCountLabel_; }
     QLabel* dataCountLabel() const { return dataCountLabel_; }
     QLineEdit* fieldCharBox(int index) const { return fieldChar_[index]; }
@@ -77,6 +83,7 @@ private:
     void buildDataTable(QGridLayout* grid);
     QLineEdit* makeByteBox(const QString& name, int width);
     void showEntry(QLineEdit* charBox, QLineEdit* hexBox, qint16 value);
+    void showCheckName();
 
     CommDefinition& definition_;
     const FrameSide side_;
@@ -84,6 +91,7 @@ private:
 
     QComboBox* selector_ = nullptr;
     QToolButton* checksumButton_ = nullptr;
+    QLabel* checkNameLabel_ = nullptr;
     QLabel* fieldCountLabel_ = nullptr;
     QLabel* dataCountLabel_ = nullptr;
     std::array<QLineEdit*, kFieldBoxes> fieldChar_{};

@@ -1,5 +1,6 @@
 #include "sendframe.h"
 
+#include "framechecksum.h"
 #include "runtext.h"
 
 namespace comm {
@@ -8,7 +9,11 @@ namespace {
 constexpr Field kWireOrder[] = {Field::Start, Field::Data, Field::Check, Field::End};
 }
 
-SendFrame BuildSendFrame(const CommDefinition& def) {
+SendFrame BuildSendFrame(const CommDefinition& stored) {
+    // A frame that names its checksum sends that checksum of its data, whatever the field holds.
+    CommDefinition def = stored;
+    if (const std::optional<Checksum> name = def.checkName(FrameSide::Send))
+        FillFrameChecksum(&def, FrameSide::Send, *name);
     SendFrame frame;
     for (Field field : kWireOrder) {
         const int n = def.count(FrameSide::Send, field);

@@ -17,8 +17,9 @@ struct SendFrame {
     bool invalid = false;
 };
 
-// Builds the send frame from the four send fields of def, in wire order; nothing is computed,
-// the checksum field carries the stored values.
+// Builds the send frame from the four send fields of def, in wire order. The checksum field
+// carries the stored values, or, when the frame names its checksum and every data byte is
+// entered, that checksum of the data.
 SendFrame BuildSendFrame(const CommDefinition& def);
 
 // Length of the frame the computer receives: the sum of the four receive counts, or -1 when a

@@ -17,8 +17,14 @@ CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
               window.optionCaption(Option::LoopCount), options.loopForever, options.loopText};
     p.delay = {window.groupCaption(1), window.optionCaption(Option::NoDelay),
                window.optionCaption(Option::DelayTime), options.noDelay, options.delayText};
-    p.sendPanel = {window.frameCaption(FrameSide::Send), window.isFrameShown(FrameSide::Send)};
-    p.recvPanel = {window.frameCaption(FrameSide::Recv), window.isFrameShown(FrameSide::Recv)};
+    const auto checkName = [&window](FrameSide side) {
+        const std::optional<Checksum> name = window.definition().checkName(side);
+        return name ? ChecksumOf(*name).caption : QString();
+    };
+    p.sendPanel = {window.frameCaption(FrameSide::Send), window.isFrameShown(FrameSide::Send),
+                   checkName(FrameSide::Send)};
+    p.recvPanel = {window.frameCaption(FrameSide::Recv), window.isFrameShown(FrameSide::Recv),
+                   checkName(FrameSide::Recv)};
     p.fieldCounts = window.definition().FrameFieldCount;
     return p;
 }

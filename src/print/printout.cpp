@@ -38,8 +38,11 @@ void printPanel(StatementWriter& out, const QString& number, const PrintedFrameP
     out.print(kIndent + number + panel.caption + kPrintLineBreak);
     for (int i = 0; i < 4; ++i) {
         const QString ending = i == 3 ? kBreak2 : kPrintLineBreak;
+        const QString named = i == 2 && !panel.checkName.isEmpty()
+                                  ? QStringLiteral("  (%1)").arg(panel.checkName)
+                                  : QString();
         out.print(kFieldIndent + labels[i] + GeneralNumberText(counts[i]) + QStringLiteral("位") +
-                  ending);
+                  named + ending);
     }
 }
 

@@ -21,6 +21,7 @@ struct PrintedOptionGroup {
 struct PrintedFramePanel {
     QString caption;
     bool visible = false;
+    QString checkName;  // the checksum the frame names, printed beside its count; empty for none
 };
 
 // Everything the one-page summary shows, copied out of the document window and the field

@@ -3,6 +3,7 @@
 #include "framejudge.h"
 #include "framing.h"
 #include "rundefs.h"
+#include "sendframe.h"
 
 using comm::Field;
 using comm::FrameSide;
@@ -134,6 +135,17 @@ private slots:
         const comm::FrameCut cut = comm::CutFrame(pending, length, start, sync, quiet);
         QTEST(cut.drop, "drop");
         QTEST(cut.take, "take");
+    }
+
+    // A send frame that names its checksum sends it, whatever its check field held.
+    void aNamedSendChecksumIsComputed() {
+        comm::CommDefinition def = testdefs::make(3, {}, {1, 3, 0, 0, 0, 2}, {0, 0}, {});
+        QCOMPARE(comm::BuildSendFrame(def).bytes, hex("010300000002"
+                                                      "0000"));
+        def.FrameCheckName[0] = comm::Checksum::Crc16Modbus;
+        const comm::SendFrame frame = comm::BuildSendFrame(def);
+        QCOMPARE(frame.bytes, hex("010300000002C40B"));
+        QVERIFY(frame.listing.contains(QStringLiteral("C4   校验和第: 1位")));
     }
 
     void waitingText() {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -19,6 +20,12 @@ namespace {
 // Chooses a checksum from the panel's 计算校验 menu.
 void choose(FramePanel* panel, const char* name) {
     panel->checksumButton()->menu()->findChild<QAction*>(QLatin1String(name))->trigger();
+}
+
+// Empties a byte box as the keyboard does.
+void erase(QLineEdit* box) {
+    box->end(false);
+    while (!box->text().isEmpty()) QTest::keyClick(box, Qt::Key_Backspace);
 }
 
 QStringList fieldBoxes(FramePanel* panel) {
@@ -79,6 +86,23 @@ private slots:
         recv->selector()->setCurrentIndex(1);
         QCOMPARE(fieldBoxes(send), (QStringList{"84", "0A", ""}));
         QCOMPARE(fieldBoxes(recv), QStringList{"63"});
+        // The names came back too, and the send frame's check bytes follow its data.
+        QCOMPARE(send->checkNameLabel()->text(), QStringLiteral("校验: CRC-16/MODBUS(低字节在前)"));
+        QCOMPARE(recv->checkNameLabel()->text(), QStringLiteral("校验: 累加和"));
+        erase(send->dataHexBox(5));
+        QCOMPARE(fieldBoxes(send), (QStringList{"", "", ""}));
+        TypeText(send->dataHexBox(5), QStringLiteral("02"));
+        QCOMPARE(fieldBoxes(send), (QStringList{"C4", "0B", ""}));
+        erase(send->dataHexBox(5));
+        TypeText(send->dataHexBox(5), QStringLiteral("01"));
+        QCOMPARE(fieldBoxes(send), (QStringList{"84", "0A", ""}));
+        // Naming none leaves the bytes as they are and stops them following.
+        choose(send, "none");
+        QVERIFY(send->checkNameLabel()->text().isEmpty());
+        QVERIFY(!window.documentWindow()->definition().checkName(FrameSide::Send));
+        erase(send->dataHexBox(5));
+        TypeText(send->dataHexBox(5), QStringLiteral("02"));
+        QCOMPARE(fieldBoxes(send), (QStringList{"84", "0A", ""}));
     }
 };
 

@@ -16,8 +16,8 @@ inline comm::print::CommPrintout SamplePrintout(int kind) {
               true, QString()};
     p.delay = {QStringLiteral("4.延迟"), QStringLiteral("不延迟"), QStringLiteral("延迟时间"), true,
                QString()};
-    p.sendPanel = {QStringLiteral("微机发送数据幀格式"), kind != 2};
-    p.recvPanel = {QStringLiteral("微机接收数据幀格式"), kind != 1};
+    p.sendPanel = {QStringLiteral("微机发送数据幀格式"), kind != 2, {}};
+    p.recvPanel = {QStringLiteral("微机接收数据幀格式"), kind != 1, {}};
     p.fieldCounts = {2, 3, 1, 1, 1, 4, 0, 2};
     return p;
 }

@@ -57,6 +57,16 @@ private slots:
         QCOMPARE(texts(PrintoutLines(p)), expected);
     }
 
+    // A frame that names its checksum prints the name beside its check count; the other does not.
+    void checksumNameBesideTheCheckCount() {
+        CommPrintout p = SamplePrintout(3);
+        p.recvPanel.checkName = QStringLiteral("CRC-16/MODBUS(低字节在前)");
+        const QStringList lines = texts(PrintoutLines(p));
+        QCOMPARE(lines.filter(QStringLiteral("校验位：")),
+                 (QStringList{blanks(15) + "校验位： 1位",
+                              blanks(15) + "校验位： 0位  (CRC-16/MODBUS(低字节在前))"}));
+    }
+
     // The title and the two empty lines after it are in the title font, everything else not.
     void onlyTheTitleStatementUsesTheTitleFont() {
         const QVector<PrintLine> lines = PrintoutLines(SamplePrintout(4));
