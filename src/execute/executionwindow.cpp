@@ -272,8 +272,10 @@ void ExecutionWindow::onStartStop() {
 
 void ExecutionWindow::saveLog() {
     if (!engine_) return;
-    ui::SaveTimedLog(this, engine_->log(), windowTitle() + QLatin1Char(' ') + titleLine_->text(),
-                     QStringLiteral("执行日志.log"));
+    QString title = windowTitle() + QLatin1Char(' ') + titleLine_->text();
+    const QString names = CheckNamesText(request_.definition);
+    if (!names.isEmpty()) title += QLatin1Char('\n') + names;
+    ui::SaveTimedLog(this, engine_->log(), title, QStringLiteral("执行日志.log"));
 }
 
 void ExecutionWindow::setRunning(bool running) {

@@ -120,6 +120,16 @@ QString IncompleteBlock(const QByteArray& bytes, const CommDefinition& def,
            MarkedLines(bytes, def, verdict);
 }
 
+QString CheckNamesText(const CommDefinition& def) {
+    if (!def.checkName(FrameSide::Send) && !def.checkName(FrameSide::Recv)) return {};
+    const auto name = [&def](FrameSide side) {
+        const std::optional<Checksum> kind = def.checkName(side);
+        return kind ? ChecksumOf(*kind).caption : QStringLiteral("无");
+    };
+    return QStringLiteral("校验: 发送 %1，接收 %2")
+        .arg(name(FrameSide::Send), name(FrameSide::Recv));
+}
+
 QString WaitingText(const QByteArray& bytes) {
     if (bytes.isEmpty()) return QStringLiteral("未收到任何字节");
     return QStringLiteral("已收到 %1 字节: %2").arg(bytes.size()).arg(HexBytesText(bytes));

@@ -45,6 +45,10 @@ QString JudgedBlock(int frameNumber, const QByteArray& frame, const CommDefiniti
 QString IncompleteBlock(const QByteArray& bytes, const CommDefinition& def,
                         const FrameVerdict* verdict);
 
+// "校验: 发送 CRC-16/MODBUS(低字节在前)，接收 无" for a communication that names a checksum for
+// either frame; empty when it names none.
+QString CheckNamesText(const CommDefinition& def);
+
 // "已收到 5 字节: 01 83 02 C0 F1", or "未收到任何字节" when nothing waits.
 QString WaitingText(const QByteArray& bytes);
 

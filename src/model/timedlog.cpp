@@ -32,7 +32,9 @@ QString LogLine(const LogRecord& record) {
 }
 
 QByteArray LogFileText(const TimedLog& log, const QString& title) {
-    QString text = QStringLiteral("# %1\n").arg(title);
+    QString text;
+    for (const QString& line : title.split(QLatin1Char('\n')))
+        text += QStringLiteral("# %1\n").arg(line);
     text += QStringLiteral("# 开始于 %1\n")
                 .arg(log.startedAt().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
     if (log.dropped() > 0)

@@ -49,6 +49,7 @@ QString LogLine(const LogRecord& record);
 
 // The whole text log: comment lines starting with "#" (the title, the start's date and time,
 // records dropped, the column names), then one line per record, every line ending in LF; UTF-8.
+// Each line of a title of several lines is a comment line of its own.
 QByteArray LogFileText(const TimedLog& log, const QString& title);
 
 // Writes the text log whole or not at all (an old file of that name stays on failure). False

@@ -148,6 +148,13 @@ private slots:
         QVERIFY(frame.listing.contains(QStringLiteral("C4   校验和第: 1位")));
     }
 
+    void checkNamesText() {
+        comm::CommDefinition def = testdefs::make(3, {}, {1}, {}, {});
+        QVERIFY(comm::CheckNamesText(def).isEmpty());
+        def.FrameCheckName[1] = comm::Checksum::Xor8;
+        QCOMPARE(comm::CheckNamesText(def), QStringLiteral("校验: 发送 无，接收 异或"));
+    }
+
     void waitingText() {
         QCOMPARE(comm::WaitingText(hex("018302C0F1")),
                  QStringLiteral("已收到 5 字节: 01 83 02 C0 F1"));

@@ -21,6 +21,9 @@ private slots:
                                 "# 时间(秒) 方向 字节(十六进制)\n"
                                 "     0.007 RX 00 FF\n"
                                 " 86400.001 TX 0D\n"));
+        // A title of two lines, as a run whose frames name their checksums gives.
+        QVERIFY(QString::fromUtf8(LogFileText(log, QStringLiteral("通讯执行窗口\n校验: 发送 异或")))
+                    .startsWith(QStringLiteral("# 通讯执行窗口\n# 校验: 发送 异或\n# 开始于")));
     }
 };
 
