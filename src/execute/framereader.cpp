@@ -7,6 +7,13 @@
 
 namespace comm {
 
+namespace {
+// A computer hears the line late and in bursts: a USB adapter passes bytes on every 16 ms unless
+// told otherwise, the scheduler wakes the program a few milliseconds late, and bytes the driver
+// holds are only seen once the event loop reads them. A shorter gap would cut answers apart.
+constexpr qint64 kMinGapNs = 20'000'000;
+}  // namespace
+
 FrameReader::FrameReader(SerialPort& port, Clock& clock) : port_(port), clock_(clock) {}
 
 void FrameReader::configure(int frameLength, const QVector<int>& start, const ReceiveRules& rules,
@@ -18,8 +25,8 @@ void FrameReader::configure(int frameLength, const QVector<int>& start, const Re
     LineSettings line;
     QString ignored;
     if (rules.gapChars > 0.0 && LineSettings::parse(settings, &line, &ignored))
-        gapNs_ = qint64(
-            std::ceil(rules.gapChars * line.bitsPerCharacter() * 1e9 / double(line.baudRate)));
+        gapNs_ = qMax(kMinGapNs, qint64(std::ceil(rules.gapChars * line.bitsPerCharacter() * 1e9 /
+                                                  double(line.baudRate))));
     kept_.clear();
     cut_ = {};
 }

@@ -19,6 +19,7 @@ public:
     FrameReader(SerialPort& port, Clock& clock);
 
     // Before each run: R, the receive frame's start pattern, the rules, the line's settings.
+    // The quiet gap is the rules' characters at those settings, but never below 20 ms.
     void configure(int frameLength, const QVector<int>& start, const ReceiveRules& rules,
                    const QString& settings);
     // Discards what waits on the port and what was kept.
