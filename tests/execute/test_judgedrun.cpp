@@ -99,20 +99,6 @@ private slots:
         QCOMPARE(d.reasons, QList<Reason>{Reason::Timeout});
     }
 
-    // Without the gap the exception waits for bytes that never come; the question says what
-    // came, and a judged run lists it as an incomplete frame.
-    void theQuestionTellsWhatWaits() {
-        Device d({true, 0.0, false});
-        d.answers = {kException};
-        d.engine->start();
-        d.clock.advance(1105);
-        QCOMPARE(d.questions, 1);
-        QCOMPARE(d.engine->waitingAtTimeout(), kException);
-        QVERIFY(d.listing.contains(QStringLiteral("\r\n不完整的幀：已收到 5 字节\r\n")));
-        QVERIFY(d.listing.contains(QStringLiteral("83   数据位第: 2位  ← 应为 03\r\n")));
-        QCOMPARE(d.engine->receivedCount(), 0);
-    }
-
     // With every rule off the listing is as before, and the bytes read to tell what waited still
     // make up the next frame with what comes after OK.
     void aPlainRunKeepsWhatItReadForTheQuestion() {
