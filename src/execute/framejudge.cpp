@@ -29,20 +29,6 @@ QString ExpectedText(const QVector<int>& expected) {
     return parts.join(QLatin1Char(' '));
 }
 
-QString FieldName(Field field) {
-    switch (field) {
-        case Field::Start:
-            return QStringLiteral("起始位");
-        case Field::Data:
-            return QStringLiteral("数据位");
-        case Field::Check:
-            return QStringLiteral("校验和");
-        case Field::End:
-            break;
-    }
-    return QStringLiteral("结束位");
-}
-
 // The field lines of a frame, each differing byte followed by what it should be.
 QString MarkedLines(const QByteArray& frame, const CommDefinition& def,
                     const FrameVerdict* verdict) {

@@ -36,18 +36,22 @@ constexpr std::array<LineEventText, 17> kLineEvents = {{
 
 }  // namespace
 
-QString FieldWord(Field field) {
+QString FieldName(Field field) {
     switch (field) {
         case Field::Start:
-            return QStringLiteral("起始位第:");
+            return QStringLiteral("起始位");
         case Field::Data:
-            return QStringLiteral("数据位第:");
+            return QStringLiteral("数据位");
         case Field::Check:
-            return QStringLiteral("校验和第:");
+            return QStringLiteral("校验和");
         case Field::End:
             break;
     }
-    return QStringLiteral("结束位第:");
+    return QStringLiteral("结束位");
+}
+
+QString FieldWord(Field field) {
+    return FieldName(field) + QStringLiteral("第:");
 }
 
 QString FieldLine(int value, Field field, int position) {

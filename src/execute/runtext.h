@@ -20,6 +20,9 @@ inline const QString kIncompleteMessage =
 inline const QString kTimeoutQuestion =
     QStringLiteral("超过最大接收数据时间，请检查您的发送程序，继续吗？");
 
+// "起始位", "数据位", "校验和", "结束位"
+QString FieldName(Field field);
+
 // "起始位第:", "数据位第:", "校验和第:", "结束位第:"
 QString FieldWord(Field field);
 
