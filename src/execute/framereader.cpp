@@ -64,7 +64,7 @@ QByteArray FrameReader::take() {
         pull(length_);
         cut_ = {0, int(qMin<qsizetype>(length_, kept_.size()))};
     }
-    const QByteArray frame = kept_.left(cut_.take);
+    QByteArray frame = kept_.left(cut_.take);
     kept_.remove(0, cut_.take);
     cut_ = {};
     return frame;
