@@ -21,6 +21,53 @@
     </message>
 </context>
 <context>
+    <name>FrameJudge</name>
+    <message>
+        <source>  ← 应为 </source>
+        <translation>  ← expected </translation>
+    </message>
+    <message>
+        <source> 正确</source>
+        <translation> good</translation>
+    </message>
+    <message>
+        <source>%1 应为 %2，收到 %3</source>
+        <translation>%1 expected %2, received %3</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>长度 应为 %1 字节</source>
+        <translation>length expected %1 bytes</translation>
+    </message>
+    <message>
+        <source> 错误：</source>
+        <translation> bad: </translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>不完整的幀：已收到 %1 字节</source>
+        <translation>Incomplete frame: %1 bytes received</translation>
+    </message>
+    <message>
+        <source>校验: 发送 %1，接收 %2</source>
+        <translation>Checksum: send %1, receive %2</translation>
+    </message>
+    <message>
+        <source>未收到任何字节</source>
+        <translation>No bytes received</translation>
+    </message>
+    <message>
+        <source>已收到 %1 字节: %2</source>
+        <translation>%1 bytes received: %2</translation>
+    </message>
+</context>
+<context>
     <name>HelpBoxes</name>
     <message>
         <source>确定[&amp;Y]</source>
@@ -369,6 +416,41 @@ The received file is saved under the name the sender gave, in the folder of the 
     <message>
         <source>没有收到数据的设置</source>
         <translation>No settings received any data</translation>
+    </message>
+</context>
+<context>
+    <name>comm::ReceiveRulesPanel</name>
+    <message>
+        <source>检查接收幀</source>
+        <translation>Check received frames</translation>
+    </message>
+    <message>
+        <source>把每个收到的幀与接收幀格式比较：输入的字节、校验（命名的校验方法或输入的校验字节）；-1 的字节不比较</source>
+        <translation>Compare each received frame with the receive frame: the entered bytes and the checksum (the named checksum or the entered check bytes); bytes of -1 are not compared</translation>
+    </message>
+    <message>
+        <source>静默分幀</source>
+        <translation>Frame on quiet gap</translation>
+    </message>
+    <message>
+        <source>线路静默这么多个字符时间即为一幀结束（Modbus RTU 为 3.5）</source>
+        <translation>A frame ends when the line has been quiet for this many character times (3.5 for Modbus RTU)</translation>
+    </message>
+    <message>
+        <source> 字符</source>
+        <translation> chars</translation>
+    </message>
+    <message>
+        <source>起始位同步</source>
+        <translation>Sync on start bytes</translation>
+    </message>
+    <message>
+        <source>丢弃收到的字节，直到与起始位相符</source>
+        <translation>Drop received bytes until they match the start bytes</translation>
+    </message>
+    <message>
+        <source>正确：%1  错误：%2</source>
+        <translation>Good: %1  Bad: %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #include "framejudge.h"
 
+#include <QCoreApplication>
+
 #include "runtext.h"
 #include "sendframe.h"
 #include "texthelpers.h"
@@ -40,8 +42,8 @@ QString MarkedLines(const QByteArray& frame, const CommDefinition& def,
             QString line = FieldLine(quint8(frame.at(at)), field, i + 1);
             if (verdict && at < verdict->expectedAt.size() && verdict->expectedAt[at] >= 0) {
                 line.chop(2);
-                line += QStringLiteral("  ← 应为 ") + HexText(verdict->expectedAt[at]) +
-                        QStringLiteral("\r\n");
+                line += QCoreApplication::translate("FrameJudge", "  ← 应为 ") +
+                        HexText(verdict->expectedAt[at]) + QStringLiteral("\r\n");
             }
             lines += line;
         }
@@ -84,41 +86,49 @@ FrameVerdict JudgeFrame(const CommDefinition& def, const QByteArray& frame) {
 }
 
 QString VerdictText(const FrameVerdict& verdict) {
-    if (verdict.match) return QStringLiteral(" 正确");
+    if (verdict.match) return QCoreApplication::translate("FrameJudge", " 正确");
     QStringList parts;
     for (const FieldDifference& d : verdict.differences)
-        parts << QStringLiteral("%1 应为 %2，收到 %3")
+        parts << QCoreApplication::translate("FrameJudge", "%1 应为 %2，收到 %3")
                      .arg(FieldName(d.field), ExpectedText(d.expected),
-                          d.received.isEmpty() ? QStringLiteral("无") : HexBytesText(d.received));
-    if (parts.isEmpty()) parts << QStringLiteral("长度 应为 %1 字节").arg(verdict.expectedLength);
-    return QStringLiteral(" 错误：") + parts.join(QStringLiteral("；"));
+                          d.received.isEmpty() ? QCoreApplication::translate("FrameJudge", "无")
+                                               : HexBytesText(d.received));
+    if (parts.isEmpty())
+        parts << QCoreApplication::translate("FrameJudge", "长度 应为 %1 字节")
+                     .arg(verdict.expectedLength);
+    return QCoreApplication::translate("FrameJudge", " 错误：") +
+           parts.join(QCoreApplication::translate("FrameJudge", "；"));
 }
 
 QString JudgedBlock(int frameNumber, const QByteArray& frame, const CommDefinition& def,
                     const FrameVerdict& verdict) {
-    return QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀") +
-           VerdictText(verdict) + QStringLiteral("\r\n") + MarkedLines(frame, def, &verdict);
+    return FrameHeading(frameNumber) + VerdictText(verdict) + QStringLiteral("\r\n") +
+           MarkedLines(frame, def, &verdict);
 }
 
 QString IncompleteBlock(const QByteArray& bytes, const CommDefinition& def,
                         const FrameVerdict* verdict) {
-    return QStringLiteral("\r\n不完整的幀：已收到 %1 字节\r\n").arg(bytes.size()) +
-           MarkedLines(bytes, def, verdict);
+    return QStringLiteral("\r\n") +
+           QCoreApplication::translate("FrameJudge", "不完整的幀：已收到 %1 字节")
+               .arg(bytes.size()) +
+           QStringLiteral("\r\n") + MarkedLines(bytes, def, verdict);
 }
 
 QString CheckNamesText(const CommDefinition& def) {
     if (!def.checkName(FrameSide::Send) && !def.checkName(FrameSide::Recv)) return {};
     const auto name = [&def](FrameSide side) {
         const std::optional<Checksum> kind = def.checkName(side);
-        return kind ? ChecksumOf(*kind).caption : QStringLiteral("无");
+        return kind ? ChecksumOf(*kind).caption : QCoreApplication::translate("FrameJudge", "无");
     };
-    return QStringLiteral("校验: 发送 %1，接收 %2")
+    return QCoreApplication::translate("FrameJudge", "校验: 发送 %1，接收 %2")
         .arg(name(FrameSide::Send), name(FrameSide::Recv));
 }
 
 QString WaitingText(const QByteArray& bytes) {
-    if (bytes.isEmpty()) return QStringLiteral("未收到任何字节");
-    return QStringLiteral("已收到 %1 字节: %2").arg(bytes.size()).arg(HexBytesText(bytes));
+    if (bytes.isEmpty()) return QCoreApplication::translate("FrameJudge", "未收到任何字节");
+    return QCoreApplication::translate("FrameJudge", "已收到 %1 字节: %2")
+        .arg(bytes.size())
+        .arg(HexBytesText(bytes));
 }
 
 }  // namespace comm

@@ -11,24 +11,24 @@ namespace comm {
 
 ReceiveRulesPanel::ReceiveRulesPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ReceiveRules"));
-    check_ = new QCheckBox(QStringLiteral("检查接收幀"), this);
+    check_ = new QCheckBox(tr("检查接收幀"), this);
     check_->setObjectName(QStringLiteral("CheckFrames"));
     check_->setToolTip(
-        QStringLiteral("把每个收到的幀与接收幀格式比较：输入的字节、校验（命名的校验方法"
-                       "或输入的校验字节）；-1 的字节不比较"));
-    gap_ = new QCheckBox(QStringLiteral("静默分幀"), this);
+        tr("把每个收到的幀与接收幀格式比较：输入的字节、校验（命名的校验方法"
+           "或输入的校验字节）；-1 的字节不比较"));
+    gap_ = new QCheckBox(tr("静默分幀"), this);
     gap_->setObjectName(QStringLiteral("GapFrames"));
-    gap_->setToolTip(QStringLiteral("线路静默这么多个字符时间即为一幀结束（Modbus RTU 为 3.5）"));
+    gap_->setToolTip(tr("线路静默这么多个字符时间即为一幀结束（Modbus RTU 为 3.5）"));
     gapChars_ = new QDoubleSpinBox(this);
     gapChars_->setObjectName(QStringLiteral("GapChars"));
     gapChars_->setRange(0.5, 1000.0);
     gapChars_->setDecimals(1);
     gapChars_->setSingleStep(0.5);
     gapChars_->setValue(3.5);
-    gapChars_->setSuffix(QStringLiteral(" 字符"));
-    sync_ = new QCheckBox(QStringLiteral("起始位同步"), this);
+    gapChars_->setSuffix(tr(" 字符"));
+    sync_ = new QCheckBox(tr("起始位同步"), this);
     sync_->setObjectName(QStringLiteral("SyncStart"));
-    sync_->setToolTip(QStringLiteral("丢弃收到的字节，直到与起始位相符"));
+    sync_->setToolTip(tr("丢弃收到的字节，直到与起始位相符"));
     counts_ = new QLabel(this);
     counts_->setObjectName(QStringLiteral("JudgedCounts"));
 
@@ -51,7 +51,7 @@ ReceiveRules ReceiveRulesPanel::rules() const {
 }
 
 void ReceiveRulesPanel::showCounts(int good, int bad) {
-    counts_->setText(QStringLiteral("正确：%1  错误：%2").arg(CounterText(good), CounterText(bad)));
+    counts_->setText(tr("正确：%1  错误：%2").arg(CounterText(good), CounterText(bad)));
 }
 
 void ReceiveRulesPanel::clearCounts() {

@@ -59,9 +59,12 @@ QString FieldLine(int value, Field field, int position) {
            QString::number(position) + QStringLiteral("位\r\n");
 }
 
+QString FrameHeading(int frameNumber) {
+    return QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀");
+}
+
 QString ReceivedBlock(int frameNumber, const QByteArray& frame, const CommDefinition& def) {
-    QString block =
-        QStringLiteral("\r\n第") + QString::number(frameNumber) + QStringLiteral("幀\r\n");
+    QString block = FrameHeading(frameNumber) + QStringLiteral("\r\n");
     int at = 0;
     for (Field field : {Field::Start, Field::Data, Field::Check, Field::End}) {
         const int n = def.count(FrameSide::Recv, field);

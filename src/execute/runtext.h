@@ -29,6 +29,9 @@ QString FieldWord(Field field);
 // One listed byte: "7E   起始位第: 1位\r\n" (position counted from 1).
 QString FieldLine(int value, Field field, int position);
 
+// "\r\n第N幀": how a received frame's block begins.
+QString FrameHeading(int frameNumber);
+
 // The block a received frame adds to the receive listing: "\r\n第N幀\r\n" and one field line per
 // byte, the bytes split over the receive fields by the counts of def.
 QString ReceivedBlock(int frameNumber, const QByteArray& frame, const CommDefinition& def);
