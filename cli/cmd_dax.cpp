@@ -24,6 +24,9 @@ int dax(const QStringList& args) {
         case comm::DaxStatus::Missing:
             Complain(QStringLiteral("该文件不存在，请重新打开！"));
             return 1;
+        case comm::DaxStatus::Refused:
+            Complain(content.message);
+            return 1;
         case comm::DaxStatus::Unreadable:
         case comm::DaxStatus::TooLong:
             Complain(QStringLiteral("打开该文件失败!!!"));

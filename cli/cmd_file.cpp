@@ -2,12 +2,15 @@
 
 #include "commands.h"
 #include "commjson.h"
+#include "filecheck.h"
 #include "output.h"
 
 namespace cli {
 
 namespace {
 constexpr int kBadFile = 2;
+// A communication written out as JSON is a few kilobytes; far more is not one.
+constexpr qint64 kJsonMaxSize = 1024 * 1024;
 }  // namespace
 
 int show(const QStringList& args) {
@@ -26,6 +29,11 @@ int make(const QStringList& args) {
     QStringList paths = args;
     const bool withValues = !paths.removeAll(QStringLiteral("--no-values"));
     if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--"))) return kUsage;
+    const comm::FileCheck check = comm::CheckFileToRead(paths[0], kJsonMaxSize);
+    if (!check.ok()) {
+        Complain(check.message);
+        return kBadFile;
+    }
     QFile json(paths[0]);
     if (!json.open(QIODevice::ReadOnly)) {
         Complain(QStringLiteral("cannot read %1: %2").arg(paths[0], json.errorString()));
@@ -34,7 +42,7 @@ int make(const QStringList& args) {
     comm::CommDefinition def;
     comm::CommOptions options;
     QString error;
-    if (!CommFromJson(json.readAll(), &def, &options, &error)) {
+    if (!CommFromJson(json.read(kJsonMaxSize), &def, &options, &error)) {
         Complain(QStringLiteral("%1: %2").arg(paths[0], error));
         return kBadFile;
     }

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "daxfile.h"
+#include "filecheck.h"
 #include "jsonwriter.h"
 #include "linesettings.h"
 #include "monitorcapture.h"
@@ -70,6 +71,14 @@ bool parse(const QStringList& args, MonitorArgs* m) {
 int monitor(const QStringList& args) {
     MonitorArgs m;
     if (!parse(args, &m)) return kUsage;
+    // A capture that could not be stored at the end is lost: refuse the file before listening.
+    if (!m.out.isEmpty()) {
+        const comm::FileCheck out = comm::CheckFileToWrite(m.out);
+        if (!out.ok()) {
+            Complain(WithReason(QStringLiteral("存储数据失败!!!"), out.message));
+            return kStoreFailed;
+        }
+    }
 
     comm::MonitorCapture capture(MakePort(m.port), comm::Clock::real());
     QString refusal;

@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "activitypictures.h"
@@ -14,6 +13,7 @@
 #include "linestatepanel.h"
 #include "logsaving.h"
 #include "messages.h"
+#include "refreshgate.h"
 #include "runtext.h"
 
 namespace comm {
@@ -90,6 +90,9 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
     buildControls();
+    sendLines_ = std::make_unique<BoundedListing>(sendListing_);
+    receiveLines_ = std::make_unique<BoundedListing>(receiveListing_);
+    refresh_ = new RefreshGate([this] { refresh(); }, this);
 
     if (portFactory) port_ = portFactory();
     if (!port_) {
@@ -194,16 +197,19 @@ void ExecutionWindow::buildControls() {
 void ExecutionWindow::connectEngine() {
     RunEngine* e = engine_.get();
     connect(e, &RunEngine::runningChanged, this, &ExecutionWindow::setRunning);
-    connect(e, &RunEngine::sendListingCleared, sendListing_, &QPlainTextEdit::clear);
-    connect(e, &RunEngine::receiveListingCleared, receiveListing_, &QPlainTextEdit::clear);
-    connect(e, &RunEngine::sendListingAppended, this,
-            [this](const QString& text) { appendListing(sendListing_, text); });
-    connect(e, &RunEngine::receiveListingAppended, this,
-            [this](const QString& text) { appendListing(receiveListing_, text); });
-    connect(e, &RunEngine::sentCountChanged, this,
-            [this](int n) { sentCounter_->setText(CounterText(n)); });
+    connect(e, &RunEngine::sendListingCleared, this, [this] { sendLines_->clear(); });
+    connect(e, &RunEngine::receiveListingCleared, this, [this] { receiveLines_->clear(); });
+    connect(e, &RunEngine::sendListingAppended, this, [this](const QString& text) {
+        sendLines_->add(text);
+        refresh_->request();
+    });
+    connect(e, &RunEngine::receiveListingAppended, this, [this](const QString& text) {
+        receiveLines_->add(text);
+        refresh_->request();
+    });
+    connect(e, &RunEngine::sentCountChanged, this, [this](int n) { showCount(&sentCount_, n); });
     connect(e, &RunEngine::receivedCountChanged, this,
-            [this](int n) { receivedCounter_->setText(CounterText(n)); });
+            [this](int n) { showCount(&receivedCount_, n); });
     connect(e, &RunEngine::elapsedChanged, elapsed_, &QLabel::setText);
     connect(e, &RunEngine::sendActivityChanged, this,
             [this](RunEngine::Activity a) { showActivity(kSendIndicator, a); });
@@ -265,6 +271,8 @@ void ExecutionWindow::saveLog() {
 }
 
 void ExecutionWindow::setRunning(bool running) {
+    // The last frames of a run are on the screen when it ends.
+    if (!running) refresh_->applyNow();
     startStop_->setText(running ? kStopCaption : kStartCaption);
     exit_->setEnabled(!running);
 }
@@ -275,11 +283,20 @@ void ExecutionWindow::showActivity(int indicator, RunEngine::Activity activity) 
     target->setProperty("picture", PictureIndex(activity));
 }
 
-void ExecutionWindow::appendListing(QPlainTextEdit* listing, const QString& text) {
-    QTextCursor cursor = listing->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(shown(text));
-    listing->verticalScrollBar()->setValue(listing->verticalScrollBar()->maximum());
+void ExecutionWindow::showCount(int* count, int value) {
+    *count = value;
+    // The zero of a new start shows at once and leaves the first frame its prompt refresh.
+    if (value == 0)
+        refresh();
+    else
+        refresh_->request();
+}
+
+void ExecutionWindow::refresh() {
+    sendLines_->show();
+    receiveLines_->show();
+    sentCounter_->setText(CounterText(sentCount_));
+    receivedCounter_->setText(CounterText(receivedCount_));
 }
 
 void ExecutionWindow::done(int result) {

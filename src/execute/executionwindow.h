@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "boundedlisting.h"
 #include "commdefinition.h"
 #include "runengine.h"
 #include "serialport.h"
@@ -16,6 +17,8 @@ class QPlainTextEdit;
 class QPushButton;
 
 namespace comm {
+
+class RefreshGate;
 
 namespace ui {
 class LineStatePanel;
@@ -55,7 +58,9 @@ private:
     void onStartStop();
     void setRunning(bool running);
     void showActivity(int indicator, RunEngine::Activity activity);
-    void appendListing(QPlainTextEdit* listing, const QString& text);
+    // Puts what the run changed since the last refresh on the screen.
+    void refresh();
+    void showCount(int* count, int value);
     void connectEngine();
     void saveLog();
 
@@ -76,6 +81,14 @@ private:
     QLabel* elapsed_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
     std::array<QLabel*, 5> pictures_{};
+
+    // A busy line changes the listings and counters thousands of times a second; they reach
+    // the screen once a refresh.
+    std::unique_ptr<BoundedListing> sendLines_;
+    std::unique_ptr<BoundedListing> receiveLines_;
+    RefreshGate* refresh_ = nullptr;
+    int sentCount_ = 0;
+    int receivedCount_ = 0;
 };
 
 }  // namespace comm

@@ -272,8 +272,10 @@ void MonitorWindow::store() {
     if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
                                                     ui::MessageIcon::Question, true))
         return;
-    if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
-        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
+    QString error;
+    if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting, &error))
+        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!\n%1").arg(error),
+                        ui::MessageIcon::Critical);
 }
 
 void MonitorWindow::importCapture() {
@@ -283,6 +285,10 @@ void MonitorWindow::importCapture() {
     if (content.status == DaxStatus::Missing) {
         ui::ShowMessage(this, QStringLiteral("该文件不存在，请重新打开！"),
                         ui::MessageIcon::Exclamation);
+        return;
+    }
+    if (content.status == DaxStatus::Refused) {
+        ui::ShowMessage(this, content.message, ui::MessageIcon::Exclamation);
         return;
     }
     if (content.status != DaxStatus::Ok || !capture_->replaceCapture(content.bytes)) {

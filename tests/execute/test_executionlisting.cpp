@@ -1,0 +1,112 @@
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "boundedlisting.h"
+#include "executionwindow.h"
+#include "memoryserialport.h"
+#include "messagerecorder.h"
+#include "refreshgate.h"
+#include "rundefs.h"
+
+using comm::BoundedListing;
+
+// The listing of a busy run: frames go into the box in batches and only the latest stay.
+class TestExecutionListing : public QObject {
+    Q_OBJECT
+private slots:
+    void framesWaitForTheRefresh() {
+        QPlainTextEdit box;
+        BoundedListing listing(&box, 10);
+        listing.add(QStringLiteral("\r\n第1幀\r\n"));
+        listing.add(QStringLiteral("\r\n第2幀\r\n"));
+        QVERIFY(box.toPlainText().isEmpty());
+        listing.show();
+        QCOMPARE(box.toPlainText(), QStringLiteral("\n第1幀\n\n第2幀\n"));
+    }
+
+    // Over the bound the oldest frames go, and the first line counts them; the count grows with
+    // later drops and starts again at a clear.
+    void keepsTheLatestFramesAndCountsTheRest_data() {
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<int>("showEvery");
+        QTest::newRow("all in one batch") << 25 << 25;
+        QTest::newRow("batch by batch") << 25 << 3;
+        QTest::newRow("frame by frame") << 25 << 1;
+        QTest::newRow("more waiting than the bound") << 40 << 40;
+    }
+    void keepsTheLatestFramesAndCountsTheRest() {
+        QFETCH(int, frames);
+        QFETCH(int, showEvery);
+        QPlainTextEdit box;
+        BoundedListing listing(&box, 10);
+        QString kept;
+        for (int n = 1; n <= frames; ++n) {
+            listing.add(QStringLiteral("F%1\r\nx\r\n").arg(n));
+            if (n > frames - 10) kept += QStringLiteral("F%1\nx\n").arg(n);
+            if (n % showEvery == 0) listing.show();
+        }
+        listing.show();
+        QCOMPARE(listing.dropped(), qint64(frames - 10));
+        QCOMPARE(box.toPlainText(), BoundedListing::droppedLine(frames - 10) + kept);
+        QCOMPARE(box.document()->blockCount(), 1 + 2 * 10 + 1);
+        listing.clear();
+        listing.add(QStringLiteral("F\r\n"));
+        listing.show();
+        QCOMPARE(box.toPlainText(), QStringLiteral("F\n"));
+    }
+
+    // The first change after a quiet spell shows on the next pass of the event loop; a burst is
+    // applied once more at the end of the interval; applyNow() takes what waits at once.
+    void gateAppliesPromptlyThenOncePerInterval() {
+        int applied = 0;
+        comm::RefreshGate gate([&] { ++applied; }, nullptr, 50);
+        gate.request();
+        gate.request();
+        QCOMPARE(applied, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(applied, 1);
+        for (int i = 0; i < 100; ++i) gate.request();
+        QCOMPARE(applied, 1);
+        QTRY_COMPARE(applied, 2);
+        QTest::qWait(120);
+        QCOMPARE(applied, 2);
+        gate.request();
+        gate.applyNow();
+        QCOMPARE(applied, 3);
+        QCoreApplication::processEvents();
+        QCOMPARE(applied, 3);
+    }
+
+    // The window puts a burst of frames into its receive listing in a few edits, not one each,
+    // and shows every frame and the count by the end of the run.
+    void windowListsABurstInBatches() {
+        MessageRecorder boxes;
+        comm::MemorySerialPort* port = nullptr;
+        comm::RunRequest r;
+        r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
+        r.options.loopForever = false;
+        r.options.loopText = QStringLiteral("300");
+        r.saved = true;
+        comm::ExecutionWindow window(r, [&port] {
+            auto p = std::make_unique<comm::MemorySerialPort>();
+            port = p.get();
+            return std::unique_ptr<comm::SerialPort>(std::move(p));
+        });
+        auto* listing = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+        int edits = 0;
+        connect(listing->document(), &QTextDocument::contentsChanged, this, [&] { ++edits; });
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        port->inject(QByteArray(300 * 3, 'z'));
+        QTRY_COMPARE(window.engine()->receivedCount(), 300);
+        QTRY_COMPARE(window.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
+                     QStringLiteral("300幀"));
+        QCOMPARE(listing->toPlainText().count(QStringLiteral("幀")), 300);
+        QVERIFY2(edits < 30, qPrintable(QString::number(edits)));
+    }
+};
+
+QTEST_MAIN(TestExecutionListing)
+#include "test_executionlisting.moc"
