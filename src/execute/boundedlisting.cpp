@@ -3,11 +3,32 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <QTextDocument>
 
 namespace comm {
 
-BoundedListing::BoundedListing(QPlainTextEdit* box, int limit)
-    : box_(box), limit_(qMax(1, limit)) {}
+BoundedListing::BoundedListing(QPlainTextEdit* box, int lineLimit)
+    : box_(box), lineLimit_(qMax(1, lineLimit)) {
+    // Every edit would otherwise stay on the undo stack of a box nobody can edit, for ever.
+    box_->document()->setUndoRedoEnabled(false);
+}
+
+BoundedListing::Frame BoundedListing::measure(const QString& text) {
+    return Frame{int(text.size()), int(text.count(QLatin1Char('\n')))};
+}
+
+int BoundedListing::dropOver(QList<Frame>* frames, int* lines) {
+    int gone = 0;
+    int first = 0;
+    while (*lines > lineLimit_ && frames->size() - first > 1) {
+        gone += frames->at(first).length;
+        *lines -= frames->at(first).lines;
+        ++first;
+    }
+    frames->remove(0, first);
+    dropped_ += first;
+    return gone;
+}
 
 QString BoundedListing::droppedLine(qint64 dropped) {
     return QStringLiteral("（较早的 %1 幀已不再显示）\n").arg(dropped);
@@ -16,17 +37,23 @@ QString BoundedListing::droppedLine(qint64 dropped) {
 void BoundedListing::add(const QString& frameText) {
     // A box shows CR LF as one line break.
     QString text = frameText;
-    waiting_.append(text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const Frame frame = measure(text);
+    waiting_.append(text);
+    waitingFrames_.append(frame);
+    waitingLines_ += frame.lines;
     // Frames that would be dropped at the next show are never kept.
-    if (waiting_.size() > limit_) {
-        waiting_.removeFirst();
-        ++dropped_;
-    }
+    const qint64 before = dropped_;
+    dropOver(&waitingFrames_, &waitingLines_);
+    waiting_.remove(0, int(dropped_ - before));
 }
 
 void BoundedListing::clear() {
     waiting_.clear();
-    shownLengths_.clear();
+    waitingFrames_.clear();
+    waitingLines_ = 0;
+    shown_.clear();
+    shownLines_ = 0;
     headerLength_ = 0;
     dropped_ = 0;
     shownDropped_ = 0;
@@ -39,16 +66,13 @@ void BoundedListing::show() {
     cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(waiting_.join(QString()));
-    for (const QString& frame : std::as_const(waiting_)) shownLengths_.append(int(frame.size()));
+    shown_.append(waitingFrames_);
+    shownLines_ += waitingLines_;
     waiting_.clear();
+    waitingFrames_.clear();
+    waitingLines_ = 0;
 
-    int goneLength = 0;
-    const int excess = int(shownLengths_.size()) - limit_;
-    for (int i = 0; i < excess; ++i) goneLength += shownLengths_[i];
-    if (excess > 0) {
-        shownLengths_.remove(0, excess);
-        dropped_ += excess;
-    }
+    const int goneLength = dropOver(&shown_, &shownLines_);
     // The old first line and the frames that go are replaced by the new first line, in one edit.
     if (dropped_ != shownDropped_) {
         const QString header = droppedLine(dropped_);

@@ -92,7 +92,8 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
     buildControls();
     sendLines_ = std::make_unique<BoundedListing>(sendListing_);
     receiveLines_ = std::make_unique<BoundedListing>(receiveListing_);
-    refresh_ = new RefreshGate([this] { refresh(); }, this);
+    refresh_ = new RefreshGate(
+        clock, [this] { refresh(); }, this);
 
     if (portFactory) port_ = portFactory();
     if (!port_) {

@@ -2,15 +2,16 @@
 
 namespace comm {
 
-RefreshGate::RefreshGate(std::function<void()> apply, QObject* parent, int intervalMs)
-    : QObject(parent), apply_(std::move(apply)) {
-    interval_.setSingleShot(true);
-    interval_.setInterval(intervalMs);
-    connect(&interval_, &QTimer::timeout, this, &RefreshGate::onInterval);
+RefreshGate::RefreshGate(Clock& clock, std::function<void()> apply, QObject* parent, int intervalMs)
+    : QObject(parent),
+      apply_(std::move(apply)),
+      intervalMs_(intervalMs),
+      interval_(clock.makeTimer(this)) {
+    connect(interval_.get(), &ClockTimer::timeout, this, &RefreshGate::onInterval);
 }
 
 void RefreshGate::request() {
-    if (interval_.isActive()) {
+    if (interval_->isActive()) {
         pending_ = true;
         return;
     }
@@ -23,13 +24,13 @@ void RefreshGate::request() {
             if (!posted_) return;
             posted_ = false;
             apply_();
-            interval_.start();
+            interval_->start(intervalMs_);
         },
         Qt::QueuedConnection);
 }
 
 void RefreshGate::applyNow() {
-    interval_.stop();
+    interval_->stop();
     pending_ = false;
     posted_ = false;
     apply_();
@@ -40,7 +41,7 @@ void RefreshGate::onInterval() {
     // Changes kept coming: apply them and hold the next ones for another interval.
     pending_ = false;
     apply_();
-    interval_.start();
+    interval_->start(intervalMs_);
 }
 
 }  // namespace comm

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QObject>
-#include <QTimer>
 #include <functional>
+#include <memory>
+
+#include "clock.h"
 
 namespace comm {
 
@@ -14,8 +16,9 @@ class RefreshGate : public QObject {
 public:
     static constexpr int kIntervalMs = 40;
 
-    explicit RefreshGate(std::function<void()> apply, QObject* parent = nullptr,
-                         int intervalMs = kIntervalMs);
+    // The interval runs on the clock the window's run runs on.
+    RefreshGate(Clock& clock, std::function<void()> apply, QObject* parent = nullptr,
+                int intervalMs = kIntervalMs);
 
     // Something changed: apply on the next pass of the event loop, or at the end of the running
     // interval.
@@ -27,7 +30,8 @@ private:
     void onInterval();
 
     std::function<void()> apply_;
-    QTimer interval_;
+    int intervalMs_;
+    std::unique_ptr<ClockTimer> interval_;
     bool pending_ = false;
     bool posted_ = false;
 };

@@ -9,6 +9,7 @@
 #include "messagerecorder.h"
 #include "refreshgate.h"
 #include "rundefs.h"
+#include "virtualclock.h"
 
 using comm::BoundedListing;
 
@@ -26,8 +27,19 @@ private slots:
         QCOMPARE(box.toPlainText(), QStringLiteral("\n第1幀\n\n第2幀\n"));
     }
 
-    // Over the bound the oldest frames go, and the first line counts them; the count grows with
-    // later drops and starts again at a clear.
+    // A frame longer than the whole bound still shows, alone.
+    void theLastFrameAlwaysShows() {
+        QPlainTextEdit box;
+        BoundedListing listing(&box, 1);
+        listing.add(QStringLiteral("A\r\nA\r\n"));
+        listing.show();
+        listing.add(QStringLiteral("B\r\nB\r\n"));
+        listing.show();
+        QCOMPARE(box.toPlainText(), BoundedListing::droppedLine(1) + QStringLiteral("B\nB\n"));
+    }
+
+    // Over the bound of lines the oldest frames go, and the first line counts them; the count grows
+    // with later drops and starts again at a clear.
     void keepsTheLatestFramesAndCountsTheRest_data() {
         QTest::addColumn<int>("frames");
         QTest::addColumn<int>("showEvery");
@@ -40,7 +52,7 @@ private slots:
         QFETCH(int, frames);
         QFETCH(int, showEvery);
         QPlainTextEdit box;
-        BoundedListing listing(&box, 10);
+        BoundedListing listing(&box, 20);  // ten frames of two lines
         QString kept;
         for (int n = 1; n <= frames; ++n) {
             listing.add(QStringLiteral("F%1\r\nx\r\n").arg(n));
@@ -61,7 +73,9 @@ private slots:
     // applied once more at the end of the interval; applyNow() takes what waits at once.
     void gateAppliesPromptlyThenOncePerInterval() {
         int applied = 0;
-        comm::RefreshGate gate([&] { ++applied; }, nullptr, 50);
+        comm::VirtualClock clock;
+        comm::RefreshGate gate(
+            clock, [&] { ++applied; }, nullptr, 50);
         gate.request();
         gate.request();
         QCOMPARE(applied, 0);
@@ -69,8 +83,11 @@ private slots:
         QCOMPARE(applied, 1);
         for (int i = 0; i < 100; ++i) gate.request();
         QCOMPARE(applied, 1);
-        QTRY_COMPARE(applied, 2);
-        QTest::qWait(120);
+        clock.advance(49);
+        QCOMPARE(applied, 1);
+        clock.advance(1);
+        QCOMPARE(applied, 2);
+        clock.advance(200);
         QCOMPARE(applied, 2);
         gate.request();
         gate.applyNow();
