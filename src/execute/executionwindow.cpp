@@ -280,7 +280,8 @@ void ExecutionWindow::setRunning(bool running) {
 
 void ExecutionWindow::showActivity(int indicator, RunEngine::Activity activity) {
     QLabel* target = pictures_[indicator];
-    target->setPixmap(ActivityPicture(activity));
+    // The source pictures are drawn once: a busy line changes an indicator twice a frame.
+    target->setPixmap(pictures_[PictureIndex(activity)]->pixmap());
     target->setProperty("picture", PictureIndex(activity));
 }
 

@@ -14,7 +14,7 @@ namespace comm {
 class RefreshGate : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kIntervalMs = 40;
+    static constexpr int kIntervalMs = 100;
 
     // The interval runs on the clock the window's run runs on.
     RefreshGate(Clock& clock, std::function<void()> apply, QObject* parent = nullptr,
