@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -221,9 +222,11 @@ void ExecutionWindow::connectEngine() {
     connect(
         e, &RunEngine::timeoutQuestion, this,
         [this] {
-            if (closing_) return;
+            if (closing_ || !engine_->timeoutQuestionPending()) return;
+            asking_ = true;
             const bool goOn =
                 ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true);
+            asking_ = false;
             engine_->answerTimeout(goOn);
         },
         Qt::QueuedConnection);
@@ -274,6 +277,10 @@ void ExecutionWindow::saveLog() {
 void ExecutionWindow::setRunning(bool running) {
     // The last frames of a run are on the screen when it ends.
     if (!running) refresh_->applyNow();
+    // A run that ended another way (its device went) leaves no question about it open.
+    if (!running && asking_)
+        for (QMessageBox* box : findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly))
+            box->reject();
     startStop_->setText(running ? kStopCaption : kStartCaption);
     exit_->setEnabled(!running);
 }

@@ -68,6 +68,7 @@ private:
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<RunEngine> engine_;
     bool closing_ = false;
+    bool asking_ = false;  // the time-out question is open
 
     QLineEdit* titleLine_ = nullptr;
     QPushButton* startStop_ = nullptr;

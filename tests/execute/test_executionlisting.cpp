@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -9,6 +10,7 @@
 #include "messagerecorder.h"
 #include "refreshgate.h"
 #include "rundefs.h"
+#include "runtext.h"
 #include "virtualclock.h"
 
 using comm::BoundedListing;
@@ -122,6 +124,47 @@ private slots:
                      QStringLiteral("300幀"));
         QCOMPARE(listing->toPlainText().count(QStringLiteral("幀")), 300);
         QVERIFY2(edits < 30, qPrintable(QString::number(edits)));
+    }
+
+    // The time-out question belongs to the run: when the device goes while it is open, it
+    // closes and the loss is reported alone.
+    void questionClosesWhenTheRunEndsAnotherWay() {
+        comm::MemorySerialPort* port = nullptr;
+        comm::RunRequest r;
+        r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
+        r.options.noWait = false;
+        r.options.waitText = QStringLiteral("50");
+        r.saved = true;
+        comm::ExecutionWindow window(r, [&port] {
+            auto p = std::make_unique<comm::MemorySerialPort>();
+            port = p.get();
+            return std::unique_ptr<comm::SerialPort>(std::move(p));
+        });
+        window.show();
+        // Real boxes, watched from a timer that runs inside their loops.
+        QStringList seen;
+        bool lost = false;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+                if (!box->isVisible()) continue;
+                if (seen.isEmpty() || seen.constLast() != box->text()) seen << box->text();
+                if (box->text() == comm::kTimeoutQuestion && !lost) {
+                    lost = true;
+                    port->vanish(QStringLiteral("unplugged"));
+                } else if (box->text() != comm::kTimeoutQuestion) {
+                    box->accept();
+                }
+            }
+        });
+        watch.start(10);
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 10000);
+        QCOMPARE(seen[0], comm::kTimeoutQuestion);
+        QVERIFY2(seen[1].contains(QStringLiteral("unplugged")), qPrintable(seen[1]));
+        QTRY_VERIFY(window.findChildren<QMessageBox*>().isEmpty());
+        QVERIFY(!window.engine()->isRunning());
     }
 };
 
