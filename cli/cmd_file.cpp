@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "commjson.h"
 #include "filecheck.h"
+#include "options.h"
 #include "output.h"
 
 namespace cli {
@@ -14,7 +15,9 @@ constexpr qint64 kJsonMaxSize = 1024 * 1024;
 }  // namespace
 
 int show(const QStringList& args) {
-    if (args.size() != 1) return kUsage;
+    Options o(args, {});
+    o.expectPlain(1, QStringLiteral("FILE.Txl"));
+    if (!o.ok()) return BadArguments(o.problem());
     comm::CommDefinition def;
     QString error;
     if (comm::ReadCommFile(args[0], &def, &error) != comm::ReadStatus::Ok) {
@@ -26,9 +29,11 @@ int show(const QStringList& args) {
 }
 
 int make(const QStringList& args) {
-    QStringList paths = args;
-    const bool withValues = !paths.removeAll(QStringLiteral("--no-values"));
-    if (paths.size() != 2 || paths[0].startsWith(QLatin1String("--"))) return kUsage;
+    Options o(args, {});
+    const bool withValues = !o.flag(QStringLiteral("--no-values"));
+    o.expectPlain(2, QStringLiteral("FILE.json and FILE.Txl"));
+    if (!o.ok()) return BadArguments(o.problem());
+    const QStringList paths = o.plain();
     const comm::FileCheck check = comm::CheckFileToRead(paths[0], kJsonMaxSize);
     if (!check.ok()) {
         Complain(check.message);

@@ -1,8 +1,14 @@
 #include "output.h"
 
+#include "commands.h"
 #include "jsonwriter.h"
 
 namespace cli {
+
+int BadArguments(const QString& reason) {
+    Complain(QStringLiteral("comm-cli: %1").arg(reason));
+    return kUsage;
+}
 
 namespace {
 void PutBytes(const QByteArray& bytes, FILE* stream) {
