@@ -8,7 +8,6 @@
 //   bench_window_linerate [seconds=60] [frame bytes=20]
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -66,16 +65,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rs232sim did not start (%s)\n", qPrintable(SimProcess::Program()));
         return 1;
     }
-    const int far =
-        ::open(sim.port(QStringLiteral("B")).toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    const int far = benchcomm::OpenRawFarEnd(sim.port(QStringLiteral("B")), 0);
     if (far < 0) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(sim.port(QStringLiteral("B"))));
         return 1;
     }
-    termios raw{};
-    ::tcgetattr(far, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(far, TCSANOW, &raw);
     qputenv("RS232_COM1", sim.port(QStringLiteral("A")).toLocal8Bit());
 
     comm::RunRequest request;

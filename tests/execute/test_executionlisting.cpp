@@ -15,6 +15,22 @@
 
 using comm::BoundedListing;
 
+namespace {
+// A window over an in-memory port for a kind 2 run of 3-byte frames with these options.
+std::unique_ptr<comm::ExecutionWindow> kind2Window(const comm::CommOptions& options,
+                                                   comm::MemorySerialPort** port) {
+    comm::RunRequest r;
+    r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
+    r.options = options;
+    r.saved = true;
+    return std::make_unique<comm::ExecutionWindow>(r, [port] {
+        auto p = std::make_unique<comm::MemorySerialPort>();
+        *port = p.get();
+        return std::unique_ptr<comm::SerialPort>(std::move(p));
+    });
+}
+}  // namespace
+
 // The listing of a busy run: frames go into the box in batches and only the latest stay.
 class TestExecutionListing : public QObject {
     Q_OBJECT
@@ -103,16 +119,11 @@ private slots:
     void windowListsABurstInBatches() {
         MessageRecorder boxes;
         comm::MemorySerialPort* port = nullptr;
-        comm::RunRequest r;
-        r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
-        r.options.loopForever = false;
-        r.options.loopText = QStringLiteral("300");
-        r.saved = true;
-        comm::ExecutionWindow window(r, [&port] {
-            auto p = std::make_unique<comm::MemorySerialPort>();
-            port = p.get();
-            return std::unique_ptr<comm::SerialPort>(std::move(p));
-        });
+        comm::CommOptions options;
+        options.loopForever = false;
+        options.loopText = QStringLiteral("300");
+        const auto owned = kind2Window(options, &port);
+        comm::ExecutionWindow& window = *owned;
         auto* listing = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
         int edits = 0;
         connect(listing->document(), &QTextDocument::contentsChanged, this, [&] { ++edits; });
@@ -130,16 +141,11 @@ private slots:
     // closes and the loss is reported alone.
     void questionClosesWhenTheRunEndsAnotherWay() {
         comm::MemorySerialPort* port = nullptr;
-        comm::RunRequest r;
-        r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
-        r.options.noWait = false;
-        r.options.waitText = QStringLiteral("50");
-        r.saved = true;
-        comm::ExecutionWindow window(r, [&port] {
-            auto p = std::make_unique<comm::MemorySerialPort>();
-            port = p.get();
-            return std::unique_ptr<comm::SerialPort>(std::move(p));
-        });
+        comm::CommOptions options;
+        options.noWait = false;
+        options.waitText = QStringLiteral("50");
+        const auto owned = kind2Window(options, &port);
+        comm::ExecutionWindow& window = *owned;
         window.show();
         // Real boxes, watched from a timer that runs inside their loops.
         QStringList seen;
