@@ -11,7 +11,7 @@ namespace cli {
 namespace {
 constexpr int kBadFile = 2;
 // A communication written out as JSON is a few kilobytes; far more is not one.
-constexpr qint64 kJsonMaxSize = 1024 * 1024;
+constexpr qint64 kJsonMaxSize = qint64(1024) * 1024;
 }  // namespace
 
 int show(const QStringList& args) {

@@ -15,7 +15,7 @@ int declaredCountOf(const QByteArray& header) {
 }
 
 // An old file is read whole to keep its tail; one larger than this is not a storage file.
-constexpr qint64 kOldFileLimit = 64 * 1024 * 1024;
+constexpr qint64 kOldFileLimit = qint64(64) * 1024 * 1024;
 
 // The old file with the new content written over its start, as writing it in place would leave
 // it, or only the new content when there is no old file. False with the reason in *error.

@@ -47,7 +47,7 @@ QString LostReason(int error) {
 // Bytes taken from the driver ahead of the reader. A far end that sends faster than the run
 // reads fills this and then the driver's own buffer, and is slowed (or, on a real line, loses
 // bytes as an overrun the driver reports) instead of filling memory. Far more than any frame.
-constexpr qint64 kReadBufferSize = 256 * 1024;
+constexpr qint64 kReadBufferSize = qint64(256) * 1024;
 }  // namespace
 
 QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
