@@ -1,5 +1,6 @@
 #include "boundedlisting.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextCursor>
@@ -31,7 +32,9 @@ int BoundedListing::dropOver(QList<Frame>* frames, int* lines) {
 }
 
 QString BoundedListing::droppedLine(qint64 dropped) {
-    return QStringLiteral("（较早的 %1 幀已不再显示）\n").arg(dropped);
+    return QCoreApplication::translate("BoundedListing", "（较早的 %1 幀已不再显示）")
+               .arg(dropped) +
+           QLatin1Char('\n');
 }
 
 void BoundedListing::add(const QString& frameText) {
