@@ -22,8 +22,9 @@ namespace cli {
 // and exits with status 2.
 constexpr int kUsage = -1;
 
-// Says which argument is wrong and why, then returns kUsage.
+// Keeps which argument is wrong and why for the line after the usage, then returns kUsage.
 int BadArguments(const QString& reason);
+QString BadArgumentsReason();
 
 // Each command gets the arguments after its name and returns the exit status (or kUsage).
 #define COMM_CLI_DECLARE(name, usage) int name(const QStringList& args);

@@ -5,9 +5,20 @@
 
 namespace cli {
 
+namespace {
+QString& usageReason() {
+    static QString reason;
+    return reason;
+}
+}  // namespace
+
 int BadArguments(const QString& reason) {
-    Complain(QStringLiteral("comm-cli: %1").arg(reason));
+    usageReason() = reason;
     return kUsage;
+}
+
+QString BadArgumentsReason() {
+    return usageReason();
 }
 
 namespace {

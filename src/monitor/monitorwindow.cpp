@@ -16,6 +16,7 @@
 
 #include "busypointer.h"
 #include "daxfile.h"
+#include "filecheck.h"
 #include "hoverfocus.h"
 #include "linenumberlabel.h"
 #include "linestatepanel.h"
@@ -272,10 +273,14 @@ void MonitorWindow::store() {
     if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
                                                     ui::MessageIcon::Question, true))
         return;
-    QString error;
-    if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting, &error))
-        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!\n%1").arg(error),
-                        ui::MessageIcon::Critical);
+    // A FIFO, a device or a folder gets its own message; any other failure the usual one.
+    const FileCheck check = CheckFileToWrite(name);
+    if (!check.ok() && check.problem != FileCheck::Problem::Missing) {
+        ui::ShowMessage(this, check.message, ui::MessageIcon::Exclamation);
+        return;
+    }
+    if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
+        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
 }
 
 void MonitorWindow::importCapture() {

@@ -3,7 +3,7 @@
 
 #include "builtprogram.h"
 
-// Arguments comm-cli cannot take: status 2, the command's usage, and first which argument is
+// Arguments comm-cli cannot take: status 2, the command's usage, and after it which argument is
 // wrong and why.
 class TestCliUsage : public QObject {
     Q_OBJECT
@@ -44,9 +44,9 @@ private slots:
         QCOMPARE(cli.exitCode(), 2);
         const QString err = QString::fromUtf8(cli.readAllStandardError());
         const QStringList lines = err.split(QLatin1Char('\n'));
-        QVERIFY2(lines.first().startsWith(QStringLiteral("comm-cli: ") + reason), qPrintable(err));
-        QVERIFY2(lines.value(1).startsWith(QStringLiteral("usage: comm-cli ") + args.first()),
+        QVERIFY2(lines.first().startsWith(QStringLiteral("usage: comm-cli ") + args.first()),
                  qPrintable(err));
+        QVERIFY2(lines.value(1).startsWith(QStringLiteral("comm-cli: ") + reason), qPrintable(err));
     }
 };
 
