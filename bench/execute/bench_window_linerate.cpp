@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
     request.definition = benchcomm::Definition(2, {}, frameLength);
     request.saved = true;
     request.port = 1;
-    comm::ExecutionWindow window(request, comm::RealSerialPortFactory());
+    comm::ExecutionWindow window(request, comm::RealSerialPortFactory(), comm::Clock::real());
     window.show();
     comm::RunEngine* engine = window.engine();
     if (engine->start() != comm::RunEngine::StartResult::Started) {

@@ -18,16 +18,20 @@ using comm::BoundedListing;
 namespace {
 // A window over an in-memory port for a kind 2 run of 3-byte frames with these options.
 std::unique_ptr<comm::ExecutionWindow> kind2Window(const comm::CommOptions& options,
+                                                   comm::Clock& clock,
                                                    comm::MemorySerialPort** port) {
     comm::RunRequest r;
     r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
     r.options = options;
     r.saved = true;
-    return std::make_unique<comm::ExecutionWindow>(r, [port] {
-        auto p = std::make_unique<comm::MemorySerialPort>();
-        *port = p.get();
-        return std::unique_ptr<comm::SerialPort>(std::move(p));
-    });
+    return std::make_unique<comm::ExecutionWindow>(
+        r,
+        [port] {
+            auto p = std::make_unique<comm::MemorySerialPort>();
+            *port = p.get();
+            return std::unique_ptr<comm::SerialPort>(std::move(p));
+        },
+        clock);
 }
 }  // namespace
 
@@ -122,7 +126,8 @@ private slots:
         comm::CommOptions options;
         options.loopForever = false;
         options.loopText = QStringLiteral("300");
-        const auto owned = kind2Window(options, &port);
+        comm::VirtualClock clock;
+        const auto owned = kind2Window(options, clock, &port);
         comm::ExecutionWindow& window = *owned;
         auto* listing = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
         int edits = 0;
@@ -144,7 +149,8 @@ private slots:
         comm::CommOptions options;
         options.noWait = false;
         options.waitText = QStringLiteral("50");
-        const auto owned = kind2Window(options, &port);
+        comm::VirtualClock clock;
+        const auto owned = kind2Window(options, clock, &port);
         comm::ExecutionWindow& window = *owned;
         window.show();
         // Real boxes, watched from a timer that runs inside their loops.
@@ -166,6 +172,7 @@ private slots:
         watch.start(10);
         QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Command1")),
                           Qt::LeftButton);
+        clock.advance(50);  // the limit passes: the question comes
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 10000);
         QCOMPARE(seen[0], comm::kTimeoutQuestion);
         QVERIFY2(seen[1].contains(QStringLiteral("unplugged")), qPrintable(seen[1]));

@@ -15,6 +15,7 @@
 #include "monitordialogs.h"
 #include "monitorwindow.h"
 #include "sendfilewindow.h"
+#include "virtualclock.h"
 
 using namespace comm;
 
@@ -72,7 +73,8 @@ private slots:
         QFETCH(QString, said);
         CommDefinition def;
         def.MonitorSettings = QStringLiteral("9600,O,8,1");
-        MonitorWindow window(def, 1, memoryPort());
+        VirtualClock clock;
+        MonitorWindow window(def, 1, memoryPort(), clock);
         QString chosen = path("good.Dax");
         monitor::SetStorageFileChooser([&] { return chosen; });
         const auto restore = qScopeGuard([] { monitor::SetStorageFileChooser({}); });
@@ -95,7 +97,8 @@ private slots:
     void sendFile() {
         QFETCH(QString, name);
         QFETCH(QString, said);
-        SendFileWindow window(1, memoryPort(), Clock::real(), dir_.path());
+        VirtualClock clock;
+        SendFileWindow window(1, memoryPort(), clock, dir_.path());
         window.setFileChooser([&](QWidget*, const QString&) { return path(name); });
         window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
         window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
