@@ -1,28 +1,26 @@
 #include "commands.h"
 #include "daxfile.h"
 #include "monitorlayout.h"
+#include "options.h"
 #include "output.h"
 
 namespace cli {
 
 int dax(const QStringList& args) {
-    QString file;
-    bool ascii = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--ascii"))
-            ascii = true;
-        else if (!a.startsWith(QLatin1String("--")) && file.isEmpty())
-            file = a;
-        else
-            return kUsage;
-    }
-    if (file.isEmpty()) return kUsage;
+    Options o(args, {});
+    const bool ascii = o.flag(QStringLiteral("--ascii"));
+    o.expectPlain(1, QStringLiteral("FILE.Dax"));
+    if (!o.ok()) return BadArguments(o.problem());
+    const QString file = o.plain().first();
     const comm::DaxContent content = comm::ReadDaxFile(file);
     switch (content.status) {
         case comm::DaxStatus::Ok:
             break;
         case comm::DaxStatus::Missing:
             Complain(QStringLiteral("该文件不存在，请重新打开！"));
+            return 1;
+        case comm::DaxStatus::Refused:
+            Complain(content.message);
             return 1;
         case comm::DaxStatus::Unreadable:
         case comm::DaxStatus::TooLong:

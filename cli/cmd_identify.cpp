@@ -39,19 +39,25 @@ struct IdentifyArgs {
     bool json = false;
 };
 
-bool parse(const QStringList& args, IdentifyArgs* a) {
+// False with the reason in *why.
+bool parse(const QStringList& args, IdentifyArgs* a, QString* why) {
     Options o(args, {QStringLiteral("--port"), QStringLiteral("--listen-ms")});
     a->all = o.flag(QStringLiteral("--all"));
     a->json = o.flag(QStringLiteral("--json"));
-    const std::optional<QString> port = o.value(QStringLiteral("--port"));
-    if (!port || !ParsePortArgument(*port, &a->port)) return false;
+    TakePortArgument(o, &a->port);
     if (const std::optional<QString> text = o.value(QStringLiteral("--listen-ms"))) {
         bool ok = false;
         const qint64 ms = text->toLongLong(&ok);
-        if (!ok || ms <= 0 || ms > kDayMs) return false;
-        a->listenMs = int(ms);
+        if (!ok || ms <= 0 || ms > kDayMs)
+            o.refuse(QStringLiteral("--listen-ms must be a whole number from 1 to %1, not \"%2\"")
+                         .arg(kDayMs)
+                         .arg(*text));
+        else
+            a->listenMs = int(ms);
     }
-    return o.ok() && o.plain().isEmpty();
+    o.expectPlain(0, QString());
+    *why = o.problem();
+    return why->isEmpty();
 }
 
 JsonWriter listedJson(const comm::ListedCandidate& c) {
@@ -72,7 +78,8 @@ JsonWriter listedJson(const comm::ListedCandidate& c) {
 
 int identify(const QStringList& args) {
     IdentifyArgs a;
-    if (!parse(args, &a)) return kUsage;
+    QString why;
+    if (!parse(args, &a, &why)) return BadArguments(why);
 
     const std::unique_ptr<comm::SerialPort> port = MakePort(a.port);
     NoHoldpane holdpane;

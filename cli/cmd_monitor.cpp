@@ -3,6 +3,7 @@
 
 #include "commands.h"
 #include "daxfile.h"
+#include "filecheck.h"
 #include "jsonwriter.h"
 #include "linesettings.h"
 #include "monitorcapture.h"
@@ -39,37 +40,58 @@ bool positiveNumber(const QString& text, qint64* value) {
     return ok && *value > 0;
 }
 
-bool parse(const QStringList& args, MonitorArgs* m) {
+// False with the reason in *why.
+bool parse(const QStringList& args, MonitorArgs* m, QString* why) {
     Options o(args,
               {QStringLiteral("--port"), QStringLiteral("--settings"), QStringLiteral("--bytes"),
                QStringLiteral("--quiet-ms"), QStringLiteral("--out")});
     m->ascii = o.flag(QStringLiteral("--ascii"));
     m->json = o.flag(QStringLiteral("--json"));
-    const std::optional<QString> port = o.value(QStringLiteral("--port"));
-    if (!port || !ParsePortArgument(*port, &m->port)) return false;
+    TakePortArgument(o, &m->port);
     if (const std::optional<QString> text = o.value(QStringLiteral("--settings"))) {
         const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(*text);
-        if (!line) return false;
-        m->settings = line->text();
+        if (line)
+            m->settings = line->text();
+        else
+            o.refuse(QStringLiteral("--settings \"%1\" are not settings the port dialog lists")
+                         .arg(*text));
     }
     qint64 number = 0;
     if (const std::optional<QString> text = o.value(QStringLiteral("--bytes"))) {
-        if (!positiveNumber(*text, &number)) return false;
-        m->bytes = number;
+        if (positiveNumber(*text, &number))
+            m->bytes = number;
+        else
+            o.refuse(
+                QStringLiteral("--bytes must be a whole number above 0, not \"%1\"").arg(*text));
     }
     if (const std::optional<QString> text = o.value(QStringLiteral("--quiet-ms"))) {
-        if (!positiveNumber(*text, &number) || number > kDayMs) return false;
-        m->quietMs = int(number);
+        if (positiveNumber(*text, &number) && number <= kDayMs)
+            m->quietMs = int(number);
+        else
+            o.refuse(QStringLiteral("--quiet-ms must be a whole number from 1 to %1, not \"%2\"")
+                         .arg(kDayMs)
+                         .arg(*text));
     }
     m->out = o.value(QStringLiteral("--out")).value_or(QString());
-    return o.ok() && o.plain().isEmpty();
+    o.expectPlain(0, QString());
+    *why = o.problem();
+    return why->isEmpty();
 }
 
 }  // namespace
 
 int monitor(const QStringList& args) {
     MonitorArgs m;
-    if (!parse(args, &m)) return kUsage;
+    QString why;
+    if (!parse(args, &m, &why)) return BadArguments(why);
+    // A capture that could not be stored at the end is lost: refuse the file before listening.
+    if (!m.out.isEmpty()) {
+        const comm::FileCheck out = comm::CheckFileToWrite(m.out);
+        if (!out.ok()) {
+            Complain(WithReason(QStringLiteral("存储数据失败!!!"), out.message));
+            return kStoreFailed;
+        }
+    }
 
     comm::MonitorCapture capture(MakePort(m.port), comm::Clock::real());
     QString refusal;

@@ -14,11 +14,11 @@ namespace cli {
 int receive(const QStringList& args) {
     Options o(args, {QStringLiteral("--port"), QStringLiteral("--dir")});
     const bool json = o.flag(QStringLiteral("--json"));
-    const std::optional<QString> port = o.value(QStringLiteral("--port"));
-    const QString dir = o.value(QStringLiteral("--dir")).value_or(QString());
     PortArgument where;
-    if (!o.ok() || !o.plain().isEmpty() || !port || !ParsePortArgument(*port, &where))
-        return kUsage;
+    TakePortArgument(o, &where);
+    const QString dir = o.value(QStringLiteral("--dir")).value_or(QString());
+    o.expectPlain(0, QString());
+    if (!o.ok()) return BadArguments(o.problem());
     // Where the window would write, unless told.
     const QString folder = dir.isEmpty()
                                ? comm::DefaultReceiveFolder(QCoreApplication::applicationDirPath())

@@ -43,7 +43,8 @@ struct RunArgs {
     comm::ReceiveRules rules;
 };
 
-bool ParseRunArgs(const QStringList& args, RunArgs* r) {
+// False with the reason in *why.
+bool ParseRunArgs(const QStringList& args, RunArgs* r, QString* why) {
     Options o(args, {QStringLiteral("--port"), QStringLiteral("--on-timeout"),
                      QStringLiteral("--gap-chars")});
     r->json = o.flag(QStringLiteral("--json"));
@@ -53,10 +54,12 @@ bool ParseRunArgs(const QStringList& args, RunArgs* r) {
         bool ok = false;
         r->rules.gapChars = gap->toDouble(&ok);
         // A gap of more than a thousand characters is no gap between frames.
-        if (!ok || r->rules.gapChars <= 0.0 || r->rules.gapChars > 1000.0) return false;
+        if (!ok || r->rules.gapChars <= 0.0 || r->rules.gapChars > 1000.0)
+            o.refuse(QStringLiteral("--gap-chars must be a number of characters above 0 and up "
+                                    "to 1000, not \"%1\"")
+                         .arg(*gap));
     }
-    const std::optional<QString> port = o.value(QStringLiteral("--port"));
-    if (!port || !ParsePortArgument(*port, &r->port)) return false;
+    TakePortArgument(o, &r->port);
     if (const std::optional<QString> answer = o.value(QStringLiteral("--on-timeout"))) {
         if (*answer == QLatin1String("ask"))
             r->onTimeout = OnTimeout::Ask;
@@ -65,11 +68,12 @@ bool ParseRunArgs(const QStringList& args, RunArgs* r) {
         else if (*answer == QLatin1String("stop"))
             r->onTimeout = OnTimeout::Stop;
         else
-            return false;
+            o.refuse(QStringLiteral("--on-timeout must be ask, continue or stop, not \"%1\"")
+                         .arg(*answer));
     }
-    if (!o.ok() || o.plain().size() != 1) return false;
-    r->file = o.plain().first();
-    return true;
+    if (o.expectPlain(1, QStringLiteral("FILE.Txl"))) r->file = o.plain().first();
+    *why = o.problem();
+    return why->isEmpty();
 }
 
 const char* ReasonName(RunEngine::FinishReason reason) {
@@ -205,7 +209,8 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
 
 int run(const QStringList& args) {
     RunArgs a;
-    if (!ParseRunArgs(args, &a)) return kUsage;
+    QString why;
+    if (!ParseRunArgs(args, &a, &why)) return BadArguments(why);
     comm::CommDefinition def;
     QString error;
     if (comm::ReadCommFile(a.file, &def, &error) != comm::ReadStatus::Ok) {

@@ -10,10 +10,10 @@ namespace cli {
 int send(const QStringList& args) {
     Options o(args, {QStringLiteral("--port")});
     const bool json = o.flag(QStringLiteral("--json"));
-    const std::optional<QString> port = o.value(QStringLiteral("--port"));
     PortArgument where;
-    if (!o.ok() || o.plain().size() != 1 || !port || !ParsePortArgument(*port, &where))
-        return kUsage;
+    TakePortArgument(o, &where);
+    o.expectPlain(1, QStringLiteral("FILE"));
+    if (!o.ok()) return BadArguments(o.problem());
     const QString file = o.plain().first();
     const std::unique_ptr<comm::SerialPort> serial = MakePort(where);
     comm::FileSender sender(*serial, comm::Clock::real());

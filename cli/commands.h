@@ -22,6 +22,10 @@ namespace cli {
 // and exits with status 2.
 constexpr int kUsage = -1;
 
+// Keeps which argument is wrong and why for the line after the usage, then returns kUsage.
+int BadArguments(const QString& reason);
+QString BadArgumentsReason();
+
 // Each command gets the arguments after its name and returns the exit status (or kUsage).
 #define COMM_CLI_DECLARE(name, usage) int name(const QStringList& args);
 COMM_CLI_COMMANDS(COMM_CLI_DECLARE)

@@ -43,6 +43,9 @@ int main(int argc, char* argv[]) {
         const int status = c.run(args);
         if (status != cli::kUsage) return status;
         cli::Put(QStringLiteral("usage: comm-cli %1\n").arg(QLatin1String(c.usage)), stderr);
+        // After the usage, so a script that reads its first line still finds it there.
+        const QString reason = cli::BadArgumentsReason();
+        if (!reason.isEmpty()) cli::Complain(QStringLiteral("comm-cli: %1").arg(reason));
         return kBadArguments;
     }
     return usage();

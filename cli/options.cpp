@@ -40,8 +40,28 @@ std::optional<QString> Options::value(const QString& name) {
     return *it;
 }
 
+bool Options::refuse(const QString& reason) {
+    if (refusal_.isEmpty()) refusal_ = reason;
+    return false;
+}
+
+std::optional<QString> Options::required(const QString& name) {
+    std::optional<QString> text = value(name);
+    if (!text && missingValue_ != name) refuse(QStringLiteral("%1 is required").arg(name));
+    return text;
+}
+
+bool Options::expectPlain(int count, const QString& what) {
+    if (plain_.size() == count) return true;
+    if (plain_.size() > count)
+        return refuse(QStringLiteral("unexpected argument \"%1\"").arg(plain_.at(count)));
+    return refuse(QStringLiteral("%1 is missing").arg(what));
+}
+
 QString Options::problem(const QString& command) const {
     if (!missingValue_.isEmpty()) return QStringLiteral("%1 needs a value").arg(missingValue_);
+    // An option it does not know may have been meant to take the plain argument after it, so it
+    // is named before what was refused.
     const QString prefix = command.isEmpty() ? QString() : command + QStringLiteral(": ");
     for (const QString& name : given_) {
         if (!asked_.contains(name))
@@ -49,7 +69,7 @@ QString Options::problem(const QString& command) const {
         if (inline_.contains(name) && !withValue_.contains(name))
             return QStringLiteral("%1 takes no value").arg(name);
     }
-    return {};
+    return refusal_;
 }
 
 }  // namespace cli

@@ -1,8 +1,25 @@
 #include "output.h"
 
+#include "commands.h"
 #include "jsonwriter.h"
 
 namespace cli {
+
+namespace {
+QString& usageReason() {
+    static QString reason;
+    return reason;
+}
+}  // namespace
+
+int BadArguments(const QString& reason) {
+    usageReason() = reason;
+    return kUsage;
+}
+
+QString BadArgumentsReason() {
+    return usageReason();
+}
 
 namespace {
 void PutBytes(const QByteArray& bytes, FILE* stream) {

@@ -1,5 +1,6 @@
 #include "portargument.h"
 
+#include "options.h"
 #include "portmap.h"
 #include "serialfactory.h"
 
@@ -14,6 +15,13 @@ bool ParsePortArgument(const QString& text, PortArgument* port) {
     } else {
         *port = PortArgument{comm::kFirstPort, text};
     }
+    return true;
+}
+
+bool TakePortArgument(Options& o, PortArgument* port) {
+    const std::optional<QString> text = o.required(QStringLiteral("--port"));
+    if (!text) return false;
+    if (!ParsePortArgument(*text, port)) return o.refuse(QStringLiteral("--port is empty"));
     return true;
 }
 

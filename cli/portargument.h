@@ -7,12 +7,18 @@
 
 namespace cli {
 
+class Options;
+
 // The port of --port: a number 1..4 is that port as the program maps it (RS232_COMn or the
 // default device); anything else is a device path, opened as it is and shown as port 1.
 struct PortArgument {
     int number = 1;
     QString device;  // empty: whatever the port map gives the number
 };
+
+// The --port option of o, which every command that opens a port requires; false (and o refused)
+// when it is missing or empty.
+bool TakePortArgument(Options& o, PortArgument* port);
 
 // False for an empty argument.
 bool ParsePortArgument(const QString& text, PortArgument* port);

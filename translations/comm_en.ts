@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="zh_CN">
 <context>
+    <name>BoundedListing</name>
+    <message>
+        <source>（较早的 %1 幀已不再显示）</source>
+        <translation>(%1 earlier frames are no longer shown)</translation>
+    </message>
+</context>
+<context>
     <name>CommKind</name>
     <message>
         <source>发送数据后不向微机回送数据</source>
@@ -18,6 +25,33 @@
     <message>
         <source>接收数据后向下位机回送数据</source>
         <translation>PC answers the device</translation>
+    </message>
+</context>
+<context>
+    <name>FileCheck</name>
+    <message>
+        <source>“%1”是文件夹，不是文件！</source>
+        <translation>&quot;%1&quot; is a folder, not a file!</translation>
+    </message>
+    <message>
+        <source>“%1”不是普通文件（是管道、设备或套接字），不能读写！</source>
+        <translation>&quot;%1&quot; is not a regular file (it is a pipe, a device or a socket) and cannot be read or written!</translation>
+    </message>
+    <message>
+        <source>文件名“%1”含有文件系统不能表示的字符！</source>
+        <translation>The file name &quot;%1&quot; has characters the file system cannot hold!</translation>
+    </message>
+    <message>
+        <source>文件“%1”不存在！</source>
+        <translation>The file &quot;%1&quot; does not exist!</translation>
+    </message>
+    <message>
+        <source>文件“%1”有 %2 字节，超过这种文件最多的 %3 字节！</source>
+        <translation>The file &quot;%1&quot; has %2 bytes, more than the %3 bytes such a file can have!</translation>
+    </message>
+    <message>
+        <source>文件夹“%1”不存在！</source>
+        <translation>The folder &quot;%1&quot; does not exist!</translation>
     </message>
 </context>
 <context>

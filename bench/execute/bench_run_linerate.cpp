@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -47,16 +46,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rs232sim did not start (%s)\n", qPrintable(SimProcess::Program()));
         return 1;
     }
-    const int far = ::open(sim.port(QStringLiteral("B")).toLocal8Bit().constData(),
-                           O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int far = benchcomm::OpenRawFarEnd(sim.port(QStringLiteral("B")), O_NONBLOCK);
     if (far < 0) {
         std::fprintf(stderr, "cannot open %s\n", qPrintable(sim.port(QStringLiteral("B"))));
         return 1;
     }
-    termios raw{};
-    ::tcgetattr(far, &raw);
-    ::cfmakeraw(&raw);
-    ::tcsetattr(far, TCSANOW, &raw);
 
     QByteArray frame;
     for (int i = 0; i < frameLength; ++i) frame.append(char(i));

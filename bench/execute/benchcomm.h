@@ -1,5 +1,8 @@
 #pragma once
 
+#include <fcntl.h>
+#include <termios.h>
+
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -45,6 +48,17 @@ inline double WallSeconds() {
     timespec t{};
     ::clock_gettime(CLOCK_MONOTONIC, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+// The far end of a virtual line opened raw, as a device's own port would be; -1 on failure.
+inline int OpenRawFarEnd(const QString& path, int flags) {
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_CLOEXEC | flags);
+    if (fd < 0) return -1;
+    termios raw{};
+    ::tcgetattr(fd, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(fd, TCSANOW, &raw);
+    return fd;
 }
 
 // Lets the event loop run for ms of real time, as a program waiting on its port would.

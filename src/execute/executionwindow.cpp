@@ -4,9 +4,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "activitypictures.h"
@@ -17,6 +17,7 @@
 #include "logsaving.h"
 #include "messages.h"
 #include "receiverulespanel.h"
+#include "refreshgate.h"
 #include "runtext.h"
 
 namespace comm {
@@ -93,6 +94,10 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
     buildControls();
+    sendLines_ = std::make_unique<BoundedListing>(sendListing_);
+    receiveLines_ = std::make_unique<BoundedListing>(receiveListing_);
+    refresh_ = new RefreshGate(
+        clock, [this] { refresh(); }, this);
 
     if (portFactory) port_ = portFactory();
     if (!port_) {
@@ -200,16 +205,19 @@ void ExecutionWindow::buildControls() {
 void ExecutionWindow::connectEngine() {
     RunEngine* e = engine_.get();
     connect(e, &RunEngine::runningChanged, this, &ExecutionWindow::setRunning);
-    connect(e, &RunEngine::sendListingCleared, sendListing_, &QPlainTextEdit::clear);
-    connect(e, &RunEngine::receiveListingCleared, receiveListing_, &QPlainTextEdit::clear);
-    connect(e, &RunEngine::sendListingAppended, this,
-            [this](const QString& text) { appendListing(sendListing_, text); });
-    connect(e, &RunEngine::receiveListingAppended, this,
-            [this](const QString& text) { appendListing(receiveListing_, text); });
-    connect(e, &RunEngine::sentCountChanged, this,
-            [this](int n) { sentCounter_->setText(CounterText(n)); });
+    connect(e, &RunEngine::sendListingCleared, this, [this] { sendLines_->clear(); });
+    connect(e, &RunEngine::receiveListingCleared, this, [this] { receiveLines_->clear(); });
+    connect(e, &RunEngine::sendListingAppended, this, [this](const QString& text) {
+        sendLines_->add(text);
+        refresh_->request();
+    });
+    connect(e, &RunEngine::receiveListingAppended, this, [this](const QString& text) {
+        receiveLines_->add(text);
+        refresh_->request();
+    });
+    connect(e, &RunEngine::sentCountChanged, this, [this](int n) { showCount(&sentCount_, n); });
     connect(e, &RunEngine::receivedCountChanged, this,
-            [this](int n) { receivedCounter_->setText(CounterText(n)); });
+            [this](int n) { showCount(&receivedCount_, n); });
     connect(e, &RunEngine::elapsedChanged, elapsed_, &QLabel::setText);
     connect(e, &RunEngine::judgedCountsChanged, receiveRules_, &ReceiveRulesPanel::showCounts);
     connect(e, &RunEngine::sendActivityChanged, this,
@@ -221,11 +229,13 @@ void ExecutionWindow::connectEngine() {
     connect(
         e, &RunEngine::timeoutQuestion, this,
         [this] {
-            if (closing_) return;
+            if (closing_ || !engine_->timeoutQuestionPending()) return;
             const QByteArray waiting = engine_->waitingAtTimeout();
+            asking_ = true;
             const bool goOn =
                 ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true,
                                 waiting.isEmpty() ? QString() : WaitingText(waiting));
+            asking_ = false;
             engine_->answerTimeout(goOn);
         },
         Qt::QueuedConnection);
@@ -279,6 +289,12 @@ void ExecutionWindow::saveLog() {
 }
 
 void ExecutionWindow::setRunning(bool running) {
+    // The last frames of a run are on the screen when it ends.
+    if (!running) refresh_->applyNow();
+    // A run that ended another way (its device went) leaves no question about it open.
+    if (!running && asking_)
+        for (QMessageBox* box : findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly))
+            box->reject();
     startStop_->setText(running ? kStopCaption : kStartCaption);
     exit_->setEnabled(!running);
     receiveRules_->setEnabled(!running);
@@ -286,15 +302,25 @@ void ExecutionWindow::setRunning(bool running) {
 
 void ExecutionWindow::showActivity(int indicator, RunEngine::Activity activity) {
     QLabel* target = pictures_[indicator];
-    target->setPixmap(ActivityPicture(activity));
+    // The source pictures are drawn once: a busy line changes an indicator twice a frame.
+    target->setPixmap(pictures_[PictureIndex(activity)]->pixmap());
     target->setProperty("picture", PictureIndex(activity));
 }
 
-void ExecutionWindow::appendListing(QPlainTextEdit* listing, const QString& text) {
-    QTextCursor cursor = listing->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(shown(text));
-    listing->verticalScrollBar()->setValue(listing->verticalScrollBar()->maximum());
+void ExecutionWindow::showCount(int* count, int value) {
+    *count = value;
+    // The zero of a new start shows at once and leaves the first frame its prompt refresh.
+    if (value == 0)
+        refresh();
+    else
+        refresh_->request();
+}
+
+void ExecutionWindow::refresh() {
+    sendLines_->show();
+    receiveLines_->show();
+    sentCounter_->setText(CounterText(sentCount_));
+    receivedCounter_->setText(CounterText(receivedCount_));
 }
 
 void ExecutionWindow::done(int result) {

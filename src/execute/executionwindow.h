@@ -5,6 +5,7 @@
 #include <array>
 #include <memory>
 
+#include "boundedlisting.h"
 #include "commdefinition.h"
 #include "runengine.h"
 #include "serialport.h"
@@ -18,6 +19,7 @@ class QPushButton;
 namespace comm {
 
 class ReceiveRulesPanel;
+class RefreshGate;
 
 namespace ui {
 class LineStatePanel;
@@ -57,7 +59,9 @@ private:
     void onStartStop();
     void setRunning(bool running);
     void showActivity(int indicator, RunEngine::Activity activity);
-    void appendListing(QPlainTextEdit* listing, const QString& text);
+    // Puts what the run changed since the last refresh on the screen.
+    void refresh();
+    void showCount(int* count, int value);
     void connectEngine();
     void saveLog();
 
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<SerialPort> port_;
     std::unique_ptr<RunEngine> engine_;
     bool closing_ = false;
+    bool asking_ = false;  // the time-out question is open
 
     QLineEdit* titleLine_ = nullptr;
     QPushButton* startStop_ = nullptr;
@@ -79,6 +84,14 @@ private:
     QLabel* elapsed_ = nullptr;
     QPlainTextEdit* notes_ = nullptr;
     std::array<QLabel*, 5> pictures_{};
+
+    // A busy line changes the listings and counters thousands of times a second; they reach
+    // the screen once a refresh.
+    std::unique_ptr<BoundedListing> sendLines_;
+    std::unique_ptr<BoundedListing> receiveLines_;
+    RefreshGate* refresh_ = nullptr;
+    int sentCount_ = 0;
+    int receivedCount_ = 0;
 };
 
 }  // namespace comm

@@ -35,10 +35,8 @@ void MainWindow::openComm() {
     definition_.CommKind = 0;
     const QString path = chooser_(this, FileDialogMode::Open, programFolder_);
     if (path.isEmpty()) return;
-    if (!QFileInfo(path).isFile()) {
-        ui::ShowMessage(this, kMissingFileMessage, ui::MessageIcon::Exclamation);
-        return;
-    }
+    // The reader checks the file first: a missing one, a folder, a FIFO or a device each get
+    // their message.
     readAndShow(path);
 }
 

@@ -1,7 +1,9 @@
 #include "daxfile.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include "filecheck.h"
+#include "safesave.h"
 
 namespace comm {
 
@@ -10,6 +12,30 @@ int declaredCountOf(const QByteArray& header) {
     const int high = header.size() > 0 ? static_cast<unsigned char>(header.at(0)) : 0;
     const int low = header.size() > 1 ? static_cast<unsigned char>(header.at(1)) : 0;
     return high * 256 + low;
+}
+
+// An old file is read whole to keep its tail; one larger than this is not a storage file.
+constexpr qint64 kOldFileLimit = qint64(64) * 1024 * 1024;
+
+// The old file with the new content written over its start, as writing it in place would leave
+// it, or only the new content when there is no old file. False with the reason in *error.
+bool overOldFile(const QString& path, const QByteArray& content, QByteArray* result,
+                 QString* error) {
+    *result = content;
+    const FileCheck check = CheckFileToRead(path, kOldFileLimit);
+    if (check.problem == FileCheck::Problem::Missing) return true;
+    if (!check.ok()) {
+        *error = check.message;
+        return false;
+    }
+    QFile old(path);
+    if (!old.open(QIODevice::ReadOnly)) {
+        *error = old.errorString();
+        return false;
+    }
+    const QByteArray oldBytes = old.read(kOldFileLimit);
+    if (oldBytes.size() > content.size()) result->append(oldBytes.mid(content.size()));
+    return true;
 }
 }  // namespace
 
@@ -37,12 +63,18 @@ DaxContent DecodeDax(const QByteArray& fileBytes) {
 
 DaxContent ReadDaxFile(const QString& path) {
     DaxContent content;
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
+    const FileCheck check = CheckFileToRead(path);
+    if (check.problem == FileCheck::Problem::Missing) {
         content.status = DaxStatus::Missing;
         return content;
     }
+    if (!check.ok()) {
+        content.status = DaxStatus::Refused;
+        content.message = check.message;
+        return content;
+    }
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         content.status = DaxStatus::Unreadable;
         return content;
     }
@@ -60,21 +92,11 @@ bool WriteDaxFile(const QString& path, const QByteArray& capture, DaxWriteMode m
         if (error) *error = QStringLiteral("capture of %1 bytes is too long").arg(capture.size());
         return false;
     }
-    QFile file(path);
-    const QIODevice::OpenMode openMode = mode == DaxWriteMode::Replace
-                                             ? QIODevice::WriteOnly | QIODevice::Truncate
-                                             : QIODevice::ReadWrite;
-    if (!file.open(openMode)) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    if (file.write(content) != content.size() || !file.flush()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        if (error) *error = file.errorString();
+    QByteArray whole = content;
+    QString reason;
+    if ((mode == DaxWriteMode::OverExisting && !overOldFile(path, content, &whole, &reason)) ||
+        !SaveFileWhole(path, whole, &reason)) {
+        if (error) *error = reason;
         return false;
     }
     return true;

@@ -13,7 +13,8 @@ enum class DaxStatus {
     Ok,          // bytes hold the counted bytes the file has
     Missing,     // no file of that name
     Unreadable,  // the file exists but cannot be opened for reading
-    TooLong      // the file declares more bytes than the capture can hold
+    TooLong,     // the file declares more bytes than the capture can hold
+    Refused      // not a file to read (a folder, a FIFO, a device, a foreign name): see message
 };
 
 struct DaxContent {
@@ -21,6 +22,7 @@ struct DaxContent {
     // The count the file declares; bytes may be shorter when the file ends early.
     int declaredCount = 0;
     QByteArray bytes;
+    QString message;  // why a file was Refused
 };
 
 // The whole file for a capture. Refuses (empty result) a capture above kDaxMaxCount.
@@ -40,8 +42,9 @@ enum class DaxWriteMode {
     Replace
 };
 
-// False, with a reason in *error when given, when the file cannot be written or the capture is
-// too long for the format.
+// Written whole or not at all (SaveFileWhole): on any failure the old file is as it was. False,
+// with a reason in *error when given, when the file cannot be written or the capture is too long
+// for the format.
 bool WriteDaxFile(const QString& path, const QByteArray& capture, DaxWriteMode mode,
                   QString* error = nullptr);
 

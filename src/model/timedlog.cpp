@@ -1,7 +1,7 @@
 #include "timedlog.h"
 
-#include <QSaveFile>
-
+#include "ownedbytes.h"
+#include "safesave.h"
 #include "texthelpers.h"
 
 namespace comm {
@@ -17,7 +17,7 @@ void TimedLog::append(qint64 ms, LogDirection direction, const QByteArray& bytes
         records_.removeFirst();
         ++dropped_;
     }
-    records_.append(LogRecord{ms, direction, bytes});
+    records_.append(LogRecord{ms, direction, OwnedBytes(bytes)});
 }
 
 QString LogLine(const LogRecord& record) {
@@ -46,14 +46,7 @@ QByteArray LogFileText(const TimedLog& log, const QString& title) {
 
 bool WriteLogFile(const QString& path, const TimedLog& log, const QString& title, QString* error) {
     const QByteArray bytes = LogFileText(log, title);
-    QSaveFile file(path);
-    // Unbuffered for the reason the communication file gives: a cut write must fail before commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return SaveFileWhole(path, bytes, error);
 }
 
 }  // namespace comm

@@ -1,11 +1,11 @@
 #include "txlfile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include "commkind.h"
+#include "filecheck.h"
+#include "safesave.h"
 #include "txltrailer.h"
 
 namespace comm {
@@ -102,11 +102,13 @@ ReadStatus DecodeCommFile(const QByteArray& bytes, CommDefinition* def) {
 }
 
 ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error) {
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        if (error) *error = kMissingFileMessage;
-        return ReadStatus::Missing;
+    const FileCheck check = CheckFileToRead(path, kTxlMaxFileSize);
+    if (!check.ok()) {
+        const bool missing = check.problem == FileCheck::Problem::Missing;
+        if (error) *error = missing ? kMissingFileMessage : check.message;
+        return missing ? ReadStatus::Missing : ReadStatus::Unreadable;
     }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = QStringLiteral("打开该文件失败：%1").arg(file.errorString());
         return ReadStatus::Unreadable;
@@ -124,12 +126,9 @@ bool WriteCommFile(const QString& path, const CommDefinition& def, CommOptions* 
                    bool withValues, QString* error) {
     const OptionValues values = ResolveFileOptions(def.CommKind, options);
     const QByteArray bytes = EncodeCommFile(def, values, withValues);
-    QSaveFile file(path);
-    // Unbuffered, so a write that stops part-way (a full disk) fails here: a buffered one only
-    // fails while commit() flushes, and commit() then still puts the cut file in place.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error) *error = QStringLiteral("保存通讯文件失败：%1").arg(file.errorString());
+    QString reason;
+    if (!SaveFileWhole(path, bytes, &reason)) {
+        if (error) *error = QStringLiteral("保存通讯文件失败：%1").arg(reason);
         return false;
     }
     return true;

@@ -14,6 +14,8 @@ inline const QString kMissingFileMessage = QStringLiteral("该文件不存在，
 
 // Length of a communication file without its value block.
 constexpr int kTxlHeaderSize = 23;
+// A file far larger than any communication (a few kilobytes) is not one, whatever its name.
+constexpr qint64 kTxlMaxFileSize = qint64(1024) * 1024;
 
 // The bytes of a communication file. With values, the value block follows the header.
 QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options, bool withValues);

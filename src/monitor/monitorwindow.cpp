@@ -16,6 +16,7 @@
 
 #include "busypointer.h"
 #include "daxfile.h"
+#include "filecheck.h"
 #include "hoverfocus.h"
 #include "linenumberlabel.h"
 #include "linestatepanel.h"
@@ -272,6 +273,12 @@ void MonitorWindow::store() {
     if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
                                                     ui::MessageIcon::Question, true))
         return;
+    // A FIFO, a device or a folder gets its own message; any other failure the usual one.
+    const FileCheck check = CheckFileToWrite(name);
+    if (!check.ok() && check.problem != FileCheck::Problem::Missing) {
+        ui::ShowMessage(this, check.message, ui::MessageIcon::Exclamation);
+        return;
+    }
     if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
         ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
 }
@@ -283,6 +290,10 @@ void MonitorWindow::importCapture() {
     if (content.status == DaxStatus::Missing) {
         ui::ShowMessage(this, QStringLiteral("该文件不存在，请重新打开！"),
                         ui::MessageIcon::Exclamation);
+        return;
+    }
+    if (content.status == DaxStatus::Refused) {
+        ui::ShowMessage(this, content.message, ui::MessageIcon::Exclamation);
         return;
     }
     if (content.status != DaxStatus::Ok || !capture_->replaceCapture(content.bytes)) {

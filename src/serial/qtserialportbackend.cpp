@@ -4,6 +4,7 @@
 
 #include "linewatcher.h"
 #include "lowlatency.h"
+#include "ownedbytes.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -32,10 +33,26 @@ QSerialPort::StopBits QtStopBits(StopBits stop) {
     }
     return QSerialPort::OneStop;
 }
+QString LostReason(int error) {
+    switch (error) {
+        case QSerialPort::ResourceError:
+            return QStringLiteral("设备已从系统中移除");
+        case QSerialPort::ReadError:
+            return QStringLiteral("无法再从设备读取（设备已断开或对端已关闭）");
+        default:
+            return QStringLiteral("无法再向设备写入（设备已断开或对端已关闭）");
+    }
+}
+
+// Bytes taken from the driver ahead of the reader. A far end that sends faster than the run
+// reads fills this and then the driver's own buffer, and is slowed (or, on a real line, loses
+// bytes as an overrun the driver reports) instead of filling memory. Far more than any frame.
+constexpr qint64 kReadBufferSize = qint64(256) * 1024;
 }  // namespace
 
 QtSerialPortBackend::QtSerialPortBackend(QObject* parent)
     : SerialPortBase(parent), serial_(new QSerialPort(this)), watcher_(new LineWatcher(this)) {
+    serial_->setReadBufferSize(kReadBufferSize);
     connect(serial_, &QSerialPort::readyRead, this, [this] {
         watcher_->check();
         postReadyRead();
@@ -92,15 +109,25 @@ int QtSerialPortBackend::inBufferCount() const {
 }
 
 void QtSerialPortBackend::clearInput() {
-    if (serial_->isOpen())
+    if (serial_->isOpen()) {
         serial_->clear(QSerialPort::Input);
-    else
+        resumeReading();
+    } else
         discardOnOpen_ = true;
 }
 
 QByteArray QtSerialPortBackend::input() {
     if (!serial_->isOpen()) return {};
-    return serial_->read(readLength(int(serial_->bytesAvailable())));
+    const QByteArray bytes = serial_->read(readLength(int(serial_->bytesAvailable())));
+    resumeReading();
+    return OwnedBytes(bytes);
+}
+
+// QSerialPort stops reading the driver while its buffer is full and starts again only when a
+// read empties it; a reader that takes part of it (one frame) would wait for ever.
+void QtSerialPortBackend::resumeReading() {
+    if (serial_->isOpen() && serial_->bytesAvailable() < kReadBufferSize)
+        serial_->setReadBufferSize(kReadBufferSize);
 }
 
 bool QtSerialPortBackend::output(const QByteArray& bytes) {
@@ -140,7 +167,9 @@ void QtSerialPortBackend::onError(int error) {
         error != QSerialPort::WriteError)
         return;
     // Qt keeps the port open and repeats the error on every notifier wake-up: close at the first.
-    const QString reason = QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString());
+    // Its error text is whatever the last failed system call left (often an ioctl of the line
+    // watcher's), so the cause is named from the kind of error instead.
+    const QString reason = QStringLiteral("%1: %2").arg(deviceName(), LostReason(error));
     closeDevice(true);
     postDeviceLost(reason);
 }

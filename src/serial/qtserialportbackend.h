@@ -28,6 +28,7 @@ public:
     bool setLowLatency(bool on) override;
 
 private:
+    void resumeReading();
     void onError(int error);
     void closeDevice(bool deviceGone = false);
 

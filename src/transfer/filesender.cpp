@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "filecheck.h"
 #include "serialport.h"
 #include "transferframe.h"
 
@@ -32,6 +33,12 @@ bool FileSender::start() {
     if (isRunning() || transferName_.isEmpty()) return false;
     if (!TransferNameIsSendable(transferName_)) {
         refuse(Outcome::Refused, kNameNotSendableMessage);
+        return false;
+    }
+    // Opening a FIFO would wait for a writer and reading a device would never end.
+    const FileCheck check = CheckFileToRead(path_);
+    if (!check.ok()) {
+        refuse(Outcome::Refused, check.message);
         return false;
     }
     file_.setFileName(path_);

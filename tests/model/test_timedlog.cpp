@@ -25,6 +25,18 @@ private slots:
         QVERIFY(QString::fromUtf8(LogFileText(log, QStringLiteral("通讯执行窗口\n校验: 发送 异或")))
                     .startsWith(QStringLiteral("# 通讯执行窗口\n# 校验: 发送 异或\n# 开始于")));
     }
+
+    // A record costs what it holds: bytes cut from a large read buffer do not keep the buffer.
+    void aRecordOwnsOnlyItsBytes() {
+        QByteArray block;
+        block.reserve(32 * 1024);
+        block.append("\x01\x02\x03", 3);
+        TimedLog log;
+        log.append(1, LogDirection::Received, block);
+        QCOMPARE(log.records().constLast().bytes, QByteArray("\x01\x02\x03", 3));
+        QVERIFY2(log.records().constLast().bytes.capacity() < 100,
+                 qPrintable(QString::number(log.records().constLast().bytes.capacity())));
+    }
 };
 
 QTEST_APPLESS_MAIN(TimedLogTest)

@@ -129,7 +129,7 @@ private slots:
     void readFailures() {
         QCOMPARE(ReadDaxFile(path("nothing-here.Dax")).status, DaxStatus::Missing);
         QCOMPARE(ReadDaxFile(QString()).status, DaxStatus::Missing);
-        QCOMPARE(ReadDaxFile(dir_.path()).status, DaxStatus::Unreadable);
+        QCOMPARE(ReadDaxFile(dir_.path()).status, DaxStatus::Refused);
 
         const QString huge = path("huge.Dax");
         QVERIFY(WriteWholeFile(huge, QByteArray("\x80\x01", 2) + QByteArray(40000, 'z')));

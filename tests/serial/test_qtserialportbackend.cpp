@@ -1,5 +1,6 @@
 // What only the real back end can get wrong: device errors, the default factory, handlers that tear
 // the port down from inside its own signals.
+#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -7,6 +8,7 @@
 
 #include "ptyline.h"
 #include "qtserialportbackend.h"
+#include "randombytes.h"
 #include "serialfactory.h"
 
 using comm::SerialPort;
@@ -92,9 +94,71 @@ private slots:
         QVERIFY(port.output(QByteArray(64 * 1024, 'w')));  // more than the line holds
         line.hangUp();
         QVERIFY(lost.wait(5000));
+        // The loss's own cause, not whatever error text a call before it left behind.
+        const QString reason = lost.at(0).at(0).toString();
+        QVERIFY2(reason == line.slavePath() +
+                               QStringLiteral(": 无法再从设备读取（设备已断开或对端已关闭）") ||
+                     reason == line.slavePath() +
+                                   QStringLiteral(": 无法再向设备写入（设备已断开或对端已关闭）"),
+                 qPrintable(reason));
         QTest::qWait(200);
         QCOMPARE(lost.count(), 1);
         QVERIFY(!port.portOpen());
+    }
+
+    // Bytes taken from the port own an allocation of their size, not a block of the read buffer,
+    // so a frame kept for hours costs what it holds.
+    void takenBytesOwnTheirAllocation() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        std::unique_ptr<SerialPort> port = comm::FixedDeviceSerialPortFactory(line.slavePath())();
+        QVERIFY(port->setPortOpen(true));
+        line.send("abc");
+        QTRY_COMPARE_WITH_TIMEOUT(port->inBufferCount(), 3, 5000);
+        const QByteArray got = port->input();
+        QCOMPARE(got, QByteArray("abc"));
+        QVERIFY2(got.capacity() < 256, qPrintable(QString::number(got.capacity())));
+    }
+
+    // A far end that sends faster than the reader takes is held back once the read buffer is
+    // full, and every byte still arrives in order.
+    void floodIsHeldBackAndNothingIsLost() {
+        PtyLine line;
+        QVERIFY(line.ok());
+        std::unique_ptr<SerialPort> port = comm::FixedDeviceSerialPortFactory(line.slavePath())();
+        QVERIFY(port->setPortOpen(true));
+        port->setInputLen(1000);
+        const QByteArray flood = RandomBytes(4 * 1024 * 1024, 7);
+        const int master = line.masterFd();
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        qint64 written = 0;
+        const auto writeWhatFits = [&] {
+            while (written < flood.size()) {
+                const ssize_t n =
+                    ::write(master, flood.constData() + written, size_t(flood.size() - written));
+                if (n <= 0) return;
+                written += n;
+            }
+        };
+        // Nothing is read for a while: the port takes its buffer's worth, the line the rest.
+        for (int i = 0; i < 50; ++i) {
+            writeWhatFits();
+            QTest::qWait(10);
+        }
+        QVERIFY2(written < flood.size(), "the whole flood was taken in without reading");
+        QVERIFY(port->inBufferCount() <= 256 * 1024);
+        QByteArray got;
+        QElapsedTimer waited;
+        waited.start();
+        while (got.size() < flood.size() && waited.elapsed() < 60000) {
+            writeWhatFits();
+            const QByteArray chunk = port->input();
+            if (chunk.isEmpty()) QTest::qWait(1);
+            got += chunk;
+            QVERIFY(port->inBufferCount() <= 256 * 1024);
+        }
+        QCOMPARE(got.size(), flood.size());
+        QVERIFY(got == flood);
     }
 
     void reopenAfterCloseStartsClean() {
