@@ -29,6 +29,7 @@ public:
 
 private:
     void onError(int error);
+    Problem problemOf(const QString& device) const;
     void closeDevice(bool deviceGone = false);
 
     QSerialPort* serial_;
