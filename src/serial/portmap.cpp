@@ -62,7 +62,7 @@ QString PortProblemText(const SerialPort::Failure& failure) {
     QString why;
     switch (failure.problem) {
         case Problem::Missing:
-            why = QStringLiteral("设备不存在（已拔出或路径有误）");
+            why = QStringLiteral("设备不存在");
             break;
         case Problem::Taken:
             why = QStringLiteral("设备正被其他程序或窗口使用");
