@@ -2,8 +2,6 @@
 // to the status bar panel naming it. The arriving node is a file the benchmark makes in /dev (it
 // needs root); the scan adds it to the machine's own list, so the whole way (inotify, settling,
 // scanning, the rule, the panel) is the one a plugged-in adapter takes.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -13,25 +11,13 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "benchcomm.h"
 #include "devicediscovery.h"
 #include "mainwindow.h"
 #include "portdirectory.h"
 #include "statuspanels.h"
 
 namespace {
-double OwnCpuSeconds() {
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void RunFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 const QString kNode = QStringLiteral("/dev/ttyBENCH%1");
 
 QList<comm::SerialDevice> ScanWithBenchNodes() {
@@ -67,11 +53,11 @@ int main(int argc, char** argv) {
     QLabel* panel = window.statusPanels()->devicePanel();
 
     // Idle: the window is up, the watch is on, nothing comes or goes.
-    const double cpu0 = OwnCpuSeconds();
+    const double cpu0 = benchcomm::ProcessCpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    RunFor(idleMs);
-    const double cpu = OwnCpuSeconds() - cpu0;
+    benchcomm::RunFor(idleMs);
+    const double cpu = benchcomm::ProcessCpuSeconds() - cpu0;
     std::printf("%-52s %8.4f ms CPU per s (%.4f%% of a core) over %.1f s\n",
                 "idle main window with the device watch", cpu * 1000 * 1000 / wall.elapsed(),
                 cpu * 100 * 1000 / wall.elapsed(), wall.elapsed() / 1000.0);
@@ -89,7 +75,8 @@ int main(int argc, char** argv) {
         }
         file.close();
         const QString expected = QStringLiteral("ttyBENCH%1").arg(i);
-        while (!panel->text().startsWith(expected) && arrival.elapsed() < 5000) RunFor(1);
+        while (!panel->text().startsWith(expected) && arrival.elapsed() < 5000)
+            benchcomm::RunFor(1);
         const qint64 ms = arrival.elapsed();
         QFile::remove(node);
         if (panel->text().startsWith(expected)) {
@@ -97,7 +84,7 @@ int main(int argc, char** argv) {
             total += ms;
             worst = qMax(worst, ms);
         }
-        RunFor(400);  // let the departure settle before the next arrival
+        benchcomm::RunFor(400);  // let the departure settle before the next arrival
     }
     std::printf("%-52s %8.1f ms average, %lld ms worst (%d of %d seen)\n",
                 "device arrival to the status panel naming it", seen ? double(total) / seen : -1.0,
