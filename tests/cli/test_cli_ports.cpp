@@ -51,12 +51,6 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("串口二: /tmp/line-b（由环境变量 RS232_COM2 指定）")));
         QVERIFY(text.contains(QStringLiteral("串口四: ")));
     }
-
-    void refusesArgumentsItDoesNotKnow() {
-        int code = -1;
-        run({"--all"}, &code);
-        QCOMPARE(code, 2);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCliPorts)
