@@ -84,8 +84,10 @@ void PortBindingDialog::fill() {
             combo->setCurrentIndex(index);
         else
             combo->setCurrentText(keep);
-        now_[size_t(item - 1)]->setText(QStringLiteral("现在：") +
-                                        PortChoiceText(choices[size_t(item - 1)]));
+        const PortChoice& choice = choices[size_t(item - 1)];
+        now_[size_t(item - 1)]->setText(QStringLiteral("现在：") + PortChoiceText(choice));
+        // The variable wins over any binding: the item is fixed while it is set.
+        combo->setEnabled(choice.source != PortSource::Variable);
     }
 }
 

@@ -115,6 +115,17 @@ private slots:
         QCOMPARE(directory_->binding(4), QString());  // nothing kept without OK
     }
 
+    void itemFixedByItsVariable() {
+        qputenv("RS232_COM3", "/tmp/line-c");
+        PortBindingDialog dialog(*directory_);
+        QVERIFY(!dialog.chooser(3)->isEnabled());
+        QVERIFY(dialog.chooser(2)->isEnabled());
+        QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("current3"))
+                    ->text()
+                    .contains(QStringLiteral("RS232_COM3")));
+        qunsetenv("RS232_COM3");
+    }
+
     void menuItemOpensTheDialog() {
         CommDefinition def;
         MainWindow window(def, dir_.path());
