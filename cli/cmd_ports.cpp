@@ -1,3 +1,5 @@
+#include <QCoreApplication>
+
 #include "commands.h"
 #include "jsonwriter.h"
 #include "options.h"
@@ -54,8 +56,9 @@ int ports(const QStringList& args) {
                     .add(QStringLiteral("items"), itemList));
         return 0;
     }
-    QString text = devices.isEmpty() ? QStringLiteral("没有检测到串口设备\n")
-                                     : QStringLiteral("检测到的串口设备：\n");
+    QString text = devices.isEmpty()
+                       ? QCoreApplication::translate("Ports", "没有检测到串口设备") + '\n'
+                       : QCoreApplication::translate("Ports", "检测到的串口设备：") + '\n';
     for (const comm::SerialDevice& d : devices) {
         text += QStringLiteral("  ") + comm::DeviceLabel(d);
         if (!d.id.isEmpty()) text += QStringLiteral("  [%1]").arg(d.id);

@@ -12,7 +12,9 @@
 namespace comm {
 
 namespace {
-const QString kAutomatic = QStringLiteral("自动");
+QString Automatic() {
+    return PortBindingDialog::tr("自动");
+}
 
 QString BindingName(const SerialDevice& device) {
     return device.id.isEmpty() ? device.path : device.id;
@@ -22,7 +24,7 @@ QString BindingName(const SerialDevice& device) {
 PortBindingDialog::PortBindingDialog(PortDirectory& directory, QWidget* parent)
     : QDialog(parent), directory_(directory) {
     setObjectName(QStringLiteral("PortBindingDialog"));
-    setWindowTitle(QStringLiteral("串口对应设备"));
+    setWindowTitle(tr("串口对应设备"));
     auto* grid = new QGridLayout(this);
     for (int item = 1; item <= 4; ++item) {
         auto* combo = new QComboBox(this);
@@ -38,12 +40,11 @@ PortBindingDialog::PortBindingDialog(PortDirectory& directory, QWidget* parent)
         grid->addWidget(now, item - 1, 2);
         choosers_[size_t(item - 1)] = combo;
         now_[size_t(item - 1)] = now;
-        combo->setCurrentText(kAutomatic);
+        combo->setCurrentText(Automatic());
     }
-    auto* note =
-        new QLabel(QStringLiteral("选“自动”时，各串口依次对应检测到的设备（主板串口在前）。"
-                                  "环境变量 RS232_COM1..4 优先于这里的选择。"),
-                   this);
+    auto* note = new QLabel(tr("选“自动”时，各串口依次对应检测到的设备（主板串口在前）。"
+                               "环境变量 RS232_COM1..4 优先于这里的选择。"),
+                            this);
     note->setWordWrap(true);
     grid->addWidget(note, 4, 0, 1, 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -63,7 +64,7 @@ PortBindingDialog::PortBindingDialog(PortDirectory& directory, QWidget* parent)
 QString PortBindingDialog::chosen(int item) const {
     const QComboBox* combo = chooser(item);
     const QString text = combo->currentText().trimmed();
-    if (text.isEmpty() || text == kAutomatic) return {};
+    if (text.isEmpty() || text == Automatic()) return {};
     const int index = combo->findText(text);
     return index >= 0 ? combo->itemData(index).toString() : text;
 }
@@ -76,7 +77,7 @@ void PortBindingDialog::fill() {
         QComboBox* combo = chooser(item);
         const QString keep = chosen(item);
         combo->clear();
-        combo->addItem(kAutomatic, QString());
+        combo->addItem(Automatic(), QString());
         for (const SerialDevice& device : devices)
             combo->addItem(DeviceLabel(device), BindingName(device));
         const int index = keep.isEmpty() ? 0 : combo->findData(keep);
@@ -85,7 +86,7 @@ void PortBindingDialog::fill() {
         else
             combo->setCurrentText(keep);
         const PortChoice& choice = choices[size_t(item - 1)];
-        now_[size_t(item - 1)]->setText(QStringLiteral("现在：") + PortChoiceText(choice));
+        now_[size_t(item - 1)]->setText(tr("现在：") + PortChoiceText(choice));
         // The variable wins over any binding: the item is fixed while it is set.
         combo->setEnabled(choice.source != PortSource::Variable);
     }

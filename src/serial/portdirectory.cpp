@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QSettings>
 
+#include "rememberedchoices.h"
+
 namespace comm {
 
 namespace {
@@ -15,18 +17,11 @@ QString BindingKey(int item) {
     return QStringLiteral("ports/item%1").arg(item);
 }
 
-QString DefaultSettingsFile() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("comm"),
-                     QStringLiteral("Comm"))
-        .fileName();
-}
 }  // namespace
 
 PortDirectory::PortDirectory(DeviceDiscovery* discovery, const QString& settingsFile,
                              QObject* parent)
-    : QObject(parent),
-      discovery_(discovery),
-      settingsFile_(settingsFile.isEmpty() ? DefaultSettingsFile() : settingsFile) {
+    : QObject(parent), discovery_(discovery), settingsFile_(settingsFile) {
     if (!discovery_) discovery_ = new SystemDeviceDiscovery(this);
     connect(discovery_, &DeviceDiscovery::devicesChanged, this, &PortDirectory::changed);
     load();
@@ -68,11 +63,11 @@ QString PortDirectory::binding(int item) const {
 void PortDirectory::setBinding(int item, const QString& name) {
     if (item < 1 || item > 4 || bindings_[size_t(item - 1)] == name.trimmed()) return;
     bindings_[size_t(item - 1)] = name.trimmed();
-    QSettings settings(settingsFile_, QSettings::IniFormat);
+    const std::unique_ptr<QSettings> settings = openSettings();
     if (name.trimmed().isEmpty())
-        settings.remove(BindingKey(item));
+        settings->remove(BindingKey(item));
     else
-        settings.setValue(BindingKey(item), name.trimmed());
+        settings->setValue(BindingKey(item), name.trimmed());
     emit changed();
 }
 
@@ -83,9 +78,15 @@ QString PortDirectory::resolve(const QString& name) {
 }
 
 void PortDirectory::load() {
-    const QSettings settings(settingsFile_, QSettings::IniFormat);
+    const std::unique_ptr<QSettings> settings = openSettings();
     for (int i = 0; i < 4; ++i)
-        bindings_[size_t(i)] = settings.value(BindingKey(i + 1)).toString().trimmed();
+        bindings_[size_t(i)] = settings->value(BindingKey(i + 1)).toString().trimmed();
+}
+
+// The program's one file of remembered choices, shared with the interface language.
+std::unique_ptr<QSettings> PortDirectory::openSettings() const {
+    if (settingsFile_.isEmpty()) return texts::OpenRememberedChoices();
+    return std::make_unique<QSettings>(settingsFile_, QSettings::IniFormat);
 }
 
 }  // namespace comm

@@ -3,9 +3,12 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <memory>
 
 #include "devicediscovery.h"
 #include "portrule.h"
+
+class QSettings;
 
 namespace comm {
 
@@ -16,8 +19,9 @@ namespace comm {
 class PortDirectory : public QObject {
     Q_OBJECT
 public:
-    // discovery: not owned; the machine's own list when null. settingsFile: where bindings are
-    // kept; the platform's usual place for the program's settings when empty.
+    // discovery: not owned; the machine's own list when null. settingsFile: an INI file to keep
+    // the bindings in; the program's remembered choices (beside the interface language) when
+    // empty.
     explicit PortDirectory(DeviceDiscovery* discovery = nullptr,
                            const QString& settingsFile = QString(), QObject* parent = nullptr);
     ~PortDirectory() override;
@@ -37,7 +41,6 @@ public:
     // The binding of item 1..4: a stable identity, a path, or empty for automatic.
     QString binding(int item) const;
     void setBinding(int item, const QString& name);
-    QString settingsFile() const { return settingsFile_; }
 
     // A --port argument: the path of the discovered device with that stable identity, else the
     // argument itself.
@@ -48,6 +51,7 @@ signals:
 
 private:
     void load();
+    std::unique_ptr<QSettings> openSettings() const;
 
     QPointer<DeviceDiscovery> discovery_;
     QString settingsFile_;

@@ -1,5 +1,7 @@
 #include "portmap.h"
 
+#include <QCoreApplication>
+
 #include "portdirectory.h"
 
 namespace comm {
@@ -9,24 +11,27 @@ QString PortDevice(int port) {
 }
 
 QString PortItemName(int port) {
-    static const char* const kNames[] = {"串口一", "串口二", "串口三", "串口四"};
+    static const char* const kNames[] = {
+        QT_TRANSLATE_NOOP("Ports", "串口一"), QT_TRANSLATE_NOOP("Ports", "串口二"),
+        QT_TRANSLATE_NOOP("Ports", "串口三"), QT_TRANSLATE_NOOP("Ports", "串口四")};
     if (port < kFirstPort || port > kLastPort) return {};
-    return QString::fromUtf8(kNames[port - 1]);
+    return QCoreApplication::translate("Ports", kNames[port - 1]);
 }
 
 QString NoDeviceText(int port) {
-    return PortItemName(port) + QStringLiteral("没有对应的设备");
+    return QCoreApplication::translate("Ports", "%1没有对应的设备").arg(PortItemName(port));
 }
 
 namespace {
 QString SourceText(const PortChoice& choice) {
     switch (choice.source) {
         case PortSource::Variable:
-            return QStringLiteral("由环境变量 RS232_COM%1 指定").arg(choice.item);
+            return QCoreApplication::translate("Ports", "由环境变量 RS232_COM%1 指定")
+                .arg(choice.item);
         case PortSource::Binding:
-            return QStringLiteral("用户指定");
+            return QCoreApplication::translate("Ports", "用户指定");
         case PortSource::Automatic:
-            return QStringLiteral("自动");
+            return QCoreApplication::translate("Ports", "自动");
         case PortSource::None:
             break;
     }
@@ -37,19 +42,20 @@ QString SourceText(const PortChoice& choice) {
 QString PortChoiceText(const PortChoice& choice) {
     if (choice.device.isEmpty())
         return choice.source == PortSource::Binding
-                   ? QStringLiteral("无设备（指定的 %1 不在）").arg(choice.bound)
-                   : QStringLiteral("无设备");
+                   ? QCoreApplication::translate("Ports", "无设备（指定的 %1 不在）")
+                         .arg(choice.bound)
+                   : QCoreApplication::translate("Ports", "无设备");
     QString text = choice.device;
     if (choice.listed) {
         const QString label = DeviceLabel(choice.info);
         const qsizetype dash = label.indexOf(QStringLiteral(" — "));
         if (dash >= 0) text += label.mid(dash);
     }
-    return text + QStringLiteral("（%1）").arg(SourceText(choice));
+    return text + QCoreApplication::translate("Ports", "（%1）").arg(SourceText(choice));
 }
 
 QString PortChoiceShortText(const PortChoice& choice) {
-    if (choice.device.isEmpty()) return QStringLiteral("无设备");
+    if (choice.device.isEmpty()) return QCoreApplication::translate("Ports", "无设备");
     return choice.listed ? DeviceShortLabel(choice.info) : choice.device;
 }
 
@@ -57,18 +63,20 @@ QString PortProblemText(const SerialPort::Failure& failure) {
     using Problem = SerialPort::Problem;
     if (failure.problem == Problem::NoDevice)
         return failure.reason +
-               QStringLiteral("。请接上设备，或在“设置”菜单的“串口对应设备...”中指定。");
+               QCoreApplication::translate(
+                   "Ports", "。请接上设备，或在“设置”菜单的“串口对应设备...”中指定。");
     if (failure.device.isEmpty()) return failure.reason;
     QString why;
     switch (failure.problem) {
         case Problem::Missing:
-            why = QStringLiteral("设备不存在");
+            why = QCoreApplication::translate("Ports", "设备不存在");
             break;
         case Problem::Taken:
-            why = QStringLiteral("设备正被其他程序或窗口使用");
+            why = QCoreApplication::translate("Ports", "设备正被其他程序或窗口使用");
             break;
         case Problem::PermissionDenied:
-            why = QStringLiteral(
+            why = QCoreApplication::translate(
+                "Ports",
                 "没有使用该设备的权限。在 Debian 上把用户加入 dialout 组"
                 "（sudo adduser $USER dialout），重新登录后生效");
             break;
@@ -83,8 +91,8 @@ QString PortProblemText(const SerialPort::Failure& failure) {
     if (why.isEmpty())
         why = words;
     else if (!words.isEmpty())
-        why += QStringLiteral("（%1）").arg(words);
-    return QStringLiteral("设备：%1\n原因：%2").arg(failure.device, why);
+        why += QCoreApplication::translate("Ports", "（%1）").arg(words);
+    return QCoreApplication::translate("Ports", "设备：%1\n原因：%2").arg(failure.device, why);
 }
 
 }  // namespace comm
