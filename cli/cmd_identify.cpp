@@ -141,18 +141,20 @@ int identify(const QStringList& args) {
         Complain(comm::VerdictText(verdict));
         QCoreApplication::exit(0);
     });
-    QObject::connect(&engine, &SettingsIdentifier::failed,
-                     [&](SettingsIdentifier::Failure failure, const QString& reason) {
-                         const QString text = WithReason(comm::kBusyPortMessage, reason);
-                         if (a.json)
-                             PutJson(JsonWriter().add("event", "error").add("message", text));
-                         else
-                             Complain(text);
-                         exitCode = failure == SettingsIdentifier::Failure::DeviceLost
-                                        ? kDeviceLost
-                                        : kPortFailed;
-                         QCoreApplication::exit(0);
-                     });
+    QObject::connect(
+        &engine, &SettingsIdentifier::failed,
+        [&](SettingsIdentifier::Failure failure, const QString& reason) {
+            const QString text = failure == SettingsIdentifier::Failure::HoldpaneFailed
+                                     ? WithReason(comm::kBusyPortMessage, reason)
+                                     : WithPortProblem(comm::kBusyPortMessage, port->failure());
+            if (a.json)
+                PutJson(JsonWriter().add("event", "error").add("message", text));
+            else
+                Complain(text);
+            exitCode =
+                failure == SettingsIdentifier::Failure::DeviceLost ? kDeviceLost : kPortFailed;
+            QCoreApplication::exit(0);
+        });
     // SIGINT and SIGTERM press the stop button: the current candidate closes unlisted.
     comm::StopSignals stop;
     QString problem;

@@ -29,7 +29,8 @@ struct MonitorArgs {
     int quietMs = 0;   // 0: no quiet limit
     QString out;
     bool ascii = false;
-    bool json = false;  // each batch as it comes instead of the listing at the end
+    bool json = false;       // each batch as it comes instead of the listing at the end
+    bool reconnect = false;  // a lost device is waited for instead of ending the listening
 };
 
 constexpr qint64 kDayMs = 24LL * 3600 * 1000;
@@ -47,6 +48,7 @@ bool parse(const QStringList& args, MonitorArgs* m, QString* why) {
                QStringLiteral("--quiet-ms"), QStringLiteral("--out")});
     m->ascii = o.flag(QStringLiteral("--ascii"));
     m->json = o.flag(QStringLiteral("--json"));
+    m->reconnect = o.flag(QStringLiteral("--reconnect"));
     TakePortArgument(o, &m->port);
     if (const std::optional<QString> text = o.value(QStringLiteral("--settings"))) {
         const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(*text);
@@ -94,13 +96,14 @@ int monitor(const QStringList& args) {
     }
 
     comm::MonitorCapture capture(MakePort(m.port), comm::Clock::real());
+    capture.setReconnect(m.reconnect);
     QString refusal;
     if (!capture.start(m.settings, &refusal)) {
         if (!refusal.isEmpty()) {
             Complain(refusal);
             return kBadSettings;
         }
-        Complain(WithReason(comm::kBusyPortMessage, capture.port().failure().reason));
+        Complain(WithPortProblem(comm::kBusyPortMessage, capture.port().failure()));
         return kPortFailed;
     }
 
@@ -129,9 +132,25 @@ int monitor(const QStringList& args) {
             else if (m.quietMs > 0)
                 quiet.start();
         });
-    QObject::connect(&capture, &comm::MonitorCapture::portLost, [&](const QString& reason) {
-        Complain(WithReason(comm::kBusyPortMessage, reason));
+    QObject::connect(&capture, &comm::MonitorCapture::portLost, [&](const QString&) {
+        Complain(WithPortProblem(comm::kBusyPortMessage, capture.port().failure()));
         exitCode = kPortLost;
+    });
+    QObject::connect(&capture, &comm::MonitorCapture::deviceGone,
+                     [&](qint64 ms, const QString& reason) {
+                         if (m.json)
+                             PutJson(JsonWriter()
+                                         .add(QStringLiteral("event"), QStringLiteral("lost"))
+                                         .add(QStringLiteral("t"), QJsonValue(ms))
+                                         .add(QStringLiteral("reason"), reason));
+                         Complain(QStringLiteral("设备断开，等待它恢复（%1）").arg(reason));
+                     });
+    QObject::connect(&capture, &comm::MonitorCapture::deviceBack, [&](qint64 ms) {
+        if (m.json)
+            PutJson(JsonWriter()
+                        .add(QStringLiteral("event"), QStringLiteral("back"))
+                        .add(QStringLiteral("t"), QJsonValue(ms)));
+        Complain(QStringLiteral("设备已恢复，继续监听"));
     });
     QObject::connect(&capture, &comm::MonitorCapture::listeningChanged, [](bool on) {
         if (!on) QCoreApplication::exit(0);

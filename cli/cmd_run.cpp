@@ -180,7 +180,7 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
     });
     QObject::connect(&engine, &RunEngine::failed, [&](int code, const QString& message) {
         if (code == comm::SerialPort::kOpenFailure)
-            fail(WithReason(message, serial->failure().reason), kPortFailed);
+            fail(WithPortProblem(message, serial->failure()), kPortFailed);
         else
             fail(message, kLineFailed);
     });

@@ -21,6 +21,15 @@ JsonWriter& JsonWriter::add(const QString& key, const JsonWriter& object) {
     return addRaw(key, object.toJson());
 }
 
+JsonWriter& JsonWriter::add(const QString& key, const QList<JsonWriter>& objects) {
+    QByteArray array = "[";
+    for (const JsonWriter& object : objects) {
+        if (array.size() > 1) array += ',';
+        array += object.toJson();
+    }
+    return addRaw(key, array + ']');
+}
+
 JsonWriter& JsonWriter::addRaw(const QString& key, const QByteArray& json) {
     if (!members_.isEmpty()) members_ += ',';
     members_ += Compact(key) + ':' + json;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QJsonValue>
+#include <QList>
 #include <QString>
 
 namespace cli {
@@ -13,6 +14,7 @@ class JsonWriter {
 public:
     JsonWriter& add(const QString& key, const QJsonValue& value);
     JsonWriter& add(const QString& key, const JsonWriter& object);
+    JsonWriter& add(const QString& key, const QList<JsonWriter>& objects);
     QByteArray toJson() const;
 
 private:

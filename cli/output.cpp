@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "jsonwriter.h"
+#include "portmap.h"
 
 namespace cli {
 
@@ -42,6 +43,13 @@ void PutJson(const JsonWriter& object) {
 
 QString WithReason(const QString& message, const QString& reason) {
     return reason.isEmpty() ? message : QStringLiteral("%1（%2）").arg(message, reason);
+}
+
+QString WithPortProblem(const QString& message, const comm::SerialPort::Failure& failure) {
+    const QString problem = comm::PortProblemText(failure);
+    const QString first = WithReason(message, failure.reason);
+    return problem.isEmpty() || problem == failure.reason ? first
+                                                          : first + QLatin1Char('\n') + problem;
 }
 
 }  // namespace cli

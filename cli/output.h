@@ -3,6 +3,8 @@
 #include <QString>
 #include <cstdio>
 
+#include "serialport.h"
+
 namespace cli {
 
 class JsonWriter;
@@ -17,5 +19,8 @@ void PutJson(const JsonWriter& object);
 // A message followed by the device's own words, when there are any:
 // "当前活动串口是非空闲串口！（/dev/ttyS0: No such file or directory）".
 QString WithReason(const QString& message, const QString& reason);
+// WithReason with the port's failure, then (as the windows' boxes have it) the device and the
+// reason in words on the lines below, with what to do when permission was refused.
+QString WithPortProblem(const QString& message, const comm::SerialPort::Failure& failure);
 
 }  // namespace cli

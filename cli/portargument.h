@@ -9,8 +9,9 @@ namespace cli {
 
 class Options;
 
-// The port of --port: a number 1..4 is that port as the program maps it (RS232_COMn or the
-// default device); anything else is a device path, opened as it is and shown as port 1.
+// The port of --port: a number 1..4 is that port as the program maps it (PortDevice); anything
+// else is a device's stable identity (as comm-cli ports lists it) or a path, opened as it is and
+// shown as port 1.
 struct PortArgument {
     int number = 1;
     QString device;  // empty: whatever the port map gives the number

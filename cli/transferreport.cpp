@@ -72,9 +72,9 @@ TransferReport::~TransferReport() = default;
 
 void TransferReport::onFinished(Outcome outcome, const QString& message) {
     status_ = statusOf(outcome);
-    QString text = message;
-    if (outcome == Outcome::PortFailed && !engine_.port().failure().reason.isEmpty())
-        text += QStringLiteral("（%1）").arg(engine_.port().failure().reason);
+    const QString text = outcome == Outcome::PortFailed
+                             ? WithPortProblem(message, engine_.port().failure())
+                             : message;
     const QString sha = QString::fromLatin1(engine_.digest().toHex());
     if (json_) {
         QJsonObject event;

@@ -187,14 +187,6 @@ The Save Frame Data option in the Communication menu decides whether the bytes y
         <translation>Prints the format of the active communication.</translation>
     </message>
     <message>
-        <source>在“设置”菜单中，或用工具栏上的四个串口按钮，可以选择本程序使用的活动串口。执行通讯、监听串口、识别设置和传送文件都在活动串口上进行。
-
-一般的个人计算机带有串口一和串口二，本程序还支持串口三和串口四。程序启动时选中的是串口一。</source>
-        <translation>Choose the active port in the Setup menu or with the four port buttons on the toolbar. Runs, monitoring, settings identification and file transfers all use the active port.
-
-A usual personal computer has ports 1 and 2; this program also supports ports 3 and 4. Port 1 is chosen when the program starts.</translation>
-    </message>
-    <message>
         <source>在使用本程序的过程中如果遇到问题，请先阅读本帮助中相应功能的说明，并留意各窗口中的提示和程序给出的提示信息。
 
 您也可以选择“帮助”菜单中的“技术支持”，或单击工具栏上的“技术支持”按钮，查看常见问题的说明。如果问题仍然不能解决，请与本程序的提供者联系；联系时请说明所用的通讯种类、串口设置，以及出现问题时的操作步骤和提示信息。</source>
@@ -229,6 +221,28 @@ The device must keep sending all the time while identification runs. The result 
 Be sure to click Receive File on the receiving side first, so that it waits for the file, and only then start sending; otherwise the transfer cannot complete.
 
 The received file is saved under the name the sender gave, in the folder of the program on the receiving side.</translation>
+    </message>
+    <message>
+        <source>在“设置”菜单中，或用工具栏上的四个串口按钮，可以选择本程序使用的活动串口。执行通讯、监听串口、识别设置和传送文件都在活动串口上进行。
+
+一般的个人计算机带有串口一和串口二，本程序还支持串口三和串口四。程序启动时选中的是串口一。
+
+每个串口对应本机的一个串口设备，规则如下（依次判断）：
+1. 设置了环境变量 RS232_COM1..RS232_COM4 时，对应该变量给出的设备路径（例如 /dev/ttyUSB0 或虚拟串口）；
+2. 否则，对应您在“设置”菜单的“串口对应设备...”中为它指定的设备。指定的是设备本身（USB 转串口适配器按其序列号识别），插在哪个 USB 口上都不变；也可以直接输入一个设备路径；
+3. 否则自动对应：未被前两条占用的检测到的设备按顺序排列（主板串口在前，其后是各种适配器），依次对应其余的串口。
+
+没有对应设备的串口在使用时会提示“没有对应的设备”。设备插上或拔下后一秒之内，菜单和工具栏按钮的提示以及状态栏中“活动串口”旁边的一栏就会更新。串口打不开时，提示框会写明设备和原因；若原因是没有权限，在 Debian 上把用户加入 dialout 组后重新登录即可。指定的对应关系保存在本程序唯一的设置文件中，下次启动仍然有效。</source>
+        <translation>Choose the active port in the Setup menu or with the four port buttons on the toolbar. Runs, monitoring, settings identification and file transfers all use the active port.
+
+A usual personal computer has ports 1 and 2; this program also supports ports 3 and 4. Port 1 is chosen when the program starts.
+
+Each port stands for one serial device of this machine, by this rule (in order):
+1. When the environment variable RS232_COM1..RS232_COM4 is set, the device path it gives (for example /dev/ttyUSB0 or a virtual line);
+2. Otherwise the device you bound to it with Serial port devices... in the Setup menu. The binding is to the device itself (a USB serial adapter is known by its serial number), whatever USB socket it is in; you may also type a device path;
+3. Otherwise automatically: the detected devices not taken by the first two, in a stable order (the board&apos;s own ports first, then adapters), go to the remaining ports in turn.
+
+A port without a device says so when it is used. Within a second of a device being plugged in or out, the tips of the menu items and toolbar buttons and the status bar panel beside the active port are updated. When a port cannot be opened, the notice names the device and the reason; when the reason is a missing permission, on Debian add your user to the dialout group and log in again. The bindings are kept in the program&apos;s one settings file and hold at the next start.</translation>
     </message>
 </context>
 <context>
@@ -380,6 +394,83 @@ The received file is saved under the name the sender gave, in the folder of the 
     </message>
 </context>
 <context>
+    <name>Ports</name>
+    <message>
+        <source>串口一</source>
+        <translation>Port 1</translation>
+    </message>
+    <message>
+        <source>串口二</source>
+        <translation>Port 2</translation>
+    </message>
+    <message>
+        <source>串口三</source>
+        <translation>Port 3</translation>
+    </message>
+    <message>
+        <source>串口四</source>
+        <translation>Port 4</translation>
+    </message>
+    <message>
+        <source>%1没有对应的设备</source>
+        <translation>%1 has no device</translation>
+    </message>
+    <message>
+        <source>由环境变量 RS232_COM%1 指定</source>
+        <translation>set by the environment variable RS232_COM%1</translation>
+    </message>
+    <message>
+        <source>用户指定</source>
+        <translation>bound by the user</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>无设备（指定的 %1 不在）</source>
+        <translation>no device (the bound %1 is not present)</translation>
+    </message>
+    <message>
+        <source>无设备</source>
+        <translation>no device</translation>
+    </message>
+    <message>
+        <source>（%1）</source>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>。请接上设备，或在“设置”菜单的“串口对应设备...”中指定。</source>
+        <translation>. Plug in a device, or bind one with Serial port devices... in the Setup menu.</translation>
+    </message>
+    <message>
+        <source>设备不存在</source>
+        <translation>the device does not exist</translation>
+    </message>
+    <message>
+        <source>设备正被其他程序或窗口使用</source>
+        <translation>the device is in use by another program or window</translation>
+    </message>
+    <message>
+        <source>没有使用该设备的权限。在 Debian 上把用户加入 dialout 组（sudo adduser $USER dialout），重新登录后生效</source>
+        <translation>no permission to use the device. On Debian add your user to the dialout group (sudo adduser $USER dialout) and log in again</translation>
+    </message>
+    <message>
+        <source>设备：%1
+原因：%2</source>
+        <translation>Device: %1
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>没有检测到串口设备</source>
+        <translation>No serial devices detected</translation>
+    </message>
+    <message>
+        <source>检测到的串口设备：</source>
+        <translation>Serial devices detected:</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>没有可用的打印机，请先在“打印设置”中选择打印机！</source>
@@ -450,6 +541,25 @@ The received file is saved under the name the sender gave, in the folder of the 
     <message>
         <source>没有收到数据的设置</source>
         <translation>No settings received any data</translation>
+    </message>
+</context>
+<context>
+    <name>comm::PortBindingDialog</name>
+    <message>
+        <source>自动</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>串口对应设备</source>
+        <translation>Serial port devices</translation>
+    </message>
+    <message>
+        <source>选“自动”时，各串口依次对应检测到的设备（主板串口在前）。环境变量 RS232_COM1..4 优先于这里的选择。</source>
+        <translation>With Automatic, the ports take the detected devices in turn (the board&apos;s own ports first). The environment variables RS232_COM1..4 take precedence over the choices here.</translation>
+    </message>
+    <message>
+        <source>现在：</source>
+        <translation>Now: </translation>
     </message>
 </context>
 <context>

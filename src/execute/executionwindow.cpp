@@ -249,9 +249,11 @@ void ExecutionWindow::connectEngine() {
         e, &RunEngine::failed, this,
         [this](int code, const QString& message) {
             if (closing_) return;
-            ui::ShowMessage(this, message,
-                            code == SerialPort::kOpenFailure ? ui::MessageIcon::Exclamation
-                                                             : ui::MessageIcon::Critical);
+            if (code == SerialPort::kOpenFailure)
+                ui::ShowMessage(this, message, PortProblemText(port_->failure()),
+                                ui::MessageIcon::Exclamation);
+            else
+                ui::ShowMessage(this, message, ui::MessageIcon::Critical);
         },
         Qt::QueuedConnection);
     connect(

@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "mainwindow.h"
+#include "portdirectory.h"
 #include "portmap.h"
 #include "statuspanels.h"
 #include "toolbaricons.h"
@@ -49,7 +50,11 @@ const MenuEntry kMenus[] = {
     {"file", "文件[&F]", {{"sendfile", "发送文件"}, {"receivefile", "接收文件"}}},
     {"Setup",
      "设置[&O]",
-     {{"ck1", "串口一"}, {"ck2", "串口二"}, {"ck3", "串口三"}, {"ck4", "串口四"}}},
+     {{"ck1", "串口一"},
+      {"ck2", "串口二"},
+      {"ck3", "串口三"},
+      {"ck4", "串口四"},
+      {"bindPorts", "串口对应设备..."}}},
     {"Windows",
      "窗口[&W]",
      {{"sppp", "水平平铺[&H]"},
@@ -111,7 +116,7 @@ void MainWindow::buildMenus() {
 
     auto* setup = findChild<QMenu*>(QStringLiteral("Setup"));
     setup->setToolTipsVisible(true);
-    connect(setup, &QMenu::aboutToShow, this, &MainWindow::updatePortToolTips);
+    connect(setup, &QMenu::aboutToShow, this, &MainWindow::showPortDevices);
     auto* windows = findChild<QMenu*>(QStringLiteral("Windows"));
     connect(windows, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
 }
@@ -176,13 +181,22 @@ void MainWindow::connectCommands() {
     on("nr", [this] { HelpContentsCommand(*this); });
     on("jscc", [this] { SupportCommand(*this); });
     on("About", [this] { AboutCommand(*this); });
+    on("bindPorts", [this] { PortBindingCommand(*this); });
+    connect(&PortDirectory::current(), &PortDirectory::changed, this, &MainWindow::showPortDevices);
 }
 
-void MainWindow::updatePortToolTips() {
-    for (int port = 1; port <= 4; ++port)
-        action(QStringLiteral("ck%1").arg(port))
-            ->setToolTip(QStringLiteral("%1: %2").arg(QString::fromUtf8(kPortNames[port - 1]),
-                                                      PortDevice(port)));
+void MainWindow::showPortDevices() {
+    const std::array<PortChoice, 4> choices = PortDirectory::current().choices();
+    for (const PortChoice& choice : choices) {
+        const QString device = PortChoiceText(choice);
+        action(QStringLiteral("ck%1").arg(choice.item))
+            ->setToolTip(QStringLiteral("%1: %2").arg(PortItemName(choice.item), device));
+        action(QLatin1String(kPortButtons[choice.item - 1]))
+            ->setToolTip(QString::fromUtf8(kToolButtons[12 + choice.item].tip) + QLatin1Char('\n') +
+                         device);
+    }
+    const PortChoice& active = choices[size_t(activePort() - 1)];
+    panels_->setDeviceText(PortChoiceShortText(active), PortChoiceText(active));
 }
 
 void MainWindow::choosePort(int port) {
@@ -190,6 +204,7 @@ void MainWindow::choosePort(int port) {
     for (int i = 1; i <= 4; ++i) action(QStringLiteral("ck%1").arg(i))->setChecked(i == port);
     panels_->setActivePortText(QStringLiteral("活动串口: ") +
                                QString::fromUtf8(kPortNames[port - 1]));
+    showPortDevices();
 }
 
 void MainWindow::choosePortFromToolbar(int port) {

@@ -41,7 +41,7 @@ MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder,
     action(QStringLiteral("t6"))->setChecked(true);
     lineBreak_ = QStringLiteral("\r\n");
 
-    updatePortToolTips();
+    showPortDevices();
     updateActions();
     resize(1100, 720);
 }

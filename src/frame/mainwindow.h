@@ -86,7 +86,9 @@ private:
     void buildMenus();
     void buildToolBar();
     void connectCommands();
-    void updatePortToolTips();
+    // The device each port item stands for, in the items' and port buttons' tool tips and in the
+    // status bar beside the active port.
+    void showPortDevices();
     void fillWindowMenu();
     // Enables the commands that need a communication and disables New and Open while one is
     // open; the one place this is decided.

@@ -24,18 +24,26 @@ StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar), now_(&QDateTime::cur
                              QStringLiteral("Ins"),
                              QStringLiteral("SCRL"),
                              QString()};
-    for (int i = 0; i < 7; ++i) {
-        auto* label = new QLabel(texts[i], bar);
-        label->setObjectName(QStringLiteral("Panels_%1").arg(i + 1));
+    const auto sunken = [bar](const QString& text, const QString& name) {
+        auto* label = new QLabel(text, bar);
+        label->setObjectName(name);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setContentsMargins(4, 0, 4, 0);
+        return label;
+    };
+    for (int i = 0; i < 7; ++i) {
+        QLabel* label = sunken(texts[i], QStringLiteral("Panels_%1").arg(i + 1));
         panels_[i] = label;
         if (i == 0)
             bar->addWidget(label, 1);
         else
             bar->addPermanentWidget(label);
+        if (i + 1 == ActivePort) {
+            device_ = sunken(QString(), QStringLiteral("PortDevicePanel"));
+            bar->addPermanentWidget(device_);
+        }
     }
     panel(Fixed)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -63,6 +71,11 @@ bool StatusPanels::isLit(Panel which) const {
 
 void StatusPanels::setActivePortText(const QString& text) {
     panel(ActivePort)->setText(text);
+}
+
+void StatusPanels::setDeviceText(const QString& text, const QString& toolTip) {
+    device_->setText(text);
+    device_->setToolTip(toolTip);
 }
 
 void StatusPanels::setTimeSource(std::function<QDateTime()> now) {

@@ -11,9 +11,9 @@ class QTimer;
 
 namespace comm {
 
-// The seven panels of the main window's status bar (StatusBar1): a fixed text, the active port,
-// the Caps, Num, Insert and Scroll lock indicators and the minute clock (Timer1). Owned by the
-// main window.
+// The seven panels of the main window's status bar (StatusBar1): a fixed text, the active port
+// (followed by the device it stands for), the Caps, Num, Insert and Scroll lock indicators and the
+// minute clock (Timer1). Owned by the main window.
 class StatusPanels : public QObject {
     Q_OBJECT
 public:
@@ -28,6 +28,9 @@ public:
     bool isLit(Panel which) const;
 
     void setActivePortText(const QString& text);
+    // Beside the active port: the device it stands for ("ttyUSB0 USB2.0-Serial", "无设备").
+    QLabel* devicePanel() const { return device_; }
+    void setDeviceText(const QString& text, const QString& toolTip);
     QTimer* clockTimer() const { return clock_; }
     // Where the clock takes the time from; tests hand in a fixed one.
     void setTimeSource(std::function<QDateTime()> now);
@@ -44,6 +47,7 @@ protected:
 
 private:
     std::array<QLabel*, 7> panels_{};
+    QLabel* device_ = nullptr;
     QTimer* clock_ = nullptr;
     std::function<QDateTime()> now_;
     bool insertOn_ = false;

@@ -14,6 +14,8 @@
 #include "mainwindow.h"
 #include "messages.h"
 #include "monitorwindow.h"
+#include "portbindingdialog.h"
+#include "portdirectory.h"
 #include "printer.h"
 #include "printsetup.h"
 #include "receivefilewindow.h"
@@ -130,6 +132,11 @@ void AboutCommand(MainWindow& window) {
     const BusyPointer busy(&window);
     help::AboutBox box(&window);
     box.exec();
+}
+
+void PortBindingCommand(MainWindow& window) {
+    PortBindingDialog dialog(PortDirectory::current(), &window);
+    dialog.exec();
 }
 
 }  // namespace comm

@@ -17,5 +17,6 @@ void ReceiveFileCommand(MainWindow& window);   // receivefile, t16
 void HelpContentsCommand(MainWindow& window);  // nr, t10
 void SupportCommand(MainWindow& window);       // jscc, t11
 void AboutCommand(MainWindow& window);         // About, t12
+void PortBindingCommand(MainWindow& window);   // bindPorts
 
 }  // namespace comm

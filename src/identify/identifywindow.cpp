@@ -17,6 +17,7 @@
 #include "hoverfocus.h"
 #include "identifypictures.h"
 #include "messages.h"
+#include "portmap.h"
 #include "settingsidentifier.h"
 #include "verdict.h"
 
@@ -226,10 +227,12 @@ void IdentifyWindow::onFinished(int count) {
 }
 
 void IdentifyWindow::onFailed(int failure, const QString& reason) {
-    const QString text = failure == int(SettingsIdentifier::Failure::HoldpaneFailed)
-                             ? QStringLiteral("无法启动Holdpane程序：") + reason
-                             : kPortNotFree;
-    ui::ShowMessage(this, text, ui::MessageIcon::Exclamation);
+    if (failure == int(SettingsIdentifier::Failure::HoldpaneFailed))
+        ui::ShowMessage(this, QStringLiteral("无法启动Holdpane程序：") + reason,
+                        ui::MessageIcon::Exclamation);
+    else
+        ui::ShowMessage(this, kPortNotFree, PortProblemText(port_->failure()),
+                        ui::MessageIcon::Exclamation);
     close();
 }
 

@@ -26,7 +26,18 @@ QString LogLine(const LogRecord& record) {
                        .arg(ms / 1000)
                        .arg(ms % 1000, 3, 10, QLatin1Char('0'))
                        .rightJustified(10);
-    line += record.direction == LogDirection::Sent ? QStringLiteral(" TX") : QStringLiteral(" RX");
+    switch (record.direction) {
+        case LogDirection::Sent:
+            line += QStringLiteral(" TX");
+            break;
+        case LogDirection::Received:
+            line += QStringLiteral(" RX");
+            break;
+        case LogDirection::Lost:
+            return line + QStringLiteral(" -- 设备断开");
+        case LogDirection::Back:
+            return line + QStringLiteral(" -- 设备恢复");
+    }
     if (!record.bytes.isEmpty()) line += QLatin1Char(' ') + HexBytesText(record.bytes);
     return line;
 }

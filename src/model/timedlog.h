@@ -7,7 +7,8 @@
 
 namespace comm {
 
-enum class LogDirection { Sent, Received };
+// Lost and Back mark a gap: the device went away, and later came back (no bytes in either).
+enum class LogDirection { Sent, Received, Lost, Back };
 
 // One frame or chunk that passed on the line, with its time in milliseconds since the start of
 // the run or of the listening, read from the engine's clock when the bytes came.
@@ -44,7 +45,8 @@ private:
 };
 
 // One line of the text log: the time in seconds with three decimals right-aligned in ten
-// places, "TX" or "RX", and the bytes as blank-separated hexadecimal pairs ("     1.250 RX 41 0D").
+// places, "TX" or "RX", and the bytes as blank-separated hexadecimal pairs ("     1.250 RX 41 0D");
+// a gap's ends read "-- 设备断开" and "-- 设备恢复" instead.
 QString LogLine(const LogRecord& record);
 
 // The whole text log: comment lines starting with "#" (the title, the start's date and time,

@@ -47,6 +47,7 @@ bool MonitorCapture::start(const QString& settings, QString* refusal) {
     lineCount_ = 0;
     sinceRefresh_ = 0;
     lastShown_ = 0;
+    waiting_ = false;
     steps_.start();
     emit listeningChanged(true);
     return true;
@@ -55,6 +56,7 @@ bool MonitorCapture::start(const QString& settings, QString* refusal) {
 void MonitorCapture::stop() {
     if (!listening()) return;
     steps_.halt();
+    waiting_ = false;
     port_->setPortOpen(false);
     emit listeningChanged(false);
 }
@@ -115,10 +117,33 @@ void MonitorCapture::refresh() {
 void MonitorCapture::onDeviceLost(const QString& reason) {
     if (!listening()) return;
     if (count() != lastShown_) refresh();
+    if (reconnect_) {
+        waiting_ = true;
+        const qint64 ms = elapsedMs();
+        log_.append(ms, LogDirection::Lost, QByteArray());
+        steps_.next([this] { retryOpen(); }, kRetryMs);
+        emit deviceGone(ms, reason);
+        return;
+    }
     steps_.halt();
     port_->setPortOpen(false);
     emit listeningChanged(false);
     emit portLost(reason);
+}
+
+// Whatever the device sent after it came back and before this open waits in the line, so no
+// discard here: every byte after the gap is captured.
+void MonitorCapture::retryOpen() {
+    if (!waitingForDevice()) return;
+    if (!port_->setPortOpen(true)) {
+        steps_.next([this] { retryOpen(); }, kRetryMs);
+        return;
+    }
+    waiting_ = false;
+    const qint64 ms = elapsedMs();
+    log_.append(ms, LogDirection::Back, QByteArray());
+    emit deviceBack(ms);
+    takeWaitingBytes();
 }
 
 }  // namespace comm

@@ -36,6 +36,15 @@ public:
     void stop();
     bool listening() const { return steps_.running(); }
 
+    // With reconnect on, a device that goes away while listening does not end it: the port is
+    // tried again every kRetryMs on the clock, with the same settings, until the device is back,
+    // and capturing goes on where it was. Off (the default), a lost device ends listening.
+    static constexpr int kRetryMs = 500;
+    void setReconnect(bool on) { reconnect_ = on; }
+    bool reconnect() const { return reconnect_; }
+    // Listening, with the device gone and not back yet.
+    bool waitingForDevice() const { return listening() && waiting_; }
+
     // The captured bytes; size() is the capture count.
     const QByteArray& capture() const { return capture_; }
     int count() const { return int(capture_.size()); }
@@ -68,11 +77,15 @@ signals:
     // The port failed while listening: listening has ended and the port is closed; the
     // capture is kept.
     void portLost(const QString& reason);
+    // With reconnect on: the device went away ms after the start, and came back.
+    void deviceGone(qint64 ms, const QString& reason);
+    void deviceBack(qint64 ms);
 
 private:
     void takeWaitingBytes();
     void refresh();
     void onDeviceLost(const QString& reason);
+    void retryOpen();
 
     std::unique_ptr<SerialPort> port_;
     // Nothing to step through: the bytes are taken as they come. It keeps the state and the time.
@@ -80,6 +93,8 @@ private:
     TimedLog log_;
     QByteArray capture_;
     qint64 received_ = 0;
+    bool reconnect_ = false;
+    bool waiting_ = false;
     bool taking_ = false;
     int sinceRefresh_ = 0;
     int lastShown_ = 0;

@@ -1,6 +1,7 @@
 #include "monitorwindow.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -115,6 +116,10 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     hexOption_->setObjectName(QStringLiteral("Option2"));
     charsOption_ = new QRadioButton(QStringLiteral("ASC"), panel);
     charsOption_->setObjectName(QStringLiteral("Option1"));
+    reconnectBox_ = new QCheckBox(QStringLiteral("断开后等待设备恢复"), panel);
+    reconnectBox_->setObjectName(QStringLiteral("Reconnect"));
+    reconnectBox_->setToolTip(
+        QStringLiteral("设备拔出或断开时不结束监听：等同一设备回来后以相同设置继续接收"));
     auto* modes = new QButtonGroup(this);
     modes->addButton(hexOption_);
     modes->addButton(charsOption_);
@@ -143,6 +148,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     modeRow->addWidget(hexOption_);
     modeRow->addWidget(charsOption_);
     controls->addLayout(modeRow);
+    controls->addWidget(reconnectBox_);
     for (QPushButton* button : {startButton_, pinButton_, colourButton_, settingsButton_,
                                 storeButton_, importButton_, saveLogButton_, exitButton_})
         controls->addWidget(button);
@@ -175,6 +181,12 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     connect(capture_, &MonitorCapture::listeningChanged, this, &MonitorWindow::showListening);
     connect(capture_, &MonitorCapture::refreshed, this, &MonitorWindow::onRefreshed);
     connect(capture_, &MonitorCapture::portLost, this, &MonitorWindow::onPortLost);
+    connect(reconnectBox_, &QCheckBox::toggled, capture_, &MonitorCapture::setReconnect);
+    // The lamp tells the gap: off while the device is away, on again when it is back.
+    connect(capture_, &MonitorCapture::deviceGone, this,
+            [this] { lamp_->setPixmap(lampOff_->pixmap()); });
+    connect(capture_, &MonitorCapture::deviceBack, this,
+            [this] { lamp_->setPixmap(lampOn_->pixmap()); });
 }
 
 MonitorWindow::~MonitorWindow() {
@@ -199,8 +211,10 @@ void MonitorWindow::startOrStop() {
     }
     QString refusal;
     if (!capture_->start(definition_.MonitorSettings, &refusal)) {
-        ui::ShowMessage(this, refusal.isEmpty() ? kBusyPortMessage : refusal,
-                        ui::MessageIcon::Exclamation);
+        if (refusal.isEmpty())
+            showPortProblem();
+        else
+            ui::ShowMessage(this, refusal, ui::MessageIcon::Exclamation);
         return;
     }
     for (LineNumberLabel* label : numbers_) label->clear();
@@ -227,7 +241,12 @@ void MonitorWindow::onRefreshed(int count) {
 }
 
 void MonitorWindow::onPortLost() {
-    ui::ShowMessage(this, kBusyPortMessage, ui::MessageIcon::Exclamation);
+    showPortProblem();
+}
+
+void MonitorWindow::showPortProblem() {
+    ui::ShowMessage(this, kBusyPortMessage, PortProblemText(capture_->port().failure()),
+                    ui::MessageIcon::Exclamation);
 }
 
 void MonitorWindow::togglePin() {

@@ -7,6 +7,7 @@
 #include "monitorlayout.h"
 #include "serialport.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -48,6 +49,8 @@ private:
     void showListening(bool listening);
     void onRefreshed(int count);
     void onPortLost();
+    // "当前活动串口是非空闲串口！" with the device and the reason the port gave.
+    void showPortProblem();
     void togglePin();
     void pinMainWindow(bool onTop);
     void chooseBackground();
@@ -75,6 +78,7 @@ private:
     QLabel* lampOn_ = nullptr;               // Image3
     QRadioButton* charsOption_ = nullptr;    // Option1
     QRadioButton* hexOption_ = nullptr;      // Option2
+    QCheckBox* reconnectBox_ = nullptr;      // wait for a lost device to come back
     QPushButton* startButton_ = nullptr;     // Command1
     QPushButton* pinButton_ = nullptr;       // Command2
     QPushButton* exitButton_ = nullptr;      // Command3

@@ -41,16 +41,19 @@ bool MemorySerialPort::setPortOpen(bool open) {
     LineSettings settings;
     if (!checkBeforeOpen(&settings)) return false;
     QString reason;
+    Problem problem = Problem::Other;
     if (!nextOpenFailure_.isNull()) {
         reason = nextOpenFailure_;
         nextOpenFailure_ = QString();
     } else if (vanished_) {
         reason = vanishReason_;
+        problem = Problem::Missing;
     } else if (busy_) {
         reason = QStringLiteral("%1 正被其他程序使用").arg(deviceName());
+        problem = Problem::Taken;
     }
     if (!reason.isNull()) {
-        setFailure(kOpenFailure, reason);
+        setOpenFailure(deviceName(), problem, reason);
         return false;
     }
     open_ = true;

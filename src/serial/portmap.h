@@ -2,15 +2,32 @@
 
 #include <QString>
 
+#include "portrule.h"
+#include "serialport.h"
+
 namespace comm {
 
-// The device a port number 1..4 stands for: the environment variable RS232_COMn when set and not
-// empty (any device path: a USB adapter, a pseudo-terminal), else /dev/ttyS0../dev/ttyS3 on Linux
-// and COM1..COM4 on Windows. Empty for any other number. Read afresh on every call.
+// The device port item 1..4 stands for now (PortDirectory's rule: RS232_COMn, else the user's
+// binding, else the detected devices in order). Empty for an item with no device and for any
+// other number. Read afresh on every call.
 QString PortDevice(int port);
 
 // What the user is told when the port cannot be opened (missing, taken, refused settings).
 inline const QString kBusyPortMessage = QStringLiteral("当前活动串口是非空闲串口！");
+
+// The name of item 1..4 as the menu shows it: "串口一".."串口四".
+QString PortItemName(int port);
+// Why an item without a device cannot be opened: "串口三没有对应的设备".
+QString NoDeviceText(int port);
+// The details under kBusyPortMessage: the device and why it could not be opened, with what to do
+// when the system refused permission. Empty when the failure says nothing of either.
+QString PortProblemText(const SerialPort::Failure& failure);
+
+// What an item stands for, for tool tips and lists: "/dev/ttyUSB0 — USB2.0-Serial
+// 1A86:7523（自动）", "无设备".
+QString PortChoiceText(const PortChoice& choice);
+// The short form for the status bar: "ttyUSB0 USB2.0-Serial", "无设备".
+QString PortChoiceShortText(const PortChoice& choice);
 
 constexpr int kFirstPort = 1;
 constexpr int kLastPort = 4;

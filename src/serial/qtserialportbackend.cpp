@@ -1,10 +1,12 @@
 #include "qtserialportbackend.h"
 
+#include <QFileInfo>
 #include <QSerialPort>
 
 #include "linewatcher.h"
 #include "lowlatency.h"
 #include "ownedbytes.h"
+#include "portmap.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -77,6 +79,10 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     LineSettings settings;
     if (!checkBeforeOpen(&settings)) return false;
     const QString device = deviceName();
+    if (device.isEmpty()) {
+        setOpenFailure(QString(), Problem::NoDevice, NoDeviceText(commPort()));
+        return false;
+    }
     serial_->setPortName(device);
     // Applied before the open: a pseudo-terminal refuses parity and data bit changes while open.
     serial_->setBaudRate(settings.baudRate);
@@ -86,7 +92,8 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     serial_->setFlowControl(QSerialPort::NoFlowControl);
     TellLineSimulator(device, settings);
     if (!serial_->open(QIODevice::ReadWrite)) {
-        setFailure(kOpenFailure, QStringLiteral("%1: %2").arg(device, serial_->errorString()));
+        setOpenFailure(device, problemOf(device),
+                       QStringLiteral("%1: %2").arg(device, serial_->errorString()));
         serial_->clearError();
         return false;
     }
@@ -159,6 +166,24 @@ bool QtSerialPortBackend::setLowLatency(bool on) {
     RestoreLowLatency(serial_->handle(), savedSerialFlags_);
     lowLatencySet_ = false;
     return true;
+}
+
+// Qt reports a device another program holds (its lock file, EBUSY) and one the user may not
+// open alike; whether the user may read and write the node tells them apart.
+SerialPort::Problem QtSerialPortBackend::problemOf(const QString& device) const {
+    switch (serial_->error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return Problem::Missing;
+        case QSerialPort::PermissionError: {
+            const QFileInfo node(device);
+            if (node.exists() && !(node.isReadable() && node.isWritable()))
+                return Problem::PermissionDenied;
+            return Problem::Taken;
+        }
+        default:
+            break;
+    }
+    return QFileInfo::exists(device) ? Problem::Other : Problem::Missing;
 }
 
 void QtSerialPortBackend::onError(int error) {

@@ -30,6 +30,7 @@ public:
 private:
     void resumeReading();
     void onError(int error);
+    Problem problemOf(const QString& device) const;
     void closeDevice(bool deviceGone = false);
 
     QSerialPort* serial_;

@@ -61,10 +61,15 @@ public:
         ErDcb = 1011
     };
 
+    // Why an open failed, as far as the system tells.
+    enum class Problem { Other, Missing, Taken, PermissionDenied, NoDevice };
+
     // What went wrong in the last failed operation.
     struct Failure {
         int code = 0;    // kOpenFailure for an open that failed, else another non-zero code
         QString reason;  // the device's own words, for whoever wants to show them
+        QString device;  // the device concerned; empty when the port item stands for none
+        Problem problem = Problem::Other;
     };
 
     using QObject::QObject;

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "portdirectory.h"
 #include "portmap.h"
 #include "serialsettings.h"
 
@@ -10,7 +11,8 @@ namespace comm {
 SerialPortBase::SerialPortBase(QObject* parent) : SerialPort(parent) {}
 
 QString SerialPortBase::deviceName() const {
-    return fixedDevice_.isEmpty() ? PortDevice(commPort_) : fixedDevice_;
+    return fixedDevice_.isEmpty() ? PortDevice(commPort_)
+                                  : PortDirectory::current().resolve(fixedDevice_);
 }
 
 int SerialPortBase::readLength(int available) const {
@@ -18,12 +20,15 @@ int SerialPortBase::readLength(int available) const {
 }
 
 void SerialPortBase::setFailure(int code, const QString& reason) {
-    failure_.code = code;
-    failure_.reason = reason;
+    failure_ = Failure{code, reason, deviceName(), Problem::Other};
+}
+
+void SerialPortBase::setOpenFailure(const QString& device, Problem problem, const QString& reason) {
+    failure_ = Failure{kOpenFailure, reason, device, problem};
 }
 
 bool SerialPortBase::checkBeforeOpen(LineSettings* settings) {
-    if (deviceName().isEmpty()) {
+    if (fixedDevice_.isEmpty() && (commPort_ < kFirstPort || commPort_ > kLastPort)) {
         setFailure(kOpenFailure, QStringLiteral("串口号 %1 无效，应为 1 到 4").arg(commPort_));
         return false;
     }

@@ -42,6 +42,8 @@ protected:
     // How many of `available` waiting bytes one input() takes.
     int readLength(int available) const;
     void setFailure(int code, const QString& reason);
+    // An open failed on `device` for this reason.
+    void setOpenFailure(const QString& device, Problem problem, const QString& reason);
     // Checks the port number and the settings text before an open; on a problem sets the open
     // failure and returns false.
     bool checkBeforeOpen(LineSettings* settings);

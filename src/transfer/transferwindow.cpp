@@ -9,6 +9,7 @@
 
 #include "hoverfocus.h"
 #include "messages.h"
+#include "portmap.h"
 
 namespace comm {
 
@@ -119,7 +120,10 @@ void TransferWindow::startOrStop() {
 
 void TransferWindow::onFinished(TransferEngine::Outcome outcome, const QString& message) {
     if (closing_) return;
-    ui::ShowMessage(this, message, iconFor(outcome));
+    if (outcome == TransferEngine::Outcome::PortFailed)
+        ui::ShowMessage(this, message, PortProblemText(port_->failure()), iconFor(outcome));
+    else
+        ui::ShowMessage(this, message, iconFor(outcome));
     if (engine_) engine_->resetDisplay();
 }
 

@@ -6,8 +6,8 @@
 namespace comm::ui {
 
 namespace {
-MessageResponder& responder() {
-    static MessageResponder r;
+DetailedMessageResponder& responder() {
+    static DetailedMessageResponder r;
     return r;
 }
 
@@ -30,21 +30,40 @@ QString MessageCaption() {
     return QCoreApplication::translate("Messages", "提示信息");
 }
 
-bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel,
-                 const QString& informative) {
-    if (responder())
-        return responder()(
-            informative.isEmpty() ? text : text + QStringLiteral("\n\n") + informative, icon,
-            okCancel);
+namespace {
+bool Show(QWidget* parent, const QString& text, const QString& detail, MessageIcon icon,
+          bool okCancel) {
+    if (responder()) return responder()(text, detail, icon, okCancel);
     QMessageBox box(boxIcon(icon), MessageCaption(), text,
                     okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
-    if (!informative.isEmpty()) box.setInformativeText(informative);
     box.setDefaultButton(QMessageBox::Ok);
+    if (!detail.isEmpty()) box.setInformativeText(detail);
     return box.exec() == QMessageBox::Ok;
+}
+}  // namespace
+
+bool ShowMessage(QWidget* parent, const QString& text, MessageIcon icon, bool okCancel,
+                 const QString& informative) {
+    return Show(parent, text, informative, icon, okCancel);
+}
+
+bool ShowMessage(QWidget* parent, const QString& text, const QString& detail, MessageIcon icon) {
+    return Show(parent, text, detail, icon, false);
 }
 
 void SetMessageResponder(MessageResponder r) {
+    if (!r) {
+        responder() = {};
+        return;
+    }
+    responder() = [r = std::move(r)](const QString& text, const QString& detail, MessageIcon icon,
+                                     bool okCancel) {
+        return r(detail.isEmpty() ? text : text + QStringLiteral("\n\n") + detail, icon, okCancel);
+    };
+}
+
+void SetMessageResponder(DetailedMessageResponder r) {
     responder() = std::move(r);
 }
 

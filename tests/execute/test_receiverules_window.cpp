@@ -47,8 +47,8 @@ private slots:
         port->inject(QByteArray::fromHex("0102"));  // two bytes, then nothing
         clock.advance(1000);
         QTRY_COMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.texts().first(),
-                 comm::kTimeoutQuestion + QStringLiteral("\n\n已收到 2 字节: 01 02"));
+        QCOMPARE(boxes.texts().first(), comm::kTimeoutQuestion);
+        QCOMPARE(boxes.shown.first().detail, QStringLiteral("已收到 2 字节: 01 02"));
         QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"))
                     ->toPlainText()
                     .contains(QStringLiteral("不完整的幀：已收到 2 字节\n01   数据位第: 1位")));

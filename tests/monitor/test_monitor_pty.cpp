@@ -13,6 +13,7 @@
 #include <csignal>
 
 #include "builtprogram.h"
+#include "cliprocess.h"
 #include "daxfile.h"
 #include "filebytes.h"
 #include "messagerecorder.h"
@@ -138,6 +139,57 @@ private slots:
         QCOMPARE(events.last(), QStringLiteral("finished"));
         QVERIFY2(std::is_sorted(t.begin(), t.end()) && t[0] >= 0, qPrintable(events.join(' ')));
         QVERIFY(t[t.size() - 2] >= t[0] + 250);  // the second batch came 300 ms after the first
+    }
+
+    // The far end goes away and comes back at the same path: with --reconnect the monitor waits,
+    // opens the new line and captures on; no byte of either side of the gap is lost.
+    void cliReconnectsWhenTheDeviceComesBack() {
+        CliProcess monitor(
+            {"monitor", "--port", near(), "--reconnect", "--json", "--bytes", "1300"});
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.standardError().contains("已打开") || !monitor.running(),
+                                 20000);
+        const QByteArray before = RandomBytes(700, 51), after = RandomBytes(600, 52);
+        send(before);
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.count(QStringLiteral("bytes")) > 0, 10000);
+        ::close(far_);
+        far_ = -1;
+        socat_.terminate();
+        QVERIFY(socat_.waitForFinished(5000));
+        QVERIFY(monitor.waitForEvent(QStringLiteral("lost")));
+        QVERIFY(monitor.running());
+        socat_.start(QStringLiteral("socat"),
+                     {"pty,raw,echo=0,link=" + near(), "pty,raw,echo=0,link=" + farPath()});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(near()) && QFileInfo::exists(farPath()), 10000);
+        far_ = ::open(QFile::encodeName(farPath()).constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(far_ >= 0);
+        QVERIFY(monitor.waitForEvent(QStringLiteral("back")));
+        send(after);
+        QVERIFY(monitor.waitForExit());
+        QCOMPARE(monitor.exitCode(), 0);
+        QByteArray got;
+        QStringList order;
+        for (const QJsonObject& e : monitor.events()) {
+            order << e.value("event").toString();
+            if (e.contains("bytes"))
+                got += QByteArray::fromHex(e.value("bytes").toString().toLatin1());
+        }
+        QCOMPARE(got, before + after);
+        QCOMPARE(order.indexOf("lost") < order.indexOf("back"), true);
+        QVERIFY(monitor.last(QStringLiteral("back")).value("t").toDouble() >=
+                monitor.last(QStringLiteral("lost")).value("t").toDouble());
+    }
+
+    // A port that cannot be opened: the message, then the device and the reason in words.
+    void cliNamesTheDeviceAndTheReason() {
+        const QString missing = dir_.filePath(QStringLiteral("nothing-here"));
+        QProcess process;
+        process.start(cli(), {"monitor", "--port", missing});
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 3);
+        const QString said = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(said.startsWith(QStringLiteral("当前活动串口是非空闲串口！")), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("设备：") + missing), qPrintable(said));
+        QVERIFY2(said.contains(QStringLiteral("原因：设备不存在")), qPrintable(said));
     }
 
     void cliRefusesBadArguments_data() {

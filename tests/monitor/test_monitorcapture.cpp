@@ -274,6 +274,51 @@ private slots:
         QVERIFY(capture_->start(kSettings));
     }
 
+    // With reconnect on, the gap neither ends listening nor costs a byte: the port is tried on
+    // the clock until the device is back, and the log marks where the gap was.
+    void reconnectWaitsForTheDeviceAndGoesOn() {
+        VirtualClock clock;
+        auto port = std::make_unique<MemorySerialPort>();
+        port_ = port.get();
+        capture_ = std::make_unique<MonitorCapture>(std::move(port), clock);
+        capture_->setReconnect(true);
+        QSignalSpy gone(capture_.get(), &MonitorCapture::deviceGone);
+        QSignalSpy back(capture_.get(), &MonitorCapture::deviceBack);
+        QSignalSpy states(capture_.get(), &MonitorCapture::listeningChanged);
+        QVERIFY(capture_->start(kSettings));
+        clock.advance(100);
+        feed("before");
+        port_->vanish(QStringLiteral("unplugged"));
+        QTRY_COMPARE(gone.count(), 1);
+        QCOMPARE(gone.at(0).at(0).toLongLong(), qint64(100));
+        QVERIFY(capture_->listening());
+        QVERIFY(capture_->waitingForDevice());
+        clock.advance(3 * MonitorCapture::kRetryMs);  // tries fail while the device is away
+        QCOMPARE(back.count(), 0);
+        port_->reattach();
+        port_->inject("after");  // sent as it came back, before the port was open again
+        clock.advance(MonitorCapture::kRetryMs);
+        QCOMPARE(back.count(), 1);
+        QCOMPARE(back.at(0).at(0).toLongLong(), qint64(100 + 4 * MonitorCapture::kRetryMs));
+        QVERIFY(!capture_->waitingForDevice());
+        feed("!");
+        QCOMPARE(capture_->capture(), QByteArray("beforeafter!"));
+        QCOMPARE(states.count(), 1);  // only the start
+        QStringList lines;
+        for (const LogRecord& r : capture_->log().records()) lines << LogLine(r);
+        QCOMPARE(lines, (QStringList{"     0.100 RX 62 65 66 6F 72 65", "     0.100 -- 设备断开",
+                                     "     2.100 -- 设备恢复", "     2.100 RX 61 66 74 65 72",
+                                     "     2.100 RX 21"}));
+        // Stopping while the device is away ends the waiting too.
+        port_->vanish(QStringLiteral("again"));
+        QTRY_VERIFY(capture_->waitingForDevice());
+        capture_->stop();
+        port_->reattach();
+        clock.advance(2 * MonitorCapture::kRetryMs);
+        QVERIFY(!port_->portOpen());
+        QCOMPARE(back.count(), 1);
+    }
+
     void replaceCapture() {
         QVERIFY(capture_->replaceCapture(QByteArray(901, 'q')));
         QCOMPARE(capture_->topLine(), 1);

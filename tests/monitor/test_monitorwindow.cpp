@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -191,6 +192,8 @@ private slots:
         click(QStringLiteral("Command1"));
         QCOMPARE(boxes_.shown.size(), 1);
         QCOMPARE(boxes_.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        // Below it, the device and why it could not be opened.
+        QVERIFY(boxes_.shown[0].detail.contains(QStringLiteral("正被其他程序")));
         QCOMPARE(boxes_.shown[0].icon, ui::MessageIcon::Exclamation);
         QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("开始监听"));
@@ -208,11 +211,25 @@ private slots:
         port_->vanish(QStringLiteral("unplugged"));
         QTRY_COMPARE(boxes_.shown.size(), 1);
         QCOMPARE(boxes_.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
+        QVERIFY(boxes_.shown[0].detail.contains(QStringLiteral("unplugged")));
         QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
                  QStringLiteral("开始监听"));
         QCOMPARE(text(QStringLiteral("Label3")), QStringLiteral("初始状态\n共收到 : 130个"));
         QVERIFY(child<QPushButton>(QStringLiteral("Command6"))->isEnabled());
         QCOMPARE(window_->capture().capture(), bytes);
+    }
+
+    void reconnectBoxKeepsListeningThroughTheGap() {
+        auto* box = child<QCheckBox>(QStringLiteral("Reconnect"));
+        QVERIFY(!window_->capture().reconnect());
+        box->setChecked(true);
+        QVERIFY(window_->capture().reconnect());
+        click(QStringLiteral("Command1"));
+        port_->vanish(QStringLiteral("unplugged"));
+        QTRY_VERIFY(window_->capture().waitingForDevice());
+        QVERIFY(boxes_.shown.isEmpty());
+        QCOMPARE(child<QPushButton>(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("结束监听"));
     }
 
     void captureLimitInTheCountLabel() {

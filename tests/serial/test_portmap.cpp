@@ -1,10 +1,31 @@
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "devicediscovery.h"
+#include "portdirectory.h"
 #include "portmap.h"
 
+// A machine with the four board UARTs: the items stand for them in order unless a variable says
+// otherwise.
 class TestPortMap : public QObject {
     Q_OBJECT
+    QTemporaryDir dir_;
+    comm::ScriptedDeviceDiscovery discovery_;
+    std::unique_ptr<comm::PortDirectory> directory_;
+
 private slots:
+    void initTestCase() {
+        QList<comm::SerialDevice> uarts;
+        for (int n = 0; n < 4; ++n) {
+            comm::SerialDevice uart;
+            uart.path = QStringLiteral("/dev/ttyS%1").arg(n);
+            uarts << uart;
+        }
+        discovery_.setDevices(uarts);
+        directory_ = std::make_unique<comm::PortDirectory>(
+            &discovery_, dir_.filePath(QStringLiteral("settings.ini")));
+        comm::PortDirectory::install(directory_.get());
+    }
     void init() {
         for (int port = 1; port <= 4; ++port)
             qunsetenv(qPrintable(QStringLiteral("RS232_COM%1").arg(port)));
@@ -14,11 +35,7 @@ private slots:
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("environment");
         QTest::addColumn<QString>("device");
-#ifdef Q_OS_WIN
-        const QString first = QStringLiteral("COM1"), fourth = QStringLiteral("COM4");
-#else
         const QString first = QStringLiteral("/dev/ttyS0"), fourth = QStringLiteral("/dev/ttyS3");
-#endif
         QTest::newRow("port 1 default") << 1 << QString() << first;
         QTest::newRow("port 4 default") << 4 << QString() << fourth;
         QTest::newRow("USB adapter") << 2 << "/dev/ttyUSB0"

@@ -4,8 +4,11 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QTemporaryDir>
 #include <QtTest>
 
+#include "devicediscovery.h"
+#include "portdirectory.h"
 #include "ptyline.h"
 #include "qtserialportbackend.h"
 #include "randombytes.h"
@@ -26,6 +29,8 @@ private slots:
         QCOMPARE(port.failure().code, SerialPort::kOpenFailure);
         QVERIFY2(port.failure().reason.contains(missing), qPrintable(port.failure().reason));
         QVERIFY(!port.failure().reason.contains(QLatin1String("Unknown error")));
+        QCOMPARE(port.failure().device, missing);
+        QCOMPARE(port.failure().problem, SerialPort::Problem::Missing);
     }
 
     void secondOpenOfOneDeviceIsBusy() {
@@ -38,8 +43,25 @@ private slots:
         QVERIFY(first->setPortOpen(true));
         QVERIFY(!second->setPortOpen(true));
         QCOMPARE(second->failure().code, SerialPort::kOpenFailure);
+        QCOMPARE(second->failure().problem, SerialPort::Problem::Taken);
         QVERIFY(first->setPortOpen(false));
         QVERIFY(second->setPortOpen(true));
+    }
+
+    // An item that stands for no device says so, by its name, and names no device.
+    void itemWithoutDeviceSaysSo() {
+        comm::ScriptedDeviceDiscovery nothing;
+        QTemporaryDir dir;
+        comm::PortDirectory directory(&nothing, dir.filePath(QStringLiteral("b.ini")));
+        comm::PortDirectory::install(&directory);
+        qunsetenv("RS232_COM3");
+        comm::QtSerialPortBackend port;
+        port.setCommPort(3);
+        QVERIFY(!port.setPortOpen(true));
+        QCOMPARE(port.failure().code, SerialPort::kOpenFailure);
+        QCOMPARE(port.failure().problem, SerialPort::Problem::NoDevice);
+        QCOMPARE(port.failure().reason, QStringLiteral("串口三没有对应的设备"));
+        comm::PortDirectory::install(nullptr);
     }
 
     // comm-cli --port PATH: the path is opened whatever the number and the port map say.

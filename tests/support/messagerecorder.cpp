@@ -2,15 +2,16 @@
 
 MessageRecorder::MessageRecorder() {
     comm::ui::SetMessageResponder(
-        [this](const QString& text, comm::ui::MessageIcon icon, bool okCancel) {
-            shown.append({text, icon, okCancel});
+        comm::ui::DetailedMessageResponder([this](const QString& text, const QString& detail,
+                                                  comm::ui::MessageIcon icon, bool okCancel) {
+            shown.append({text, icon, okCancel, detail});
             if (onShown) onShown(shown.constLast());
             return answer;
-        });
+        }));
 }
 
 MessageRecorder::~MessageRecorder() {
-    comm::ui::SetMessageResponder({});
+    comm::ui::SetMessageResponder(comm::ui::MessageResponder());
 }
 
 QStringList MessageRecorder::texts() const {

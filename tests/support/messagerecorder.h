@@ -12,6 +12,7 @@ struct ShownMessage {
     QString text;
     comm::ui::MessageIcon icon;
     bool okCancel;
+    QString detail;  // the informative text under the main one
 };
 
 // Answers every message box instead of showing it while it lives, and keeps what each one said;

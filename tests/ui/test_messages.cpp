@@ -113,7 +113,7 @@ private slots:
         });
         const bool got = comm::ui::ShowMessage(nullptr, QStringLiteral("是否退出程序？"),
                                                MessageIcon::Question, true);
-        comm::ui::SetMessageResponder({});
+        comm::ui::SetMessageResponder(comm::ui::MessageResponder());
         QVERIFY(!got);
         QCOMPARE(asked, QStringList{
                             QStringLiteral("是否退出程序？/%1/1").arg(int(MessageIcon::Question))});
