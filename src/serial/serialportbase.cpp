@@ -22,14 +22,26 @@ void SerialPortBase::setFailure(int code, const QString& reason) {
     failure_.reason = reason;
 }
 
-bool SerialPortBase::checkBeforeOpen(LineSettings* settings) {
+bool SerialPortBase::checkBeforeOpen(PortSettings* settings) {
     if (deviceName().isEmpty()) {
         setFailure(kOpenFailure, QStringLiteral("串口号 %1 无效，应为 1 到 4").arg(commPort_));
         return false;
     }
-    const QString refusal = CheckLineSettings(settings_, settings);
+    const QString refusal = CheckPortSettings(settings_, settings);
     if (!refusal.isEmpty()) {
         setFailure(kOpenFailure, refusal);
+        return false;
+    }
+    return true;
+}
+
+bool SerialPortBase::checkLineControl(bool needsModemLines, bool hasModemLines) {
+    if (!portOpen()) {
+        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        return false;
+    }
+    if (needsModemLines && !hasModemLines) {
+        setFailure(kDeviceFailure, kNoLineControlMessage);
         return false;
     }
     return true;
