@@ -47,6 +47,10 @@ private:
 // places, "TX" or "RX", and the bytes as blank-separated hexadecimal pairs ("     1.250 RX 41 0D").
 QString LogLine(const LogRecord& record);
 
+// The comment lines that open a text log: the title, the start's date and time, the records
+// dropped when there were any, the column names; each ends in LF.
+QString LogHeaderText(const QString& title, const QDateTime& startedAt, qint64 dropped = 0);
+
 // The whole text log: comment lines starting with "#" (the title, the start's date and time,
 // records dropped, the column names), then one line per record, every line ending in LF; UTF-8.
 QByteArray LogFileText(const TimedLog& log, const QString& title);
