@@ -10,7 +10,8 @@
     X(run, "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]") \
     X(monitor,                                                                     \
       "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
-      " [--out FILE.Dax] [--ascii] [--json]")                                      \
+      " [--out FILE.Dax] [--record FILE] [--flow none|rtscts|xonxoff]"             \
+      " [--dtr on|off] [--rts on|off] [--ascii] [--json]")                         \
     X(dax, "dax FILE.Dax [--ascii]")                                               \
     X(send, "send FILE --port N|PATH [--json]")                                    \
     X(receive, "receive --port N|PATH [--dir DIR] [--json]")                       \

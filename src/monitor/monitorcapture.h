@@ -9,6 +9,7 @@
 #include "monitorlayout.h"
 #include "serialport.h"
 #include "stepmachine.h"
+#include "streamrecorder.h"
 #include "timedlog.h"
 
 namespace comm {
@@ -55,6 +56,13 @@ public:
     // Applies a navigation key to the top line and returns the new one.
     int navigate(monitor::NavigationKey key);
 
+    // Besides the capture, records every received byte to a file, without its limit, from now
+    // until stopRecording(); recordingFailed when the file cannot be written any more.
+    bool startRecording(const QString& path, RecordFormat format, const QString& title,
+                        QString* error);
+    void stopRecording() { recorder_.stop(); }
+    const StreamRecorder& recorder() const { return recorder_; }
+
     // Replaces the capture with imported bytes and shows it from line 1. Ignored while
     // listening (the import command is disabled then) or for more than the buffer holds.
     bool replaceCapture(const QByteArray& bytes);
@@ -68,6 +76,7 @@ signals:
     // The port failed while listening: listening has ended and the port is closed; the
     // capture is kept.
     void portLost(const QString& reason);
+    void recordingFailed(const QString& reason);
 
 private:
     void takeWaitingBytes();
@@ -78,6 +87,7 @@ private:
     // Nothing to step through: the bytes are taken as they come. It keeps the state and the time.
     StepMachine steps_;
     TimedLog log_;
+    StreamRecorder recorder_;
     QByteArray capture_;
     qint64 received_ = 0;
     bool taking_ = false;

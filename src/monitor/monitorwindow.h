@@ -18,7 +18,8 @@ class MonitorCapture;
 
 namespace ui {
 class LineStatePanel;
-}
+class RecordingControl;
+}  // namespace ui
 
 namespace monitor {
 class MonitorCanvas;
@@ -55,6 +56,7 @@ private:
     void store();
     void importCapture();
     void saveLog();
+    void startRecording(const QString& path, int format);
     void onScroll(int value);
     void onKey(int key);
     void redraw();
@@ -84,6 +86,7 @@ private:
     QPushButton* importButton_ = nullptr;    // Command8
     QPushButton* saveLogButton_ = nullptr;
     ui::LineStatePanel* lineState_ = nullptr;
+    ui::RecordingControl* recording_ = nullptr;
 };
 
 }  // namespace comm
