@@ -11,6 +11,7 @@ namespace {
 
 bool ParseHex(const QString& typed, QByteArray* bytes, QString* error) {
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    QByteArray parsed;
     for (const QString& group : typed.split(blanks, Qt::SkipEmptyParts)) {
         for (const QChar c : group) {
             if (!QStringLiteral("0123456789abcdefABCDEF").contains(c)) {
@@ -24,8 +25,9 @@ bool ParseHex(const QString& typed, QByteArray* bytes, QString* error) {
                          .arg(typed, group);
             return false;
         }
-        bytes->append(QByteArray::fromHex(group.toLatin1()));
+        parsed.append(QByteArray::fromHex(group.toLatin1()));
     }
+    *bytes = parsed;
     return true;
 }
 

@@ -38,8 +38,7 @@ bool TerminalSession::open(const QString& settings, FlowControl flow, bool dtr, 
     QStringList refused;
     if (flow != FlowControl::None && !port_->setFlowControl(flow))
         refused << port_->failure().reason;
-    if ((!dtr && !port_->setDtr(false)) || (!rts && !port_->setRts(false)))
-        refused << port_->failure().reason;
+    if (!port_->setDtr(dtr) || !port_->setRts(rts)) refused << port_->failure().reason;
     refused.removeDuplicates();
     if (notice) *notice = refused.join(QLatin1Char('\n'));
     emit openChanged(true);

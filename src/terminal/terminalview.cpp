@@ -43,10 +43,17 @@ ViewPiece TerminalView::render(const Batch& batch) {
     ViewPiece piece;
     piece.sent = batch.direction == LogDirection::Sent;
     if (piece.sent) {
-        piece.text = newLineIfNeeded() + stamp(batch.ms) + QStringLiteral("TX ") +
-                     (mode_ == ViewMode::Hex ? HexBytesText(batch.bytes)
-                                             : QString::fromUtf8(batch.bytes).trimmed()) +
-                     QLatin1Char('\n');
+        QString shown = HexBytesText(batch.bytes);
+        if (mode_ == ViewMode::Text) {
+            // The line end typed with it is what ends its line here.
+            shown = QString::fromUtf8(batch.bytes);
+            while (shown.endsWith(QLatin1Char('\n')) || shown.endsWith(QLatin1Char('\r')))
+                shown.chop(1);
+            for (QChar& c : shown)
+                if (c.unicode() < 0x20 || c.unicode() == 0x7F) c = QChar(0x00B7);
+        }
+        piece.text =
+            newLineIfNeeded() + stamp(batch.ms) + QStringLiteral("TX ") + shown + QLatin1Char('\n');
         column_ = 0;
         lastWasCr_ = false;
         return piece;

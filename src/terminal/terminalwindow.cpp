@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -69,7 +70,6 @@ TerminalWindow::TerminalWindow(int activePort, const SerialPortFactory& factory,
     buildSettings(layout);
     buildView(layout);
     buildSend(layout);
-    // Enter belongs to the send line and the search box alone, never to a button.
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
 
     connect(session_, &TerminalSession::openChanged, this, &TerminalWindow::showOpen);
@@ -226,12 +226,14 @@ void TerminalWindow::buildView(QLayout* into) {
 
 void TerminalWindow::buildSend(QLayout* into) {
     auto* box = named(new QGroupBox(QStringLiteral("发送"), this), "SendPanel");
-    sendLine_ = named(new QComboBox(box), "SendLine");
-    sendLine_->setEditable(true);
-    sendLine_->setInsertPolicy(QComboBox::NoInsert);
-    sendLine_->setMaxCount(kHistoryLength);
-    sendLine_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    sendLine_->setToolTip(QStringLiteral("下拉可选用发送过的内容"));
+    sendLine_ = named(new QLineEdit(box), "SendLine");
+    sendLine_->setMinimumWidth(260);
+    history_ = named(new QComboBox(box), "SendHistory");
+    history_->setMaxCount(kHistoryLength);
+    history_->setPlaceholderText(QStringLiteral("历史"));
+    history_->setToolTip(QStringLiteral("选用发送过的内容"));
+    history_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    history_->setMinimumContentsLength(6);
     sendMode_ = choices(box, "SendMode",
                         {{QStringLiteral("文本"), int(SendMode::Text)},
                          {QStringLiteral("十六进制"), int(SendMode::Hex)}});
@@ -250,15 +252,16 @@ void TerminalWindow::buildSend(QLayout* into) {
     exitButton_ = named(new QPushButton(QStringLiteral("退出"), this), "Exit");
 
     auto* row = new QHBoxLayout(box);
-    for (QWidget* w : std::initializer_list<QWidget*>{sendLine_, sendMode_, lineEnd_, checksum_,
-                                                      sendButton_, sendFileButton_})
+    for (QWidget* w : std::initializer_list<QWidget*>{sendLine_, history_, sendMode_, lineEnd_,
+                                                      checksum_, sendButton_, sendFileButton_})
         row->addWidget(w);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(box, 1);
     bottom->addWidget(exitButton_, 0, Qt::AlignBottom);
     static_cast<QBoxLayout*>(into)->addLayout(bottom);
 
-    connect(sendLine_->lineEdit(), &QLineEdit::returnPressed, this, &TerminalWindow::sendLine);
+    connect(sendLine_, &QLineEdit::returnPressed, this, &TerminalWindow::sendLine);
+    connect(history_, &QComboBox::textActivated, sendLine_, &QLineEdit::setText);
     connect(sendButton_, &QPushButton::clicked, this, &TerminalWindow::sendLine);
     connect(sendFileButton_, &QPushButton::clicked, this, &TerminalWindow::sendFile);
     connect(sendMode_, &QComboBox::currentIndexChanged, this, [this] {
@@ -278,6 +281,11 @@ void TerminalWindow::done(int result) {
     recording_->showRecording(QString());
     session_->close();
     QDialog::done(result);
+}
+
+void TerminalWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;
+    QDialog::keyPressEvent(event);
 }
 
 void TerminalWindow::openOrClose() {
@@ -324,7 +332,7 @@ void TerminalWindow::showOpen(bool open) {
 
 void TerminalWindow::sendLine() {
     if (!session_->isOpen()) return;
-    const QString typed = sendLine_->currentText();
+    const QString typed = sendLine_->text();
     const QString checksumName = checksum_->currentData().toString();
     const SendLineBytes line = SendLineToBytes(
         typed, SendMode(sendMode_->currentData().toInt()), LineEnd(lineEnd_->currentData().toInt()),
@@ -339,12 +347,12 @@ void TerminalWindow::sendLine() {
         return;
     }
     if (!typed.isEmpty()) {
-        const int old = sendLine_->findText(typed);
-        if (old >= 0) sendLine_->removeItem(old);
-        sendLine_->insertItem(0, typed);
+        const int old = history_->findText(typed);
+        if (old >= 0) history_->removeItem(old);
+        history_->insertItem(0, typed);
+        history_->setCurrentIndex(-1);
     }
-    sendLine_->setCurrentIndex(-1);
-    sendLine_->clearEditText();
+    sendLine_->clear();
 }
 
 void TerminalWindow::sendFile() {

@@ -59,6 +59,10 @@ public:
     // Closing ends the recording and closes the port first.
     void done(int result) override;
 
+protected:
+    // Enter belongs to the send line and the search box, never to a button of the dialog.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildSettings(QLayout* into);
     void buildView(QLayout* into);
@@ -109,7 +113,8 @@ private:
     QPushButton* findButton_ = nullptr;
     QLabel* counts_ = nullptr;
     ui::RecordingControl* recording_ = nullptr;
-    QComboBox* sendLine_ = nullptr;
+    QLineEdit* sendLine_ = nullptr;
+    QComboBox* history_ = nullptr;
     QComboBox* sendMode_ = nullptr;
     QComboBox* lineEnd_ = nullptr;
     QComboBox* checksum_ = nullptr;
