@@ -31,9 +31,11 @@ void TerminalView::clear() {
 }
 
 void TerminalView::keep(const Batch& batch) {
-    kept_.append(batch);
+    // A copy of its own: a batch read from a port may carry a buffer far larger than its bytes.
+    kept_.append(Batch{batch.direction, batch.ms, batch.offset,
+                       QByteArray(batch.bytes.constData(), batch.bytes.size())});
     keptBytes_ += batch.bytes.size();
-    while (keptBytes_ > kKeptBytes && kept_.size() > 1) {
+    while ((keptBytes_ > kKeptBytes || kept_.size() > kKeptBatches) && kept_.size() > 1) {
         keptBytes_ -= kept_.first().bytes.size();
         kept_.removeFirst();
     }

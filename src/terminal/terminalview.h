@@ -32,6 +32,8 @@ public:
     // What is kept for drawing again, oldest batches going first; the whole stream lives only in
     // a recording.
     static constexpr int kKeptBytes = 256 * 1024;
+    // and at most this many batches, however small they come.
+    static constexpr int kKeptBatches = 20000;
 
     void setMode(ViewMode mode) { mode_ = mode; }
     ViewMode mode() const { return mode_; }

@@ -175,6 +175,8 @@ void TerminalWindow::buildSettings(QLayout* into) {
 void TerminalWindow::buildView(QLayout* into) {
     received_ = named(new QPlainTextEdit(this), "ReceivedView");
     received_->setReadOnly(true);
+    // Nothing to undo in a view, and an undo history would grow with every batch.
+    received_->setUndoRedoEnabled(false);
     received_->setMaximumBlockCount(kViewLines);
     received_->setLineWrapMode(QPlainTextEdit::NoWrap);
     received_->setFont(QFont(QStringLiteral("Monospace")));
