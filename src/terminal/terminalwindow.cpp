@@ -314,8 +314,8 @@ void TerminalWindow::openOrClose() {
 
 void TerminalWindow::showOpen(bool open) {
     const QString device = session_->port().deviceName();
-    portLabel_->setText(QStringLiteral("%1（%2）%3 %4")
-                            .arg(numeral_.isEmpty() ? QStringLiteral("串口") : numeral_, device,
+    portLabel_->setText(QStringLiteral("串口%1（%2）%3 %4")
+                            .arg(numeral_, device,
                                  open ? QStringLiteral("已打开") : QStringLiteral("未打开"),
                                  settingsText()));
     openButton_->setText(open ? QStringLiteral("关闭串口") : QStringLiteral("打开串口"));
@@ -392,7 +392,8 @@ void TerminalWindow::sendBreak() {
 
 void TerminalWindow::startRecording(const QString& path, int format) {
     QString error;
-    const QString title = QStringLiteral("%1 %2 %3").arg(windowTitle(), numeral_, settingsText());
+    const QString title =
+        QStringLiteral("%1 串口%2 %3").arg(windowTitle(), numeral_, settingsText());
     if (!session_->startRecording(path, RecordFormat(format), title, &error)) {
         recording_->reportNotStarted(path, error);
         return;

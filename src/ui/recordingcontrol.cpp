@@ -38,6 +38,7 @@ RecordingControl::RecordingControl(const QString& suggestedName, QWidget* parent
     auto* row = new QHBoxLayout;
     row->addWidget(format_);
     row->addWidget(button_);
+    row->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(path_);
