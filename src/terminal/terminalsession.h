@@ -24,7 +24,7 @@ public:
     // How long the break button holds the line in break.
     static constexpr int kBreakMs = 250;
     // The largest file sent in one piece; the port queues all of it.
-    static constexpr qint64 kMaxFileBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kMaxFileBytes = qint64(16) * 1024 * 1024;
 
     explicit TerminalSession(std::unique_ptr<SerialPort> port, Clock& clock,
                              QObject* parent = nullptr);
