@@ -14,10 +14,11 @@
 #include "messages.h"
 #include "terminalsession.h"
 #include "terminalwindow.h"
+#include "translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    comm::ui::InstallChineseStandardTexts();
+    comm::texts::InstallLanguage(comm::texts::Language::Chinese);
     const bool hex = app.arguments().value(1) == QLatin1String("hex");
     comm::MemorySerialPort* port = nullptr;
     comm::TerminalWindow window(1, [&port] {
