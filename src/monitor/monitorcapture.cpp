@@ -27,7 +27,7 @@ bool MonitorCapture::start(const QString& settings, QString* refusal) {
     if (listening()) return true;
     if (refusal) refusal->clear();
     // They would fail the open too; say why instead of blaming the port.
-    const QString settingsRefusal = CheckLineSettings(settings);
+    const QString settingsRefusal = CheckPortSettings(settings);
     if (!settingsRefusal.isEmpty()) {
         if (refusal) *refusal = settingsRefusal;
         return false;
