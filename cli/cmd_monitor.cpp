@@ -12,6 +12,7 @@
 #include "output.h"
 #include "portargument.h"
 #include "portmap.h"
+#include "portoptions.h"
 #include "stopsignals.h"
 #include "texthelpers.h"
 
@@ -28,6 +29,8 @@ struct MonitorArgs {
     qint64 bytes = 0;  // 0: no byte limit
     int quietMs = 0;   // 0: no quiet limit
     QString out;
+    QString record;  // the whole stream, raw, to this file
+    LineControlArgs line;
     bool ascii = false;
     bool json = false;       // each batch as it comes instead of the listing at the end
     bool reconnect = false;  // a lost device is waited for instead of ending the listening
@@ -45,19 +48,22 @@ bool positiveNumber(const QString& text, qint64* value) {
 bool parse(const QStringList& args, MonitorArgs* m, QString* why) {
     Options o(args,
               {QStringLiteral("--port"), QStringLiteral("--settings"), QStringLiteral("--bytes"),
-               QStringLiteral("--quiet-ms"), QStringLiteral("--out")});
+               QStringLiteral("--quiet-ms"), QStringLiteral("--out"), QStringLiteral("--record"),
+               QStringLiteral("--flow"), QStringLiteral("--dtr"), QStringLiteral("--rts")});
     m->ascii = o.flag(QStringLiteral("--ascii"));
     m->json = o.flag(QStringLiteral("--json"));
     m->reconnect = o.flag(QStringLiteral("--reconnect"));
     TakePortArgument(o, &m->port);
     if (const std::optional<QString> text = o.value(QStringLiteral("--settings"))) {
-        const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(*text);
-        if (line)
-            m->settings = line->text();
-        else
-            o.refuse(QStringLiteral("--settings \"%1\" are not settings the port dialog lists")
+        if (!ParseListenSettings(*text, &m->settings))
+            o.refuse(QStringLiteral("--settings \"%1\" are not settings a port can take (baud "
+                                    "rate, parity N, O, E, M or S, 5 to 8 data bits, 1, 1.5 or 2 "
+                                    "stop bits)")
                          .arg(*text));
     }
+    if (!ParseLineControl(o, &m->line))
+        o.refuse(QStringLiteral("--flow takes none, rtscts or xonxoff, --dtr and --rts on or off"));
+    m->record = o.value(QStringLiteral("--record")).value_or(QString());
     qint64 number = 0;
     if (const std::optional<QString> text = o.value(QStringLiteral("--bytes"))) {
         if (positiveNumber(*text, &number))
@@ -105,6 +111,16 @@ int monitor(const QStringList& args) {
         }
         Complain(WithPortProblem(comm::kBusyPortMessage, capture.port().failure()));
         return kPortFailed;
+    }
+    QString problem;
+    if (!ApplyLineControl(capture.port(), m.line, &problem)) {
+        Complain(problem);
+        return kPortFailed;
+    }
+    if (!m.record.isEmpty() &&
+        !capture.startRecording(m.record, comm::RecordFormat::Raw, QString(), &problem)) {
+        Complain(WithReason(QStringLiteral("存储数据失败!!!"), problem));
+        return kStoreFailed;
     }
 
     int exitCode = kDone;
@@ -155,8 +171,12 @@ int monitor(const QStringList& args) {
     QObject::connect(&capture, &comm::MonitorCapture::listeningChanged, [](bool on) {
         if (!on) QCoreApplication::exit(0);
     });
+    QObject::connect(&capture, &comm::MonitorCapture::recordingFailed, [&](const QString& reason) {
+        Complain(WithReason(QStringLiteral("存储数据失败!!!"), reason));
+        exitCode = kStoreFailed;
+        capture.stop();
+    });
     comm::StopSignals stop;
-    QString problem;
     if (!stop.install(&problem)) Complain(problem);
     QObject::connect(&stop, &comm::StopSignals::stopRequested, &capture,
                      &comm::MonitorCapture::stop);
@@ -164,7 +184,7 @@ int monitor(const QStringList& args) {
     // The port is open and its stale input discarded: a script may let its device talk now.
     const std::optional<comm::LineSettings> line = comm::LineSettings::fromListedText(m.settings);
     Put(comm::monitor::PortStateText(comm::monitor::PortNumeral(m.port.number), true,
-                                     line ? line->shownText() : QString())
+                                     line ? line->shownText() : m.settings)
                 .replace(QChar(10), QLatin1Char(' ')) +
             QStringLiteral(" (%1)\n").arg(capture.port().deviceName()),
         stderr);

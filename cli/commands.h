@@ -4,17 +4,20 @@
 
 // Every comm-cli command, one line each: the function that runs it (in a file of its own, named
 // after it) and its usage after "comm-cli ". A new command is its file and its line here.
-#define COMM_CLI_COMMANDS(X)                                                       \
-    X(show, "show FILE.Txl")                                                       \
-    X(make, "make FILE.json FILE.Txl [--no-values]")                               \
-    X(run, "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--json]") \
-    X(monitor,                                                                     \
-      "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]"  \
-      " [--out FILE.Dax] [--ascii] [--json] [--reconnect]")                        \
-    X(dax, "dax FILE.Dax [--ascii]")                                               \
-    X(send, "send FILE --port N|PATH [--json]")                                    \
-    X(receive, "receive --port N|PATH [--dir DIR] [--json]")                       \
-    X(identify, "identify --port N|PATH [--listen-ms MS] [--all] [--json]")        \
+#define COMM_CLI_COMMANDS(X)                                                      \
+    X(show, "show FILE.Txl")                                                      \
+    X(make, "make FILE.json FILE.Txl [--no-values]")                              \
+    X(run,                                                                        \
+      "run FILE.Txl --port N|PATH [--on-timeout ask|continue|stop] [--check]"     \
+      " [--gap-chars N] [--sync] [--json]")                                       \
+    X(monitor,                                                                    \
+      "monitor --port N|PATH [--settings 9600,O,8,1] [--bytes N] [--quiet-ms MS]" \
+      " [--out FILE.Dax] [--record FILE] [--flow none|rtscts|xonxoff]"            \
+      " [--dtr on|off] [--rts on|off] [--ascii] [--json] [--reconnect]")          \
+    X(dax, "dax FILE.Dax [--ascii]")                                              \
+    X(send, "send FILE --port N|PATH [--json]")                                   \
+    X(receive, "receive --port N|PATH [--dir DIR] [--json]")                      \
+    X(identify, "identify --port N|PATH [--listen-ms MS] [--all] [--json]")       \
     X(ports, "ports [--json]")
 
 namespace cli {

@@ -46,7 +46,9 @@ const MenuEntry kMenus[] = {
       {"PrintSetup", "打印设置"},
       {"line4", nullptr},
       {"Exit", "退出[&X]", "Ctrl+X"}}},
-    {"listen", "监听[&L]", {{"listencomm", "监听活动串口"}, {"autoSee", "自动识别设置"}}},
+    {"listen",
+     "监听[&L]",
+     {{"listencomm", "监听活动串口"}, {"autoSee", "自动识别设置"}, {"terminal", "终端"}}},
     {"file", "文件[&F]", {{"sendfile", "发送文件"}, {"receivefile", "接收文件"}}},
     {"Setup",
      "设置[&O]",
@@ -90,6 +92,11 @@ const ToolEntry kToolButtons[25] = {
     {"t11", "技术支持", "jscc"},       {"t12", "关于程序", "About"},
     {"t13", "退出程序", "Exit"},
 };
+
+// Buttons beyond the 25 entries, each placed right after an entry: key, tip, menu item, the
+// entry's key. They take no index, so the entries keep theirs.
+const ToolEntry kAddedButtons[] = {{"t18", "终端", "terminal"}};
+const char* const kAddedAfter[] = {"t14"};
 
 const char* const kPortNames[] = {"串口一", "串口二", "串口三", "串口四"};
 const char* const kPortButtons[] = {"t6", "t7", "t8", "t9"};
@@ -142,11 +149,24 @@ void MainWindow::buildToolBar() {
         toolButtons_[i] = button;
     }
     for (const char* key : kPortButtons) action(QLatin1String(key))->setCheckable(true);
+    for (size_t i = 0; i < std::size(kAddedButtons); ++i) {
+        const ToolEntry& entry = kAddedButtons[i];
+        const QString key = QLatin1String(entry.key);
+        const QList<QAction*> all = toolBar_->actions();
+        const int after = int(all.indexOf(action(QLatin1String(kAddedAfter[i]))));
+        auto* button = new QAction(ToolBarIcon(key), QString::fromUtf8(entry.tip), toolBar_);
+        button->setObjectName(key);
+        button->setToolTip(QString::fromUtf8(entry.tip));
+        toolBar_->insertAction(all.value(after + 1), button);
+        actions_.insert(key, button);
+    }
 }
 
 void MainWindow::connectCommands() {
     // Each keyed button runs its menu item's command, so both always do the same.
-    for (const ToolEntry& entry : kToolButtons) {
+    QList<ToolEntry> buttons(std::begin(kToolButtons), std::end(kToolButtons));
+    buttons += QList<ToolEntry>(std::begin(kAddedButtons), std::end(kAddedButtons));
+    for (const ToolEntry& entry : std::as_const(buttons)) {
         if (!entry.key || !entry.runs) continue;
         connect(action(QLatin1String(entry.key)), &QAction::triggered,
                 action(QLatin1String(entry.runs)), &QAction::trigger);
@@ -172,6 +192,7 @@ void MainWindow::connectCommands() {
     on("Exit", [this] { close(); });
     on("listencomm", [this] { MonitorCommand(*this); });
     on("autoSee", [this] { IdentifyCommand(*this); });
+    on("terminal", [this] { TerminalCommand(*this); });
     on("sendfile", [this] { SendFileCommand(*this); });
     on("receivefile", [this] { ReceiveFileCommand(*this); });
     on("sppp", &MainWindow::tileHorizontally);

@@ -124,6 +124,16 @@ const std::map<QString, Painter>& painters() {
              p.setBrush(Qt::NoBrush);
              p.drawPath(wave);
          }},
+        {QStringLiteral("t18"),
+         [](QPainter& p) {
+             // A terminal screen with its prompt.
+             p.setPen(QPen(kInk, 1));
+             p.setBrush(QColor(30, 30, 40));
+             p.drawRect(QRectF(2.5, 3.5, 19, 16));
+             p.setPen(QPen(QColor(230, 230, 230), 1.5));
+             p.drawPolyline(QPolygonF({QPointF(5, 8), QPointF(8.5, 11), QPointF(5, 14)}));
+             p.drawLine(QPointF(10, 15.5), QPointF(16, 15.5));
+         }},
         {QStringLiteral("t15"),
          [](QPainter& p) {
              page(p, QRectF(2.5, 2.5, 12, 18));

@@ -21,6 +21,7 @@
 #include "receivefilewindow.h"
 #include "sendfilewindow.h"
 #include "supportbox.h"
+#include "terminalwindow.h"
 #include "wizard.h"
 
 // Each command shows the hourglass over the main window while its window is open, where the
@@ -100,6 +101,13 @@ void IdentifyCommand(MainWindow& window) {
     const BusyPointer busy(&window);
     IdentifyWindow form(window.activePort(), window.portFactory(), window.clock(),
                         std::make_unique<ProgramHoldpaneStarter>(window.programFolder()), &window);
+    form.exec();
+}
+
+// The terminal on the active port, modal until it closes, since it holds the port as the monitor
+// does.
+void TerminalCommand(MainWindow& window) {
+    TerminalWindow form(window.activePort(), window.portFactory(), window.clock(), &window);
     form.exec();
 }
 

@@ -12,6 +12,7 @@ void PrintCommand(MainWindow& window);         // PrintComm, t4
 void PrintSetupCommand(MainWindow& window);    // PrintSetup
 void MonitorCommand(MainWindow& window);       // listencomm, t14
 void IdentifyCommand(MainWindow& window);      // autoSee, t17
+void TerminalCommand(MainWindow& window);      // terminal, t18
 void SendFileCommand(MainWindow& window);      // sendfile, t15
 void ReceiveFileCommand(MainWindow& window);   // receivefile, t16
 void HelpContentsCommand(MainWindow& window);  // nr, t10

@@ -42,15 +42,20 @@ QString LogLine(const LogRecord& record) {
     return line;
 }
 
-QByteArray LogFileText(const TimedLog& log, const QString& title) {
+QString LogHeaderText(const QString& title, const QDateTime& startedAt, qint64 dropped) {
     QString text;
     for (const QString& line : title.split(QLatin1Char('\n')))
         text += QStringLiteral("# %1\n").arg(line);
     text += QStringLiteral("# 开始于 %1\n")
-                .arg(log.startedAt().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
-    if (log.dropped() > 0)
-        text += QStringLiteral("# 较早的 %1 条记录超出保留上限，未保存\n").arg(log.dropped());
+                .arg(startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    if (dropped > 0)
+        text += QStringLiteral("# 较早的 %1 条记录超出保留上限，未保存\n").arg(dropped);
     text += QStringLiteral("# 时间(秒) 方向 字节(十六进制)\n");
+    return text;
+}
+
+QByteArray LogFileText(const TimedLog& log, const QString& title) {
+    QString text = LogHeaderText(title, log.startedAt(), log.dropped());
     for (const LogRecord& record : log.records()) text += LogLine(record) + QLatin1Char('\n');
     return text.toUtf8();
 }

@@ -49,6 +49,10 @@ private:
 // a gap's ends read "-- 设备断开" and "-- 设备恢复" instead.
 QString LogLine(const LogRecord& record);
 
+// The comment lines that open a text log: the title, the start's date and time, the records
+// dropped when there were any, the column names; each ends in LF.
+QString LogHeaderText(const QString& title, const QDateTime& startedAt, qint64 dropped = 0);
+
 // The whole text log: comment lines starting with "#" (the title, the start's date and time,
 // records dropped, the column names), then one line per record, every line ending in LF; UTF-8.
 // Each line of a title of several lines is a comment line of its own.

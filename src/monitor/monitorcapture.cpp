@@ -27,7 +27,7 @@ bool MonitorCapture::start(const QString& settings, QString* refusal) {
     if (listening()) return true;
     if (refusal) refusal->clear();
     // They would fail the open too; say why instead of blaming the port.
-    const QString settingsRefusal = CheckLineSettings(settings);
+    const QString settingsRefusal = CheckPortSettings(settings);
     if (!settingsRefusal.isEmpty()) {
         if (refusal) *refusal = settingsRefusal;
         return false;
@@ -76,6 +76,11 @@ bool MonitorCapture::replaceCapture(const QByteArray& bytes) {
     return true;
 }
 
+bool MonitorCapture::startRecording(const QString& path, RecordFormat format, const QString& title,
+                                    QString* error) {
+    return recorder_.start(path, format, title, QDateTime::currentDateTime(), error);
+}
+
 void MonitorCapture::takeWaitingBytes() {
     // A slot of refreshed() may stop listening; the loop checks first on every pass and never
     // touches the port after that. Re-entry (a nested readyRead) leaves the work to the outer
@@ -90,6 +95,8 @@ void MonitorCapture::takeWaitingBytes() {
         const int kept = qMin(int(chunk.size()), kCaptureLimit - count());
         if (kept > 0) log_.append(ms, LogDirection::Received, chunk.left(kept));
         received_ += chunk.size();
+        if (recorder_.active() && !recorder_.record(ms, LogDirection::Received, chunk))
+            emit recordingFailed(recorder_.error());
         int offset = 0;
         while (offset < chunk.size() && listening()) {
             const int step = qMin(int(chunk.size()) - offset, kRefreshEvery - sinceRefresh_);

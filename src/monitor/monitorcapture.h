@@ -9,6 +9,7 @@
 #include "monitorlayout.h"
 #include "serialport.h"
 #include "stepmachine.h"
+#include "streamrecorder.h"
 #include "timedlog.h"
 
 namespace comm {
@@ -64,6 +65,13 @@ public:
     // Applies a navigation key to the top line and returns the new one.
     int navigate(monitor::NavigationKey key);
 
+    // Besides the capture, records every received byte to a file, without its limit, from now
+    // until stopRecording(); recordingFailed when the file cannot be written any more.
+    bool startRecording(const QString& path, RecordFormat format, const QString& title,
+                        QString* error);
+    void stopRecording() { recorder_.stop(); }
+    const StreamRecorder& recorder() const { return recorder_; }
+
     // Replaces the capture with imported bytes and shows it from line 1. Ignored while
     // listening (the import command is disabled then) or for more than the buffer holds.
     bool replaceCapture(const QByteArray& bytes);
@@ -80,6 +88,7 @@ signals:
     // With reconnect on: the device went away ms after the start, and came back.
     void deviceGone(qint64 ms, const QString& reason);
     void deviceBack(qint64 ms);
+    void recordingFailed(const QString& reason);
 
 private:
     void takeWaitingBytes();
@@ -91,6 +100,7 @@ private:
     // Nothing to step through: the bytes are taken as they come. It keeps the state and the time.
     StepMachine steps_;
     TimedLog log_;
+    StreamRecorder recorder_;
     QByteArray capture_;
     qint64 received_ = 0;
     bool reconnect_ = false;

@@ -27,6 +27,7 @@
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "portmap.h"
+#include "recordingcontrol.h"
 #include "settingsdialog.h"
 
 namespace comm {
@@ -152,6 +153,9 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     for (QPushButton* button : {startButton_, pinButton_, colourButton_, settingsButton_,
                                 storeButton_, importButton_, saveLogButton_, exitButton_})
         controls->addWidget(button);
+    // Beside the capture and its limit: the whole stream to a file, when asked.
+    recording_ = new ui::RecordingControl(QStringLiteral("监听记录"), panel);
+    controls->addWidget(recording_);
     controls->addStretch();
 
     auto* layout = new QHBoxLayout(this);
@@ -170,6 +174,15 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     connect(settingsButton_, &QPushButton::clicked, this, &MonitorWindow::changeSettings);
     connect(importButton_, &QPushButton::clicked, this, &MonitorWindow::importCapture);
     connect(saveLogButton_, &QPushButton::clicked, this, &MonitorWindow::saveLog);
+    connect(
+        recording_, &ui::RecordingControl::startRequested, this,
+        [this](const QString& path, RecordFormat format) { startRecording(path, int(format)); });
+    connect(recording_, &ui::RecordingControl::stopRequested, this, [this] {
+        capture_->stopRecording();
+        recording_->showRecording(QString());
+    });
+    connect(capture_, &MonitorCapture::recordingFailed, recording_,
+            &ui::RecordingControl::reportStopped);
     connect(&capture_->port(), &SerialPort::lineStateChanged, lineState_,
             &ui::LineStatePanel::showState);
     for (QRadioButton* option : {hexOption_, charsOption_})
@@ -197,6 +210,8 @@ MonitorWindow::~MonitorWindow() {
 
 void MonitorWindow::done(int result) {
     capture_->stop();
+    capture_->stopRecording();
+    recording_->showRecording(QString());
     if (pinButton_->text() == QStringLiteral("恢复正常")) {
         pinMainWindow(false);
         pinButton_->setText(QStringLiteral("钉在前面"));
@@ -331,6 +346,16 @@ void MonitorWindow::saveLog() {
     ui::SaveTimedLog(this, capture_->log(),
                      windowTitle() + QLatin1Char(' ') + definition_.MonitorSettingsText,
                      QStringLiteral("监听日志.log"));
+}
+
+void MonitorWindow::startRecording(const QString& path, int format) {
+    QString error;
+    const QString title = windowTitle() + QLatin1Char(' ') + definition_.MonitorSettingsText;
+    if (!capture_->startRecording(path, RecordFormat(format), title, &error)) {
+        recording_->reportNotStarted(path, error);
+        return;
+    }
+    recording_->showRecording(path);
 }
 
 void MonitorWindow::onScroll(int value) {

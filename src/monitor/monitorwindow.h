@@ -19,7 +19,8 @@ class MonitorCapture;
 
 namespace ui {
 class LineStatePanel;
-}
+class RecordingControl;
+}  // namespace ui
 
 namespace monitor {
 class MonitorCanvas;
@@ -58,6 +59,7 @@ private:
     void store();
     void importCapture();
     void saveLog();
+    void startRecording(const QString& path, int format);
     void onScroll(int value);
     void onKey(int key);
     void redraw();
@@ -88,6 +90,7 @@ private:
     QPushButton* importButton_ = nullptr;    // Command8
     QPushButton* saveLogButton_ = nullptr;
     ui::LineStatePanel* lineState_ = nullptr;
+    ui::RecordingControl* recording_ = nullptr;
 };
 
 }  // namespace comm

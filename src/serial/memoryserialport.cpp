@@ -38,7 +38,7 @@ bool MemorySerialPort::setPortOpen(bool open) {
         setLineState(LineState());
         return true;
     }
-    LineSettings settings;
+    PortSettings settings;
     if (!checkBeforeOpen(&settings)) return false;
     QString reason;
     Problem problem = Problem::Other;
@@ -58,6 +58,9 @@ bool MemorySerialPort::setPortOpen(bool open) {
     }
     open_ = true;
     ++openCount_;
+    dtr_ = rts_ = true;
+    breakOn_ = false;
+    flow_ = FlowControl::None;
     if (discardOnOpen_) line_.clear();
     discardOnOpen_ = false;
     buffer_ = line_;
@@ -66,6 +69,31 @@ bool MemorySerialPort::setPortOpen(bool open) {
     device_.open = true;
     setLineState(device_);
     if (!buffer_.isEmpty()) postReadyRead();
+    return true;
+}
+
+bool MemorySerialPort::setDtr(bool on) {
+    if (!checkLineControl(true, modemLines_)) return false;
+    dtr_ = on;
+    return true;
+}
+
+bool MemorySerialPort::setRts(bool on) {
+    if (!checkLineControl(true, modemLines_)) return false;
+    rts_ = on;
+    return true;
+}
+
+bool MemorySerialPort::setBreak(bool on) {
+    if (!checkLineControl(true, modemLines_)) return false;
+    if (on && !breakOn_) ++breakCount_;
+    breakOn_ = on;
+    return true;
+}
+
+bool MemorySerialPort::setFlowControl(FlowControl flow) {
+    if (!checkLineControl(flow == FlowControl::RtsCts, modemLines_)) return false;
+    flow_ = flow;
     return true;
 }
 

@@ -29,6 +29,20 @@ public:
     // Kept while open, as a driver keeps it; the close restores the old setting.
     bool setLowLatency(bool on) override;
     bool lowLatency() const { return lowLatency_; }
+    // Recorded as a driver would take them; an open brings back the driver's levels (DTR and
+    // RTS on, no break, no flow control).
+    bool setDtr(bool on) override;
+    bool setRts(bool on) override;
+    bool setBreak(bool on) override;
+    bool setFlowControl(FlowControl flow) override;
+    bool dtr() const { return dtr_; }
+    bool rts() const { return rts_; }
+    bool breakOn() const { return breakOn_; }
+    // Breaks started since the port was made.
+    int breakCount() const { return breakCount_; }
+    FlowControl flowControl() const { return flow_; }
+    // Whether the device has modem lines to drive; true unless set (a pseudo-terminal has none).
+    void setModemLines(bool has) { modemLines_ = has; }
 
     // Bytes arrive now (inBufferCount() counts them at once); readyRead follows from the event
     // loop.
@@ -74,6 +88,12 @@ private:
 
     bool open_ = false;
     bool lowLatency_ = false;
+    bool modemLines_ = true;
+    bool dtr_ = true;
+    bool rts_ = true;
+    bool breakOn_ = false;
+    int breakCount_ = 0;
+    FlowControl flow_ = FlowControl::None;
     bool busy_ = false;
     bool vanished_ = false;
     bool discardOnOpen_ = false;

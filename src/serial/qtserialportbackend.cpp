@@ -12,8 +12,10 @@
 namespace comm {
 
 namespace {
-QSerialPort::Parity QtParity(Parity parity) {
-    switch (parity) {
+QSerialPort::Parity QtParity(const PortSettings& settings) {
+    if (settings.stick == StickParity::Mark) return QSerialPort::MarkParity;
+    if (settings.stick == StickParity::Space) return QSerialPort::SpaceParity;
+    switch (settings.line.parity) {
         case Parity::Even:
             return QSerialPort::EvenParity;
         case Parity::Odd:
@@ -76,7 +78,7 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
         closeDevice();
         return true;
     }
-    LineSettings settings;
+    PortSettings settings;
     if (!checkBeforeOpen(&settings)) return false;
     const QString device = deviceName();
     if (device.isEmpty()) {
@@ -85,10 +87,10 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     }
     serial_->setPortName(device);
     // Applied before the open: a pseudo-terminal refuses parity and data bit changes while open.
-    serial_->setBaudRate(settings.baudRate);
-    serial_->setDataBits(QSerialPort::DataBits(settings.dataBits));
-    serial_->setParity(QtParity(settings.parity));
-    serial_->setStopBits(QtStopBits(settings.stopBits));
+    serial_->setBaudRate(settings.line.baudRate);
+    serial_->setDataBits(QSerialPort::DataBits(settings.line.dataBits));
+    serial_->setParity(QtParity(settings));
+    serial_->setStopBits(QtStopBits(settings.line.stopBits));
     serial_->setFlowControl(QSerialPort::NoFlowControl);
     TellLineSimulator(device, settings);
     if (!serial_->open(QIODevice::ReadWrite)) {
@@ -184,6 +186,42 @@ SerialPort::Problem QtSerialPortBackend::problemOf(const QString& device) const 
             break;
     }
     return QFileInfo::exists(device) ? Problem::Other : Problem::Missing;
+}
+
+bool QtSerialPortBackend::hasModemLines() const {
+    if (!serial_->isOpen()) return false;
+    serial_->pinoutSignals();
+    const bool known = serial_->error() == QSerialPort::NoError;
+    serial_->clearError();
+    return known;
+}
+
+bool QtSerialPortBackend::succeeded(bool ok) {
+    if (!ok)
+        setFailure(kDeviceFailure,
+                   QStringLiteral("%1: %2").arg(deviceName(), serial_->errorString()));
+    serial_->clearError();
+    return ok;
+}
+
+bool QtSerialPortBackend::setDtr(bool on) {
+    return checkLineControl(true, hasModemLines()) && succeeded(serial_->setDataTerminalReady(on));
+}
+
+bool QtSerialPortBackend::setRts(bool on) {
+    return checkLineControl(true, hasModemLines()) && succeeded(serial_->setRequestToSend(on));
+}
+
+bool QtSerialPortBackend::setBreak(bool on) {
+    return checkLineControl(true, hasModemLines()) && succeeded(serial_->setBreakEnabled(on));
+}
+
+bool QtSerialPortBackend::setFlowControl(FlowControl flow) {
+    if (!checkLineControl(flow == FlowControl::RtsCts, hasModemLines())) return false;
+    QSerialPort::FlowControl qt = QSerialPort::NoFlowControl;
+    if (flow == FlowControl::RtsCts) qt = QSerialPort::HardwareControl;
+    if (flow == FlowControl::XonXoff) qt = QSerialPort::SoftwareControl;
+    return succeeded(serial_->setFlowControl(qt));
 }
 
 void QtSerialPortBackend::onError(int error) {

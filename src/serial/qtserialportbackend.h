@@ -26,12 +26,21 @@ public:
     bool output(const QByteArray& bytes) override;
     void flushOutput() override;
     bool setLowLatency(bool on) override;
+    bool setDtr(bool on) override;
+    bool setRts(bool on) override;
+    bool setBreak(bool on) override;
+    bool setFlowControl(FlowControl flow) override;
 
 private:
     void resumeReading();
     void onError(int error);
     Problem problemOf(const QString& device) const;
     void closeDevice(bool deviceGone = false);
+    // Whether the open device answers for its modem lines; a pseudo-terminal does not, and
+    // takes a break without sending one.
+    bool hasModemLines() const;
+    // False with the device's reason when a QSerialPort call failed.
+    bool succeeded(bool ok);
 
     QSerialPort* serial_;
     LineWatcher* watcher_;

@@ -27,6 +27,10 @@ struct LineState {
     bool operator!=(const LineState& o) const { return !(*this == o); }
 };
 
+// How the two ends keep each other from overrunning: not at all, by the RTS and CTS lines, or
+// by the XON and XOFF characters in the data.
+enum class FlowControl { None, RtsCts, XonXoff };
+
 // The serial port component one window owns (MSComm1): port number, settings text, read length,
 // open/close, waiting bytes, read, write and line events. Implemented over QSerialPort for real
 // devices and in memory for tests; engines only ever see this interface.
@@ -107,6 +111,15 @@ public:
     // open; the old setting comes back with setLowLatency(false) or at the close. False, and
     // nothing changed, where the device has no such setting (a pseudo-terminal).
     virtual bool setLowLatency(bool on) = 0;
+    // Line control of the open port: the levels of the DTR and RTS outputs, holding the line in
+    // break, and flow control. Every open starts from the driver's levels and no flow control,
+    // so a window that never calls these gets the plain line. False, with failure() telling
+    // why and nothing changed, while closed or where the device has no modem lines to drive (a
+    // pseudo-terminal); XON/XOFF is done by the driver and needs none.
+    virtual bool setDtr(bool on) = 0;
+    virtual bool setRts(bool on) = 0;
+    virtual bool setBreak(bool on) = 0;
+    virtual bool setFlowControl(FlowControl flow) = 0;
     // CommEvent: the code of the notification being delivered.
     virtual int commEvent() const = 0;
     // The line as last reported; nothing known while closed.

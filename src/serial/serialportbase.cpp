@@ -27,14 +27,26 @@ void SerialPortBase::setOpenFailure(const QString& device, Problem problem, cons
     failure_ = Failure{kOpenFailure, reason, device, problem};
 }
 
-bool SerialPortBase::checkBeforeOpen(LineSettings* settings) {
+bool SerialPortBase::checkBeforeOpen(PortSettings* settings) {
     if (fixedDevice_.isEmpty() && (commPort_ < kFirstPort || commPort_ > kLastPort)) {
         setFailure(kOpenFailure, QStringLiteral("串口号 %1 无效，应为 1 到 4").arg(commPort_));
         return false;
     }
-    const QString refusal = CheckLineSettings(settings_, settings);
+    const QString refusal = CheckPortSettings(settings_, settings);
     if (!refusal.isEmpty()) {
         setFailure(kOpenFailure, refusal);
+        return false;
+    }
+    return true;
+}
+
+bool SerialPortBase::checkLineControl(bool needsModemLines, bool hasModemLines) {
+    if (!portOpen()) {
+        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        return false;
+    }
+    if (needsModemLines && !hasModemLines) {
+        setFailure(kDeviceFailure, kNoLineControlMessage);
         return false;
     }
     return true;

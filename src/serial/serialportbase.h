@@ -7,6 +7,7 @@
 namespace comm {
 
 struct LineSettings;
+struct PortSettings;
 
 // Shared part of every SerialPort implementation: the settings kept until the next open, the last
 // failure, and the delivery of signals. Implementations only move bytes.
@@ -46,7 +47,10 @@ protected:
     void setOpenFailure(const QString& device, Problem problem, const QString& reason);
     // Checks the port number and the settings text before an open; on a problem sets the open
     // failure and returns false.
-    bool checkBeforeOpen(LineSettings* settings);
+    bool checkBeforeOpen(PortSettings* settings);
+    // For a line control call: true while open and the device drives modem lines (or the call
+    // needs none); otherwise sets the failure and returns false.
+    bool checkLineControl(bool needsModemLines, bool hasModemLines);
     void postReadyRead();
     void postEvent(int code);
     void postDeviceLost(const QString& reason);

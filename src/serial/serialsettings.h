@@ -11,6 +11,7 @@ namespace comm {
 struct LineCapabilities {
     bool fourDataBits = false;
     bool oneAndHalfStopBits = false;
+    bool markSpaceParity = true;
 };
 
 // The capabilities of the back end this program runs on.
@@ -24,5 +25,34 @@ QString LineSettingsRefusal(const LineSettings& settings, const LineCapabilities
 // (and *settings filled when given), else the message.
 QString CheckLineSettings(const QString& text, LineSettings* settings = nullptr,
                           const LineCapabilities& capabilities = PlatformLineCapabilities());
+
+// The parity bit a port can send beyond the three of a communication: always 1 or always 0.
+enum class StickParity { None, Mark, Space };
+
+// What a port's settings text may hold: a communication's settings (LineSettings) and the
+// parity letters M (mark) and S (space), which only the terminal offers. A communication's text
+// is read as before by LineSettings::parse; this reading is the port's own.
+struct PortSettings {
+    LineSettings line;  // its parity is None under a stick parity
+    StickParity stick = StickParity::None;
+
+    // "230400,M,8,1"
+    QString text() const;
+    // Start bit, data bits, parity bit if any, stop bits.
+    double bitsPerCharacter() const;
+
+    // Reads what LineSettings::parse reads, and M or S (either case) for the parity. On failure
+    // false with the message in *error and *settings untouched.
+    static bool parse(const QString& text, PortSettings* settings, QString* error);
+};
+
+// The port's reading (PortSettings::parse) and the platform check in one: empty on success
+// (and *settings filled when given), else the message.
+QString CheckPortSettings(const QString& text, PortSettings* settings = nullptr,
+                          const LineCapabilities& capabilities = PlatformLineCapabilities());
+
+// Why the line control of a device cannot be used: it has no modem lines (a pseudo-terminal).
+inline const QString kNoLineControlMessage =
+    QStringLiteral("该设备没有调制解调器控制线（例如虚拟串口），不能设置 DTR、RTS、中断和硬件流控");
 
 }  // namespace comm

@@ -174,9 +174,14 @@ private slots:
         MainWindow window(def, folder_.path());
         auto* bar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
         QVERIFY(bar);
-        QCOMPARE(bar->actions().size(), 25);
+        // The terminal's button stands beyond the 25 entries, right after the monitor's.
+        QList<QAction*> entries = bar->actions();
+        QCOMPARE(entries.at(entries.indexOf(window.action(QStringLiteral("t14"))) + 1),
+                 window.action(QStringLiteral("t18")));
+        entries.removeOne(window.action(QStringLiteral("t18")));
+        QCOMPARE(entries.size(), 25);
         QAction* button = window.toolButton(index);
-        QCOMPARE(bar->actions().at(index - 1), button);
+        QCOMPARE(entries.at(index - 1), button);
         if (key.isEmpty()) {
             QVERIFY(button->isSeparator());
             return;

@@ -22,6 +22,7 @@
 #include "monitorwindow.h"
 #include "randombytes.h"
 #include "serialfactory.h"
+#include "serialsettings.h"
 
 using namespace comm;
 
@@ -119,6 +120,27 @@ private slots:
         QCOMPARE(bytesOfListing(dax.readAllStandardOutput(), &lines), sent);
     }
 
+    // --record keeps every byte, past the capture's limit, exactly; any baud rate and the line
+    // options are taken (a pseudo-terminal drives no DTR, so that one is refused).
+    void cliRecordsTheWholeStream() {
+        const QString record = dir_.filePath(QStringLiteral("whole.bin"));
+        QProcess process;
+        startCli(process, {"--settings", "250000,S,8,1", "--flow", "xonxoff", "--record", record,
+                           "--bytes", "102400"});
+        // Without XON and XOFF bytes, which the flow control takes out of the stream.
+        QByteArray sent = RandomBytes(102400, 43);
+        sent.replace('\x11', '\x12').replace('\x13', '\x14');
+        send(sent);
+        QVERIFY(process.waitForFinished(20000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(ReadWholeFile(record), sent);
+        QProcess refused;
+        refused.start(cli(), {"monitor", "--port", near(), "--dtr", "off"});
+        QVERIFY(refused.waitForFinished(20000));
+        QCOMPARE(refused.exitCode(), 3);
+        QVERIFY(refused.readAllStandardError().contains(kNoLineControlMessage.toUtf8()));
+    }
+
     // --json: each batch as it arrives with its time, up to --bytes, and the count at the end.
     void cliJsonGivesEachBatchWithItsTime() {
         QProcess process;
@@ -201,6 +223,8 @@ private slots:
         QTest::newRow("no byte count") << QStringList{"--bytes", "0"} << true;
         QTest::newRow("quiet time not a number") << QStringList{"--quiet-ms", "soon"} << true;
         QTest::newRow("unknown option") << QStringList{"--baud", "9600"} << true;
+        QTest::newRow("unknown flow control") << QStringList{"--flow", "dsrdtr"} << true;
+        QTest::newRow("DTR neither on nor off") << QStringList{"--dtr", "1"} << true;
         QTest::newRow("option without its value") << QStringList{"--out"} << true;
     }
     void cliRefusesBadArguments() {

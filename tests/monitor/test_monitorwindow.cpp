@@ -21,6 +21,7 @@
 #include "monitordialogs.h"
 #include "monitorwindow.h"
 #include "randombytes.h"
+#include "recordingcontrol.h"
 #include "serialsettings.h"
 #include "virtualclock.h"
 
@@ -107,6 +108,27 @@ private slots:
     void cleanup() {
         window_.reset();
         mainWindow_.reset();
+    }
+
+    // Recording, when asked, keeps every byte past the capture's limit, in the log format too.
+    void recordsBesideTheCapture() {
+        const QString file = path(QStringLiteral("whole.log"));
+        ui::RecordingControl::setFileChooser([&](const QString& suggested) {
+            return suggested == QStringLiteral("监听记录.log") ? file : QString();
+        });
+        child<QComboBox>(QStringLiteral("RecordFormat"))->setCurrentIndex(1);
+        click(QStringLiteral("Record"));
+        ui::RecordingControl::setFileChooser({});
+        QVERIFY(text(QStringLiteral("RecordPath")).contains(QStringLiteral("whole.log")));
+        clock_.advance(2000);
+        capture(QByteArray(monitor::kCaptureLimit, 'x') + "\x0D\x0A");
+        click(QStringLiteral("Record"));
+        QCOMPARE(window_->capture().count(), monitor::kCaptureLimit);
+        const QList<QByteArray> lines = ReadWholeFile(file).trimmed().split('\n');
+        QCOMPARE(lines.value(0), QByteArray("# 监听活动串口 9600,奇,8,1"));
+        QVERIFY(lines.last().startsWith("     0.000 RX 78 78"));
+        QVERIFY(lines.last().endsWith(" 78 0D 0A"));
+        QVERIFY(boxes_.shown.isEmpty());
     }
 
     void initialState() {

@@ -57,6 +57,40 @@ private slots:
         }
     }
 
+    // The port's own reading: a communication's texts as before, mark and space besides.
+    void portSettings_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");  // empty: refused
+        QTest::addColumn<double>("bits");
+        QTest::newRow("a communication's text") << "9600,O,8,1"
+                                                << "9600,O,8,1" << 11.0;
+        QTest::newRow("any baud rate, mark") << "250000,m,8,1"
+                                             << "250000,M,8,1" << 11.0;
+        QTest::newRow("space, 7 bits, 2 stop") << " 921600 , S ,7,2"
+                                               << "921600,S,7,2" << 11.0;
+        QTest::newRow("no parity") << "230400,N,8,1"
+                                   << "230400,N,8,1" << 10.0;
+        QTest::newRow("unknown parity") << "9600,X,8,1"
+                                        << "" << 0.0;
+        QTest::newRow("mark with bad data bits") << "9600,M,9,1"
+                                                 << "" << 0.0;
+    }
+    void portSettings() {
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QFETCH(double, bits);
+        PortSettings settings;
+        const QString error = CheckPortSettings(text, &settings, LineCapabilities{});
+        QCOMPARE(error.isEmpty(), !read.isEmpty());
+        if (read.isEmpty()) return;
+        QCOMPARE(settings.text(), read);
+        QCOMPARE(settings.bitsPerCharacter(), bits);
+        // A communication's reading stays as it was: mark and space are not its letters.
+        LineSettings line;
+        QString lineError;
+        QCOMPARE(LineSettings::parse(text, &line, &lineError), settings.stick == StickParity::None);
+    }
+
     void thisPlatformNeverRunsFourDataBits() {
         // QSerialPort has no 4-bit characters on any platform.
         QVERIFY(!PlatformLineCapabilities().fourDataBits);
