@@ -92,7 +92,7 @@ bool QtSerialPortBackend::setPortOpen(bool open) {
     serial_->setParity(QtParity(settings));
     serial_->setStopBits(QtStopBits(settings.line.stopBits));
     serial_->setFlowControl(QSerialPort::NoFlowControl);
-    TellLineSimulator(device, settings);
+    TellLineSimulator(device, settings.line);
     if (!serial_->open(QIODevice::ReadWrite)) {
         setOpenFailure(device, problemOf(device),
                        QStringLiteral("%1: %2").arg(device, serial_->errorString()));

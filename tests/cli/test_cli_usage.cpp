@@ -24,9 +24,9 @@ private slots:
             << "--on-timeout must be ask, continue or stop, not \"maybe\"";
         QTest::newRow("no byte") << QStringList{"monitor", "--port", "1", "--bytes", "0"}
                                  << "--bytes must be a whole number above 0, not \"0\"";
-        QTest::newRow("settings not listed")
-            << QStringList{"monitor", "--port", "1", "--settings", "9601,O,8,1"}
-            << "--settings \"9601,O,8,1\"";
+        QTest::newRow("settings no port takes")
+            << QStringList{"monitor", "--port", "1", "--settings", "9600,X,8,1"}
+            << "--settings \"9600,X,8,1\"";
         QTest::newRow("listening longer than a day")
             << QStringList{"identify", "--port", "1", "--listen-ms", "86400001"}
             << "--listen-ms must be a whole number from 1 to 86400000";
