@@ -43,8 +43,6 @@ bool MonitorCapture::start(const QString& settings, QString* refusal) {
     capture_.clear();
     log_.restart(QDateTime::currentDateTime());
     received_ = 0;
-    topLine_ = 0;
-    lineCount_ = 0;
     sinceRefresh_ = 0;
     lastShown_ = 0;
     waiting_ = false;
@@ -61,18 +59,11 @@ void MonitorCapture::stop() {
     emit listeningChanged(false);
 }
 
-int MonitorCapture::navigate(monitor::NavigationKey key) {
-    topLine_ = monitor::NavigateTopLine(key, topLine_, lineCount_);
-    return topLine_;
-}
-
 bool MonitorCapture::replaceCapture(const QByteArray& bytes) {
     if (listening() || bytes.size() > kBufferSize) return false;
     capture_ = bytes;
     capture_.reserve(kBufferSize);
     log_.restart(QDateTime());
-    topLine_ = 1;
-    lineCount_ = monitor::LineCountFor(count());
     return true;
 }
 
@@ -116,8 +107,6 @@ void MonitorCapture::takeWaitingBytes() {
 void MonitorCapture::refresh() {
     sinceRefresh_ = 0;
     lastShown_ = count();
-    topLine_ = 1;
-    lineCount_ = monitor::LineCountFor(count());
     emit refreshed(count());
 }
 

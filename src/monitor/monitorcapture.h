@@ -57,14 +57,6 @@ public:
     // Milliseconds on the clock since the last start.
     qint64 elapsedMs() const { return steps_.elapsedMs(); }
 
-    // View state shared by the window and the storage commands: first line shown (0 while
-    // nothing has been shown) and the number of lines of the capture.
-    int topLine() const { return topLine_; }
-    int lineCount() const { return lineCount_; }
-    void setTopLine(int line) { topLine_ = line; }
-    // Applies a navigation key to the top line and returns the new one.
-    int navigate(monitor::NavigationKey key);
-
     // Besides the capture, records every received byte to a file, without its limit, from now
     // until stopRecording(); recordingFailed when the file cannot be written any more.
     bool startRecording(const QString& path, RecordFormat format, const QString& title,
@@ -72,13 +64,13 @@ public:
     void stopRecording() { recorder_.stop(); }
     const StreamRecorder& recorder() const { return recorder_; }
 
-    // Replaces the capture with imported bytes and shows it from line 1. Ignored while
+    // Replaces the capture with imported bytes. Ignored while
     // listening (the import command is disabled then) or for more than the buffer holds.
     bool replaceCapture(const QByteArray& bytes);
 
 signals:
     void listeningChanged(bool listening);
-    // The receive loop's refresh: top line is 1 again and the line count follows the count.
+    // The receive loop's refresh: the view shows the capture of `count` bytes from line 1 again.
     void refreshed(int count);
     // A batch of bytes was taken from the port (dropped ones included), ms after the start.
     void bytesReceived(const QByteArray& batch, qint64 ms);
@@ -108,8 +100,6 @@ private:
     bool taking_ = false;
     int sinceRefresh_ = 0;
     int lastShown_ = 0;
-    int topLine_ = 0;
-    int lineCount_ = 0;
 };
 
 }  // namespace comm

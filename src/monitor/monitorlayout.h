@@ -33,6 +33,35 @@ int LinesShown(int lineCount, int topLine);
 // The first line after a navigation key.
 int NavigateTopLine(NavigationKey key, int topLine, int lineCount);
 
+// Where the view stands over the capture: the first line shown (0 while nothing has been shown
+// since the start) and the capture's number of lines. The window keeps it; the capture only
+// says when it refreshed.
+class ViewPosition {
+public:
+    int topLine() const { return topLine_; }
+    int lineCount() const { return lineCount_; }
+    bool shown() const { return topLine_ >= 1; }
+    // A new start: nothing shown yet.
+    void clear() {
+        topLine_ = 0;
+        lineCount_ = 0;
+    }
+    // A refresh or an import: line 1 of a capture of `captureCount` bytes.
+    void showFromStart(int captureCount) {
+        topLine_ = 1;
+        lineCount_ = LineCountFor(captureCount);
+    }
+    void setTopLine(int line) { topLine_ = line; }
+    // Applies a navigation key and returns the new first line.
+    int navigate(NavigationKey key) {
+        return topLine_ = NavigateTopLine(key, topLine_, lineCount_);
+    }
+
+private:
+    int topLine_ = 0;
+    int lineCount_ = 0;
+};
+
 // The drawn text of 1-based line `line`: four character cells per byte ("  41" or "   A"),
 // only for bytes that lie inside the first `count` bytes of `capture`.
 QString CaptureLineText(const QByteArray& capture, int count, int line, DisplayMode mode);

@@ -187,7 +187,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
             &ui::LineStatePanel::showState);
     for (QRadioButton* option : {hexOption_, charsOption_})
         connect(option, &QRadioButton::clicked, this, [this] {
-            if (capture_->topLine() >= 1) redraw();
+            if (view_.shown()) redraw();
         });
     connect(scroll_, &QScrollBar::valueChanged, this, &MonitorWindow::onScroll);
     connect(canvas_, &MonitorCanvas::keyPressed, this, &MonitorWindow::onKey);
@@ -232,6 +232,7 @@ void MonitorWindow::startOrStop() {
             ui::ShowMessage(this, refusal, ui::MessageIcon::Exclamation);
         return;
     }
+    view_.clear();
     for (LineNumberLabel* label : numbers_) label->clear();
     canvas_->clear();
     resetScrollSilently();
@@ -248,10 +249,11 @@ void MonitorWindow::showListening(bool listening) {
 }
 
 void MonitorWindow::onRefreshed(int count) {
-    scroll_->setMaximum(capture_->lineCount());
+    view_.showFromStart(count);
+    scroll_->setMaximum(view_.lineCount());
     // Returning to line 1 redraws through the scroll bar when the user had scrolled away.
     scroll_->setValue(0);
-    if (capture_->lineCount() <= kAutoRedrawLines) redraw();
+    if (view_.lineCount() <= kAutoRedrawLines) redraw();
     monitorState_->setText(MonitorStateText(true, count));
 }
 
@@ -285,7 +287,7 @@ void MonitorWindow::chooseBackground() {
     if (!colour.isValid()) return;
     canvas_->setBackground(colour);
     // Before anything was shown there is nothing to draw on the new colour.
-    if (capture_->topLine() >= 1) redraw();
+    if (view_.shown()) redraw();
 }
 
 void MonitorWindow::changeSettings() {
@@ -301,7 +303,7 @@ void MonitorWindow::changeSettings() {
 
 void MonitorWindow::store() {
     // Nothing captured or imported since the window opened: nothing to store.
-    if (capture_->topLine() < 1) return;
+    if (!view_.shown()) return;
     const QString name = ChooseStorageFile(this);
     if (name.isEmpty()) return;
     if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
@@ -334,9 +336,10 @@ void MonitorWindow::importCapture() {
         ui::ShowMessage(this, QStringLiteral("打开该文件失败!!!"), ui::MessageIcon::Critical);
         return;
     }
+    view_.showFromStart(capture_->count());
     {
         const QSignalBlocker quiet(scroll_);
-        scroll_->setMaximum(capture_->lineCount());
+        scroll_->setMaximum(view_.lineCount());
         scroll_->setValue(0);
     }
     redraw();
@@ -359,44 +362,44 @@ void MonitorWindow::startRecording(const QString& path, int format) {
 }
 
 void MonitorWindow::onScroll(int value) {
-    capture_->setTopLine(value + 1);
+    view_.setTopLine(value + 1);
     redraw();
 }
 
 void MonitorWindow::onKey(int key) {
-    const int before = capture_->topLine();
+    const int before = view_.topLine();
     switch (key) {
         case Qt::Key_PageUp:
-            capture_->navigate(NavigationKey::PageUp);
+            view_.navigate(NavigationKey::PageUp);
             break;
         case Qt::Key_PageDown:
-            capture_->navigate(NavigationKey::PageDown);
+            view_.navigate(NavigationKey::PageDown);
             break;
         case Qt::Key_End:
-            capture_->navigate(NavigationKey::End);
+            view_.navigate(NavigationKey::End);
             break;
         case Qt::Key_Home:
-            capture_->navigate(NavigationKey::Home);
+            view_.navigate(NavigationKey::Home);
             break;
         case Qt::Key_Up:
-            capture_->navigate(NavigationKey::Up);
+            view_.navigate(NavigationKey::Up);
             break;
         case Qt::Key_Down:
-            capture_->navigate(NavigationKey::Down);
+            view_.navigate(NavigationKey::Down);
             break;
         default:
             break;
     }
-    const int target = qBound(scroll_->minimum(), capture_->topLine() - 1, scroll_->maximum());
+    const int target = qBound(scroll_->minimum(), view_.topLine() - 1, scroll_->maximum());
     if (scroll_->value() != target)
         scroll_->setValue(target);  // redraws through onScroll
-    else if (capture_->topLine() != before)
+    else if (view_.topLine() != before)
         redraw();
 }
 
 void MonitorWindow::redraw() {
-    const int top = capture_->topLine();
-    const int shown = LinesShown(capture_->lineCount(), top);
+    const int top = view_.topLine();
+    const int shown = LinesShown(view_.lineCount(), top);
     const DisplayMode mode = displayMode();
     QStringList lines;
     QString numbers;

@@ -41,6 +41,7 @@ public:
     ~MonitorWindow() override;
 
     MonitorCapture& capture() { return *capture_; }
+    const monitor::ViewPosition& view() const { return view_; }
 
     // Closing while listening ends the capture and closes the port first.
     void done(int result) override;
@@ -68,6 +69,7 @@ private:
 
     CommDefinition& definition_;
     MonitorCapture* capture_ = nullptr;
+    monitor::ViewPosition view_;
     QString numeral_;
 
     monitor::MonitorCanvas* canvas_ = nullptr;

@@ -8,7 +8,6 @@
 #include "virtualclock.h"
 
 using namespace comm;
-using comm::monitor::NavigationKey;
 
 namespace {
 const QString kSettings = QStringLiteral("9600,O,8,1");
@@ -87,8 +86,6 @@ private slots:
     void failedOpenChangesNothing() {
         QFETCH(bool, busy);
         QVERIFY(capture_->replaceCapture("earlier capture"));
-        capture_->navigate(NavigationKey::Down);
-        const int top = capture_->topLine();
         if (busy)
             port_->setBusy(true);
         else
@@ -101,7 +98,6 @@ private slots:
         QVERIFY(!capture_->listening());
         QCOMPARE(states.count(), 0);
         QCOMPARE(capture_->capture(), QByteArray("earlier capture"));
-        QCOMPARE(capture_->topLine(), top);
     }
 
     // Settings the driver cannot run are refused with the reason before the port is touched.
@@ -145,31 +141,6 @@ private slots:
         QCOMPARE(counts(spy), refreshes);
     }
 
-    // Every refresh returns the view to line 1 and sets the line count from the count.
-    void refreshSetsTheView_data() {
-        QTest::addColumn<int>("bytes");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("1") << 1 << 1;
-        QTest::newRow("20") << 20 << 1;
-        QTest::newRow("21") << 21 << 2;
-        QTest::newRow("620") << 620 << 31;
-        QTest::newRow("621") << 621 << 32;
-        QTest::newRow("900") << 900 << 45;
-    }
-    void refreshSetsTheView() {
-        QFETCH(int, bytes);
-        QFETCH(int, lines);
-        QVERIFY(capture_->start(kSettings));
-        QCOMPARE(capture_->topLine(), 0);
-        feed(RandomBytes(bytes, 9));
-        QCOMPARE(capture_->topLine(), 1);
-        QCOMPARE(capture_->lineCount(), lines);
-        capture_->navigate(NavigationKey::End);
-        QVERIFY(capture_->topLine() >= 1);
-        feed(QByteArray(1, 'x'));
-        QCOMPARE(capture_->topLine(), 1);
-    }
-
     void captureStopsAt32767() {
         QVERIFY(capture_->start(kSettings));
         const QByteArray stream = RandomBytes(32767 + 500, 21);
@@ -179,7 +150,6 @@ private slots:
         QCOMPARE(capture_->count(), 32767);
         QCOMPARE(capture_->capture(), stream.left(32767));
         QCOMPARE(capture_->received(), qint64(stream.size()));
-        QCOMPARE(capture_->lineCount(), 1639);
         QCOMPARE(counts(spy).last(), 32767);
         for (int c : counts(spy)) QVERIFY(c <= 32767);
     }
@@ -188,11 +158,9 @@ private slots:
     void droppedBytesStillRefresh() {
         QVERIFY(capture_->start(kSettings));
         feed(RandomBytes(32767, 5));
-        capture_->setTopLine(500);
         QSignalSpy spy(capture_.get(), &MonitorCapture::refreshed);
         feed(RandomBytes(250, 6));
         QCOMPARE(counts(spy), (QList<int>{32767, 32767}));
-        QCOMPARE(capture_->topLine(), 1);
         QCOMPARE(capture_->count(), 32767);
     }
 
@@ -229,14 +197,11 @@ private slots:
         port_->inject("arrived while closed");
         QCoreApplication::sendPostedEvents();
         QCOMPARE(capture_->capture(), QByteArray("first capture"));
-        QCOMPARE(capture_->topLine(), 1);
 
         // Bytes that waited on the line while the port was closed are discarded at the start.
         QVERIFY(capture_->start(kSettings));
         QCoreApplication::sendPostedEvents();
         QCOMPARE(capture_->count(), 0);
-        QCOMPARE(capture_->topLine(), 0);
-        QCOMPARE(capture_->lineCount(), 0);
         QCOMPARE(capture_->received(), qint64(0));
         feed("second");
         QCOMPARE(capture_->capture(), QByteArray("second"));
@@ -321,9 +286,7 @@ private slots:
 
     void replaceCapture() {
         QVERIFY(capture_->replaceCapture(QByteArray(901, 'q')));
-        QCOMPARE(capture_->topLine(), 1);
-        QCOMPARE(capture_->lineCount(), 46);
-        QCOMPARE(capture_->navigate(NavigationKey::End), 17);
+        QCOMPARE(capture_->count(), 901);
         QVERIFY(capture_->replaceCapture(QByteArray(32768, 'q')));
         QCOMPARE(capture_->count(), 32768);
         QVERIFY(!capture_->replaceCapture(QByteArray(32769, 'q')));
@@ -332,17 +295,6 @@ private slots:
         QVERIFY(capture_->start(kSettings));
         QVERIFY(!capture_->replaceCapture("while listening"));
         QCOMPARE(capture_->count(), 0);
-    }
-
-    void navigationFollowsTheLineCount() {
-        QVERIFY(capture_->start(kSettings));
-        feed(RandomBytes(45 * 20, 4));
-        QCOMPARE(capture_->navigate(NavigationKey::End), 16);
-        QCOMPARE(capture_->navigate(NavigationKey::Down), 17);
-        QCOMPARE(capture_->navigate(NavigationKey::PageUp), 1);
-        QCOMPARE(capture_->navigate(NavigationKey::PageDown), 30);
-        QCOMPARE(capture_->navigate(NavigationKey::Home), 1);
-        QCOMPARE(capture_->navigate(NavigationKey::Up), 1);
     }
 
     // Destroying the engine while it listens closes the port: nothing is left holding it.

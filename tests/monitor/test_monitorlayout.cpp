@@ -52,6 +52,27 @@ private slots:
         QCOMPARE(LinesShown(lineCount, topLine), shown);
     }
 
+    // The window's view over a refresh: back to line 1 with the line count of the new count,
+    // wherever the user had moved; keys move within that count.
+    void viewPosition() {
+        ViewPosition view;
+        QVERIFY(!view.shown());
+        QCOMPARE(view.navigate(NavigationKey::Down), 0);
+        view.showFromStart(900);
+        QCOMPARE(view.lineCount(), 45);
+        QCOMPARE(view.navigate(NavigationKey::End), 16);
+        QCOMPARE(view.navigate(NavigationKey::Down), 17);
+        QCOMPARE(view.navigate(NavigationKey::PageUp), 1);
+        QCOMPARE(view.navigate(NavigationKey::PageDown), 30);
+        view.showFromStart(901);
+        QCOMPARE(view.topLine(), 1);
+        QCOMPARE(view.lineCount(), 46);
+        QCOMPARE(view.navigate(NavigationKey::End), 17);
+        view.clear();
+        QVERIFY(!view.shown());
+        QCOMPARE(view.lineCount(), 0);
+    }
+
     void navigation_data() {
         QTest::addColumn<NavigationKey>("key");
         QTest::addColumn<int>("topLine");

@@ -338,7 +338,7 @@ private slots:
         scroll()->setValue(startTop - 1);
         QCOMPARE(topShown(), startTop);
         this->key(key);
-        QCOMPARE(window_->capture().topLine(), top);
+        QCOMPARE(window_->view().topLine(), top);
         QCOMPARE(scroll()->value(), top - 1);
         QCOMPARE(topShown(), top);
         QCOMPARE(canvas()->lines().size(), qMin(30, 45 - top + 1));
@@ -348,7 +348,7 @@ private slots:
     void scrollPastTheLastLine() {
         capture(RandomBytes(45 * 20, 12));
         scroll()->setValue(scroll()->maximum());
-        QCOMPARE(window_->capture().topLine(), 46);
+        QCOMPARE(window_->view().topLine(), 46);
         QVERIFY(canvas()->lines().isEmpty());
         QCOMPARE(canvas()->ruleCount(), 1);
         key(Qt::Key_Up);
@@ -499,7 +499,7 @@ private slots:
         chosenFile_ = path(QStringLiteral("zero.Dax"));
         QVERIFY(WriteDaxFile(chosenFile_, QByteArray(), DaxWriteMode::Replace));
         click(QStringLiteral("Command8"));
-        QCOMPARE(window_->capture().topLine(), 1);
+        QCOMPARE(window_->view().topLine(), 1);
         chosenFile_ = path(QStringLiteral("zero-again.Dax"));
         click(QStringLiteral("Command6"));
         QCOMPARE(ReadWholeFile(chosenFile_), QByteArray(2, '\0'));
@@ -667,7 +667,7 @@ private slots:
         answer.clear();
         click(QStringLiteral("Command8"));
         QVERIFY(boxes_.shown.isEmpty());
-        QCOMPARE(window_->capture().topLine(), 0);
+        QCOMPARE(window_->view().topLine(), 0);
         answer = path(QStringLiteral("typed-without-extension"));
         click(QStringLiteral("Command8"));
         QCOMPARE(window_->capture().capture(), QByteArray("abc"));
