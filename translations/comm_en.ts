@@ -517,6 +517,37 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>TerminalText</name>
+    <message>
+        <source>“%1”含有非十六进制字符“%2”，只能输入 0-9、A-F 和空格</source>
+        <translation>&quot;%1&quot; has the non-hexadecimal character &quot;%2&quot;; only 0-9, A-F and blanks may be typed</translation>
+    </message>
+    <message>
+        <source>“%1”中的“%2”不是整字节，每个字节写两位十六进制数</source>
+        <translation>&quot;%2&quot; in &quot;%1&quot; is not a whole byte; write each byte as two hexadecimal digits</translation>
+    </message>
+    <message>
+        <source>没有要发送的字节</source>
+        <translation>No bytes to send</translation>
+    </message>
+    <message>
+        <source>串口未打开</source>
+        <translation>The port is not open</translation>
+    </message>
+    <message>
+        <source>打不开文件“%1”：%2</source>
+        <translation>Cannot open the file &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>文件“%1”太大，一次最多发送 %2 字节</source>
+        <translation>The file &quot;%1&quot; is too large; at most %2 bytes are sent at once</translation>
+    </message>
+    <message>
+        <source>文件“%1”是空的，没有要发送的字节</source>
+        <translation>The file &quot;%1&quot; is empty; there are no bytes to send</translation>
+    </message>
+</context>
+<context>
     <name>Verdict</name>
     <message>
         <source>最可能的设置: </source>

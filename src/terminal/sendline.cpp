@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "checksums.h"
+#include "terminaltext.h"
 
 namespace comm {
 
@@ -15,14 +16,12 @@ bool ParseHex(const QString& typed, QByteArray* bytes, QString* error) {
     for (const QString& group : typed.split(blanks, Qt::SkipEmptyParts)) {
         for (const QChar c : group) {
             if (!QStringLiteral("0123456789abcdefABCDEF").contains(c)) {
-                *error = QStringLiteral("“%1”含有非十六进制字符“%2”，只能输入 0-9、A-F 和空格")
-                             .arg(typed, c);
+                *error = NotHexText(typed, c);
                 return false;
             }
         }
         if (group.size() % 2 != 0) {
-            *error = QStringLiteral("“%1”中的“%2”不是整字节，每个字节写两位十六进制数")
-                         .arg(typed, group);
+            *error = HalfByteText(typed, group);
             return false;
         }
         parsed.append(QByteArray::fromHex(group.toLatin1()));
@@ -57,7 +56,7 @@ SendLineBytes SendLineToBytes(const QString& typed, SendMode mode, LineEnd end,
     }
     // A line end alone is worth sending (the device waits for it); a checksum of nothing is not.
     if (result.bytes.isEmpty() && (mode == SendMode::Hex || checksum || end == LineEnd::None)) {
-        result.error = QStringLiteral("没有要发送的字节");
+        result.error = NothingToSendText();
         return result;
     }
     if (checksum) result.bytes += ComputeChecksum(checksum->kind, result.bytes);

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "stepmachine.h"
+#include "terminaltext.h"
 
 namespace comm {
 
@@ -61,7 +62,7 @@ qint64 TerminalSession::elapsedMs() const {
 
 bool TerminalSession::send(const QByteArray& bytes, QString* error) {
     if (!open_ || !port_->output(bytes)) {
-        *error = open_ ? port_->failure().reason : QStringLiteral("串口未打开");
+        *error = open_ ? port_->failure().reason : PortClosedText();
         return false;
     }
     sent_ += bytes.size();
@@ -74,16 +75,16 @@ bool TerminalSession::send(const QByteArray& bytes, QString* error) {
 bool TerminalSession::sendFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("打不开文件“%1”：%2").arg(path, file.errorString());
+        *error = FileNotReadText(path, file.errorString());
         return false;
     }
     if (file.size() > kMaxFileBytes) {
-        *error = QStringLiteral("文件“%1”太大，一次最多发送 %2 字节").arg(path).arg(kMaxFileBytes);
+        *error = FileTooLargeText(path, kMaxFileBytes);
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (bytes.isEmpty()) {
-        *error = QStringLiteral("文件“%1”是空的，没有要发送的字节").arg(path);
+        *error = EmptyFileText(path);
         return false;
     }
     return send(bytes, error);
