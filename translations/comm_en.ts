@@ -629,6 +629,173 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>comm::TerminalWindow</name>
+    <message>
+        <source>终端</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>串口设置</source>
+        <translation>Port settings</translation>
+    </message>
+    <message>
+        <source>可选常用波特率，也可直接输入设备支持的任意波特率</source>
+        <translation>Choose a common baud rate, or type any rate the device supports</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>奇</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>偶</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>标记</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <source>空号</source>
+        <translation>Space</translation>
+    </message>
+    <message>
+        <source>发送中断</source>
+        <translation>Send Break</translation>
+    </message>
+    <message>
+        <source>让线路保持中断状态 %1 毫秒</source>
+        <translation>Holds the line in break for %1 ms</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>Baud rate</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data bits</translation>
+    </message>
+    <message>
+        <source>校验</source>
+        <translation>Parity</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>Stop bits</translation>
+    </message>
+    <message>
+        <source>流控</source>
+        <translation>Flow control</translation>
+    </message>
+    <message>
+        <source>文本</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>时间戳</source>
+        <translation>Timestamps</translation>
+    </message>
+    <message>
+        <source>清除</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>在收到的内容中查找</source>
+        <translation>Find in what was received</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>窗口只保留最近 %1 行；要留下全部数据，请开始记录</source>
+        <translation>The window keeps only the last %1 lines; to keep all the data, start a recording</translation>
+    </message>
+    <message>
+        <source>终端记录</source>
+        <translation>Terminal recording</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>历史</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>选用发送过的内容</source>
+        <translation>Pick something sent before</translation>
+    </message>
+    <message>
+        <source>无结尾</source>
+        <translation>No line end</translation>
+    </message>
+    <message>
+        <source>文本后面加上的行结尾</source>
+        <translation>The line end added after the text</translation>
+    </message>
+    <message>
+        <source>不加校验</source>
+        <translation>No checksum</translation>
+    </message>
+    <message>
+        <source>在发送的字节后面加上它们的校验</source>
+        <translation>Adds the checksum of the bytes sent after them</translation>
+    </message>
+    <message>
+        <source>发送文件...</source>
+        <translation>Send File...</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>串口%1（%2）%3 %4</source>
+        <translation>Port %1 (%2) %3 %4</translation>
+    </message>
+    <message>
+        <source>已打开</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>未打开</source>
+        <translation>closed</translation>
+    </message>
+    <message>
+        <source>关闭串口</source>
+        <translation>Close Port</translation>
+    </message>
+    <message>
+        <source>打开串口</source>
+        <translation>Open Port</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Send File</translation>
+    </message>
+    <message>
+        <source>%1 串口%2 %3</source>
+        <translation>%1 Port %2 %3</translation>
+    </message>
+    <message>
+        <source>收到的内容中找不到“%1”</source>
+        <translation>&quot;%1&quot; is not in what was received</translation>
+    </message>
+    <message>
+        <source>收到 %1 字节，发送 %2 字节</source>
+        <translation>Received %1 bytes, sent %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>comm::WizardCountsStep</name>
     <message>
         <source>起始字节</source>

@@ -58,7 +58,7 @@ TerminalWindow::TerminalWindow(int activePort, const SerialPortFactory& factory,
                                QWidget* parent)
     : QDialog(parent), drawTimer_(clock.makeTimer()) {
     setObjectName(QStringLiteral("Terminal"));
-    setWindowTitle(QStringLiteral("终端"));
+    setWindowTitle(tr("终端"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
@@ -99,7 +99,7 @@ TerminalWindow::~TerminalWindow() {
 }
 
 void TerminalWindow::buildSettings(QLayout* into) {
-    auto* box = named(new QGroupBox(QStringLiteral("串口设置"), this), "PortSettings");
+    auto* box = named(new QGroupBox(tr("串口设置"), this), "PortSettings");
     portLabel_ = named(new QLabel(box), "PortLabel");
     portLabel_->setTextFormat(Qt::PlainText);
     baud_ = named(new QComboBox(box), "BaudRate");
@@ -108,25 +108,25 @@ void TerminalWindow::buildSettings(QLayout* into) {
     for (int rate : kBaudRates) baud_->addItem(QString::number(rate));
     for (int rate : kFastRates) baud_->addItem(QString::number(rate));
     baud_->setCurrentText(QStringLiteral("9600"));
-    baud_->setToolTip(QStringLiteral("可选常用波特率，也可直接输入设备支持的任意波特率"));
+    baud_->setToolTip(tr("可选常用波特率，也可直接输入设备支持的任意波特率"));
     const LineCapabilities caps = PlatformLineCapabilities();
     dataBits_ = named(new QComboBox(box), "DataBits");
     for (int bits : kDataBits)
         if (bits != 4 || caps.fourDataBits) dataBits_->addItem(QString::number(bits));
     dataBits_->setCurrentText(QStringLiteral("8"));
     parity_ = choices(box, "Parity",
-                      {{QStringLiteral("无"), QStringLiteral("N")},
-                       {QStringLiteral("奇"), QStringLiteral("O")},
-                       {QStringLiteral("偶"), QStringLiteral("E")}});
+                      {{tr("无"), QStringLiteral("N")},
+                       {tr("奇"), QStringLiteral("O")},
+                       {tr("偶"), QStringLiteral("E")}});
     if (caps.markSpaceParity) {
-        parity_->addItem(QStringLiteral("标记"), QStringLiteral("M"));
-        parity_->addItem(QStringLiteral("空号"), QStringLiteral("S"));
+        parity_->addItem(tr("标记"), QStringLiteral("M"));
+        parity_->addItem(tr("空号"), QStringLiteral("S"));
     }
     stopBits_ = named(new QComboBox(box), "StopBits");
     for (const QString& stop : kStopBits)
         if (stop != QLatin1String("1.5") || caps.oneAndHalfStopBits) stopBits_->addItem(stop);
     flow_ = choices(box, "FlowControl",
-                    {{QStringLiteral("无"), int(FlowControl::None)},
+                    {{tr("无"), int(FlowControl::None)},
                      {QStringLiteral("RTS/CTS"), int(FlowControl::RtsCts)},
                      {QStringLiteral("XON/XOFF"), int(FlowControl::XonXoff)}});
     openButton_ = named(new QPushButton(box), "OpenPort");
@@ -135,9 +135,8 @@ void TerminalWindow::buildSettings(QLayout* into) {
     rts_ = named(new QCheckBox(QStringLiteral("RTS"), box), "Rts");
     dtr_->setChecked(true);
     rts_->setChecked(true);
-    breakButton_ = named(new QPushButton(QStringLiteral("发送中断"), box), "SendBreak");
-    breakButton_->setToolTip(
-        QStringLiteral("让线路保持中断状态 %1 毫秒").arg(TerminalSession::kBreakMs));
+    breakButton_ = named(new QPushButton(tr("发送中断"), box), "SendBreak");
+    breakButton_->setToolTip(tr("让线路保持中断状态 %1 毫秒").arg(TerminalSession::kBreakMs));
     lineNote_ = named(new QLabel(box), "LineControlNote");
     lineNote_->setTextFormat(Qt::PlainText);
     lineNote_->setWordWrap(true);
@@ -145,9 +144,7 @@ void TerminalWindow::buildSettings(QLayout* into) {
 
     auto* grid = new QGridLayout(box);
     grid->addWidget(portLabel_, 0, 0, 1, 6);
-    const QStringList captions = {QStringLiteral("波特率"), QStringLiteral("数据位"),
-                                  QStringLiteral("校验"), QStringLiteral("停止位"),
-                                  QStringLiteral("流控")};
+    const QStringList captions = {tr("波特率"), tr("数据位"), tr("校验"), tr("停止位"), tr("流控")};
     const QList<QWidget*> fields = {baud_, dataBits_, parity_, stopBits_, flow_};
     for (int i = 0; i < fields.size(); ++i) {
         grid->addWidget(new QLabel(captions[i], box), 1, i);
@@ -181,25 +178,23 @@ void TerminalWindow::buildView(QLayout* into) {
     received_->setLineWrapMode(QPlainTextEdit::NoWrap);
     received_->setFont(QFont(QStringLiteral("Monospace")));
     received_->setMinimumSize(640, 280);
-    textView_ = named(new QRadioButton(QStringLiteral("文本"), this), "ViewText");
-    hexView_ = named(new QRadioButton(QStringLiteral("十六进制"), this), "ViewHex");
+    textView_ = named(new QRadioButton(tr("文本"), this), "ViewText");
+    hexView_ = named(new QRadioButton(tr("十六进制"), this), "ViewHex");
     auto* modes = new QButtonGroup(this);
     modes->addButton(textView_);
     modes->addButton(hexView_);
     textView_->setChecked(true);
-    timestamps_ = named(new QCheckBox(QStringLiteral("时间戳"), this), "Timestamps");
-    clearButton_ = named(new QPushButton(QStringLiteral("清除"), this), "ClearView");
+    timestamps_ = named(new QCheckBox(tr("时间戳"), this), "Timestamps");
+    clearButton_ = named(new QPushButton(tr("清除"), this), "ClearView");
     search_ = named(new QLineEdit(this), "SearchText");
-    search_->setPlaceholderText(QStringLiteral("在收到的内容中查找"));
-    findButton_ = named(new QPushButton(QStringLiteral("查找"), this), "FindNext");
+    search_->setPlaceholderText(tr("在收到的内容中查找"));
+    findButton_ = named(new QPushButton(tr("查找"), this), "FindNext");
     counts_ = named(new QLabel(this), "Counts");
     counts_->setTextFormat(Qt::PlainText);
     auto* note = named(
-        new QLabel(
-            QStringLiteral("窗口只保留最近 %1 行；要留下全部数据，请开始记录").arg(kViewLines),
-            this),
+        new QLabel(tr("窗口只保留最近 %1 行；要留下全部数据，请开始记录").arg(kViewLines), this),
         "ViewNote");
-    recording_ = new ui::RecordingControl(QStringLiteral("终端记录"), this);
+    recording_ = new ui::RecordingControl(tr("终端记录"), this);
 
     auto* options = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{textView_, hexView_, timestamps_,
@@ -227,31 +222,30 @@ void TerminalWindow::buildView(QLayout* into) {
 }
 
 void TerminalWindow::buildSend(QLayout* into) {
-    auto* box = named(new QGroupBox(QStringLiteral("发送"), this), "SendPanel");
+    auto* box = named(new QGroupBox(tr("发送"), this), "SendPanel");
     sendLine_ = named(new QLineEdit(box), "SendLine");
     sendLine_->setMinimumWidth(260);
     history_ = named(new QComboBox(box), "SendHistory");
     history_->setMaxCount(kHistoryLength);
-    history_->setPlaceholderText(QStringLiteral("历史"));
-    history_->setToolTip(QStringLiteral("选用发送过的内容"));
+    history_->setPlaceholderText(tr("历史"));
+    history_->setToolTip(tr("选用发送过的内容"));
     history_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     history_->setMinimumContentsLength(6);
     sendMode_ = choices(box, "SendMode",
-                        {{QStringLiteral("文本"), int(SendMode::Text)},
-                         {QStringLiteral("十六进制"), int(SendMode::Hex)}});
+                        {{tr("文本"), int(SendMode::Text)}, {tr("十六进制"), int(SendMode::Hex)}});
     lineEnd_ = choices(box, "LineEnd",
-                       {{QStringLiteral("无结尾"), int(LineEnd::None)},
+                       {{tr("无结尾"), int(LineEnd::None)},
                         {QStringLiteral("CR"), int(LineEnd::Cr)},
                         {QStringLiteral("LF"), int(LineEnd::Lf)},
                         {QStringLiteral("CR LF"), int(LineEnd::CrLf)}});
-    lineEnd_->setToolTip(QStringLiteral("文本后面加上的行结尾"));
-    checksum_ = choices(box, "SendChecksum", {{QStringLiteral("不加校验"), QString()}});
+    lineEnd_->setToolTip(tr("文本后面加上的行结尾"));
+    checksum_ = choices(box, "SendChecksum", {{tr("不加校验"), QString()}});
     for (const ChecksumInfo& info : Checksums())
         checksum_->addItem(info.caption, QString::fromLatin1(info.name));
-    checksum_->setToolTip(QStringLiteral("在发送的字节后面加上它们的校验"));
-    sendButton_ = named(new QPushButton(QStringLiteral("发送"), box), "Send");
-    sendFileButton_ = named(new QPushButton(QStringLiteral("发送文件..."), box), "SendFile");
-    exitButton_ = named(new QPushButton(QStringLiteral("退出"), this), "Exit");
+    checksum_->setToolTip(tr("在发送的字节后面加上它们的校验"));
+    sendButton_ = named(new QPushButton(tr("发送"), box), "Send");
+    sendFileButton_ = named(new QPushButton(tr("发送文件..."), box), "SendFile");
+    exitButton_ = named(new QPushButton(tr("退出"), this), "Exit");
 
     auto* row = new QHBoxLayout(box);
     for (QWidget* w : std::initializer_list<QWidget*>{sendLine_, history_, sendMode_, lineEnd_,
@@ -314,11 +308,10 @@ void TerminalWindow::openOrClose() {
 
 void TerminalWindow::showOpen(bool open) {
     const QString device = session_->port().deviceName();
-    portLabel_->setText(QStringLiteral("串口%1（%2）%3 %4")
-                            .arg(numeral_, device,
-                                 open ? QStringLiteral("已打开") : QStringLiteral("未打开"),
-                                 settingsText()));
-    openButton_->setText(open ? QStringLiteral("关闭串口") : QStringLiteral("打开串口"));
+    portLabel_->setText(
+        tr("串口%1（%2）%3 %4")
+            .arg(numeral_, device, open ? tr("已打开") : tr("未打开"), settingsText()));
+    openButton_->setText(open ? tr("关闭串口") : tr("打开串口"));
     for (QWidget* w : std::initializer_list<QWidget*>{baud_, dataBits_, parity_, stopBits_, flow_})
         w->setEnabled(!open);
     for (QWidget* w : std::initializer_list<QWidget*>{dtr_, rts_, breakButton_})
@@ -360,7 +353,7 @@ void TerminalWindow::sendLine() {
 void TerminalWindow::sendFile() {
     const QString path = sendFileChooser_
                              ? sendFileChooser_()
-                             : QFileDialog::getOpenFileName(this, QStringLiteral("发送文件"),
+                             : QFileDialog::getOpenFileName(this, tr("发送文件"),
                                                             QCoreApplication::applicationDirPath());
     if (path.isEmpty()) return;
     QString error;
@@ -392,8 +385,7 @@ void TerminalWindow::sendBreak() {
 
 void TerminalWindow::startRecording(const QString& path, int format) {
     QString error;
-    const QString title =
-        QStringLiteral("%1 串口%2 %3").arg(windowTitle(), numeral_, settingsText());
+    const QString title = tr("%1 串口%2 %3").arg(windowTitle(), numeral_, settingsText());
     if (!session_->startRecording(path, RecordFormat(format), title, &error)) {
         recording_->reportNotStarted(path, error);
         return;
@@ -452,14 +444,12 @@ void TerminalWindow::findNext() {
     // Past the last one: from the top again.
     received_->moveCursor(QTextCursor::Start);
     if (!received_->find(text))
-        ui::ShowMessage(this, QStringLiteral("收到的内容中找不到“%1”").arg(text),
-                        ui::MessageIcon::Information);
+        ui::ShowMessage(this, tr("收到的内容中找不到“%1”").arg(text), ui::MessageIcon::Information);
 }
 
 void TerminalWindow::showCounts() {
-    counts_->setText(QStringLiteral("收到 %1 字节，发送 %2 字节")
-                         .arg(session_->receivedCount())
-                         .arg(session_->sentCount()));
+    counts_->setText(
+        tr("收到 %1 字节，发送 %2 字节").arg(session_->receivedCount()).arg(session_->sentCount()));
 }
 
 void TerminalWindow::complain(const QString& text) {
