@@ -348,6 +348,29 @@ A port without a device says so when it is used. Within a second of a device bei
     </message>
 </context>
 <context>
+    <name>LogSaving</name>
+    <message>
+        <source>保存日志</source>
+        <translation>Save Log</translation>
+    </message>
+    <message>
+        <source>日志文件(*.log *.txt)</source>
+        <translation>Log files (*.log *.txt)</translation>
+    </message>
+    <message>
+        <source>所有文件(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>还没有带时间的收发记录可以保存！</source>
+        <translation>There is no timed record of sending and receiving to save yet!</translation>
+    </message>
+    <message>
+        <source>保存日志失败：%1</source>
+        <translation>Saving the log failed: %1</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>提示信息</source>
@@ -963,6 +986,55 @@ Reason: %2</translation>
     <message>
         <source>自己注意(2400,o,7,2)和(2400,e,8,1)同样可以协调通讯但接收到数据的区别是数据的二进制最高位相反一个是1一个是0</source>
         <translation>Note: (2400,o,7,2) and (2400,e,8,1) can both carry the same exchange, but the data received differ: the highest bit of each byte is 1 in one and 0 in the other</translation>
+    </message>
+</context>
+<context>
+    <name>comm::ui::RecordingControl</name>
+    <message>
+        <source>记录</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <source>原始字节</source>
+        <translation>Raw bytes</translation>
+    </message>
+    <message>
+        <source>时间日志</source>
+        <translation>Timed log</translation>
+    </message>
+    <message>
+        <source>原始字节：收到的字节原样写入文件
+时间日志：收发的每一批字节连同时间写成文本</source>
+        <translation>Raw bytes: the bytes received go into the file as they are
+Timed log: every batch of bytes sent or received is written as text with its time</translation>
+    </message>
+    <message>
+        <source>开始记录</source>
+        <translation>Start Recording</translation>
+    </message>
+    <message>
+        <source>未记录</source>
+        <translation>Not recording</translation>
+    </message>
+    <message>
+        <source>停止记录</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>记录到 %1</source>
+        <translation>Recording to %1</translation>
+    </message>
+    <message>
+        <source>不能记录到“%1”：%2</source>
+        <translation>Cannot record to &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>记录已停止，写文件失败：%1</source>
+        <translation>Recording stopped; writing the file failed: %1</translation>
+    </message>
+    <message>
+        <source>记录到文件</source>
+        <translation>Record to File</translation>
     </message>
 </context>
 </TS>

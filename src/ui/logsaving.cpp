@@ -18,8 +18,10 @@ LogFileChooser& chooser() {
 QString chooseLogFile(QWidget* parent, const QString& suggestedName) {
     if (chooser()) return chooser()(suggestedName);
     const auto dialog =
-        MakeFileDialog(parent, QStringLiteral("保存日志"), QCoreApplication::applicationDirPath(),
-                       {QStringLiteral("日志文件(*.log *.txt)"), QStringLiteral("所有文件(*.*)")});
+        MakeFileDialog(parent, QCoreApplication::translate("LogSaving", "保存日志"),
+                       QCoreApplication::applicationDirPath(),
+                       {QCoreApplication::translate("LogSaving", "日志文件(*.log *.txt)"),
+                        QCoreApplication::translate("LogSaving", "所有文件(*.*)")});
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->selectFile(suggestedName);
     return RunFileDialog(*dialog);
@@ -29,7 +31,8 @@ QString chooseLogFile(QWidget* parent, const QString& suggestedName) {
 void SaveTimedLog(QWidget* parent, const TimedLog& log, const QString& title,
                   const QString& suggestedName) {
     if (log.isEmpty()) {
-        ShowMessage(parent, QStringLiteral("还没有带时间的收发记录可以保存！"),
+        ShowMessage(parent,
+                    QCoreApplication::translate("LogSaving", "还没有带时间的收发记录可以保存！"),
                     MessageIcon::Exclamation);
         return;
     }
@@ -37,7 +40,8 @@ void SaveTimedLog(QWidget* parent, const TimedLog& log, const QString& title,
     if (path.isEmpty()) return;
     QString error;
     if (!WriteLogFile(path, log, title, &error))
-        ShowMessage(parent, QStringLiteral("保存日志失败：%1").arg(error), MessageIcon::Critical);
+        ShowMessage(parent, QCoreApplication::translate("LogSaving", "保存日志失败：%1").arg(error),
+                    MessageIcon::Critical);
 }
 
 void SetLogFileChooser(LogFileChooser replacement) {

@@ -22,17 +22,17 @@ RecordingControl::FileChooser& chooser() {
 }  // namespace
 
 RecordingControl::RecordingControl(const QString& suggestedName, QWidget* parent)
-    : QGroupBox(QStringLiteral("记录"), parent), suggestedName_(suggestedName) {
+    : QGroupBox(tr("记录"), parent), suggestedName_(suggestedName) {
     setObjectName(QStringLiteral("Recording"));
     format_ = new QComboBox(this);
     format_->setObjectName(QStringLiteral("RecordFormat"));
-    format_->addItem(QStringLiteral("原始字节"), int(RecordFormat::Raw));
-    format_->addItem(QStringLiteral("时间日志"), int(RecordFormat::TimedLog));
-    format_->setToolTip(QStringLiteral(
-        "原始字节：收到的字节原样写入文件\n时间日志：收发的每一批字节连同时间写成文本"));
-    button_ = new QPushButton(QStringLiteral("开始记录"), this);
+    format_->addItem(tr("原始字节"), int(RecordFormat::Raw));
+    format_->addItem(tr("时间日志"), int(RecordFormat::TimedLog));
+    format_->setToolTip(
+        tr("原始字节：收到的字节原样写入文件\n时间日志：收发的每一批字节连同时间写成文本"));
+    button_ = new QPushButton(tr("开始记录"), this);
     button_->setObjectName(QStringLiteral("Record"));
-    path_ = new QLabel(QStringLiteral("未记录"), this);
+    path_ = new QLabel(tr("未记录"), this);
     path_->setObjectName(QStringLiteral("RecordPath"));
     path_->setTextFormat(Qt::PlainText);
     auto* row = new QHBoxLayout;
@@ -47,11 +47,10 @@ RecordingControl::RecordingControl(const QString& suggestedName, QWidget* parent
 
 void RecordingControl::showRecording(const QString& path) {
     recording_ = !path.isEmpty();
-    button_->setText(recording_ ? QStringLiteral("停止记录") : QStringLiteral("开始记录"));
+    button_->setText(recording_ ? tr("停止记录") : tr("开始记录"));
     format_->setEnabled(!recording_);
     // The name alone keeps the window's width; the whole path is the tool tip.
-    path_->setText(recording_ ? QStringLiteral("记录到 %1").arg(QFileInfo(path).fileName())
-                              : QStringLiteral("未记录"));
+    path_->setText(recording_ ? tr("记录到 %1").arg(QFileInfo(path).fileName()) : tr("未记录"));
     path_->setToolTip(QDir::toNativeSeparators(path));
 }
 
@@ -61,14 +60,12 @@ RecordFormat RecordingControl::format() const {
 
 void RecordingControl::reportNotStarted(const QString& path, const QString& error) {
     showRecording(QString());
-    ShowMessage(window(), QStringLiteral("不能记录到“%1”：%2").arg(path, error),
-                MessageIcon::Exclamation);
+    ShowMessage(window(), tr("不能记录到“%1”：%2").arg(path, error), MessageIcon::Exclamation);
 }
 
 void RecordingControl::reportStopped(const QString& reason) {
     showRecording(QString());
-    ShowMessage(window(), QStringLiteral("记录已停止，写文件失败：%1").arg(reason),
-                MessageIcon::Exclamation);
+    ShowMessage(window(), tr("记录已停止，写文件失败：%1").arg(reason), MessageIcon::Exclamation);
 }
 
 void RecordingControl::setFileChooser(FileChooser chooser) {
@@ -86,7 +83,7 @@ void RecordingControl::onClicked() {
     const QString path =
         ui::chooser() ? ui::chooser()(suggested)
                       : QFileDialog::getSaveFileName(
-                            this, QStringLiteral("记录到文件"),
+                            this, tr("记录到文件"),
                             QDir(QCoreApplication::applicationDirPath()).filePath(suggested));
     if (!path.isEmpty()) emit startRequested(path, format());
 }
