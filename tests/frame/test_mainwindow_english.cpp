@@ -12,6 +12,7 @@
 #include "chinesetexts.h"
 #include "documentwindow.h"
 #include "mainwindow.h"
+#include "messagerecorder.h"
 #include "rememberedchoices.h"
 #include "statuspanels.h"
 #include "translations.h"
@@ -61,6 +62,10 @@ private slots:
                  QStringLiteral("Active port: Port 1"));
         QCOMPARE(window.documentWindow()->caption(), QStringLiteral("Communication 1"));
         QVERIFY(window.action(QStringLiteral("mnuEnglish"))->isChecked());
+        MessageRecorder boxes;
+        boxes.answer = false;
+        window.close();
+        QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Exit the program?")});
         // Starting in a language is no choice of the user's: nothing is written.
         QCOMPARE(Remembered(), std::nullopt);
     }
