@@ -598,6 +598,205 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>comm::MainWindow</name>
+    <message>
+        <source>打开/另存为[通讯]</source>
+        <translation>Open/Save As [Communication]</translation>
+    </message>
+    <message>
+        <source>通讯 %1</source>
+        <translation>Communication %1</translation>
+    </message>
+    <message>
+        <source>通讯: %1</source>
+        <translation>Communication: %1</translation>
+    </message>
+    <message>
+        <source>该文件已经存在是否覆盖?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>通讯[&amp;C]</source>
+        <translation>&amp;Communication</translation>
+    </message>
+    <message>
+        <source>新建通讯[&amp;N]</source>
+        <translation>&amp;New Communication</translation>
+    </message>
+    <message>
+        <source>打开通讯[&amp;O]...</source>
+        <translation>&amp;Open Communication...</translation>
+    </message>
+    <message>
+        <source>执行通讯[&amp;R]</source>
+        <translation>&amp;Run Communication</translation>
+    </message>
+    <message>
+        <source>关闭通讯[&amp;C]</source>
+        <translation>&amp;Close Communication</translation>
+    </message>
+    <message>
+        <source>保存通讯[&amp;S]</source>
+        <translation>&amp;Save Communication</translation>
+    </message>
+    <message>
+        <source>通讯另存为...</source>
+        <translation>Save Communication As...</translation>
+    </message>
+    <message>
+        <source>保存幀数据</source>
+        <translation>Save Frame Data</translation>
+    </message>
+    <message>
+        <source>打印通讯[&amp;P]</source>
+        <translation>&amp;Print Communication</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>Print Setup</translation>
+    </message>
+    <message>
+        <source>退出[&amp;X]</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>监听[&amp;L]</source>
+        <translation>&amp;Monitor</translation>
+    </message>
+    <message>
+        <source>监听活动串口</source>
+        <translation>Monitor Active Port</translation>
+    </message>
+    <message>
+        <source>自动识别设置</source>
+        <translation>Identify Settings</translation>
+    </message>
+    <message>
+        <source>终端</source>
+        <translation>Terminal</translation>
+    </message>
+    <message>
+        <source>文件[&amp;F]</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>发送文件</source>
+        <translation>Send File</translation>
+    </message>
+    <message>
+        <source>接收文件</source>
+        <translation>Receive File</translation>
+    </message>
+    <message>
+        <source>设置[&amp;O]</source>
+        <translation>Set&amp;up</translation>
+    </message>
+    <message>
+        <source>串口对应设备...</source>
+        <translation>Serial Port Devices...</translation>
+    </message>
+    <message>
+        <source>窗口[&amp;W]</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>水平平铺[&amp;H]</source>
+        <translation>Tile &amp;Horizontally</translation>
+    </message>
+    <message>
+        <source>垂直平铺[&amp;V]</source>
+        <translation>Tile &amp;Vertically</translation>
+    </message>
+    <message>
+        <source>层叠    [&amp;C]</source>
+        <translation>&amp;Cascade</translation>
+    </message>
+    <message>
+        <source>排列图标[&amp;A]</source>
+        <translation>&amp;Arrange Icons</translation>
+    </message>
+    <message>
+        <source>帮助[&amp;H]</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>内容</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>技术支持</source>
+        <translation>Technical Support</translation>
+    </message>
+    <message>
+        <source>关于系统[&amp;A]</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>新建通讯</source>
+        <translation>New Communication</translation>
+    </message>
+    <message>
+        <source>打开通讯</source>
+        <translation>Open Communication</translation>
+    </message>
+    <message>
+        <source>保存通讯</source>
+        <translation>Save Communication</translation>
+    </message>
+    <message>
+        <source>打印通讯</source>
+        <translation>Print Communication</translation>
+    </message>
+    <message>
+        <source>执行通讯</source>
+        <translation>Run Communication</translation>
+    </message>
+    <message>
+        <source>监听串口</source>
+        <translation>Monitor Port</translation>
+    </message>
+    <message>
+        <source>自动识别串口设置</source>
+        <translation>Identify Port Settings</translation>
+    </message>
+    <message>
+        <source>帮助主题</source>
+        <translation>Help Topics</translation>
+    </message>
+    <message>
+        <source>关于程序</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>退出程序</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>语言</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>%1有效</source>
+        <translation>%1 active</translation>
+    </message>
+    <message>
+        <source>活动串口: %1</source>
+        <translation>Active port: %1</translation>
+    </message>
+    <message>
+        <source>活动串口:%1</source>
+        <translation>Active port: %1</translation>
+    </message>
+    <message>
+        <source>通用RS232通讯程序</source>
+        <translation>General RS232 Communication Program</translation>
+    </message>
+    <message>
+        <source>是否退出程序？</source>
+        <translation>Exit the program?</translation>
+    </message>
+</context>
+<context>
     <name>comm::PortBindingDialog</name>
     <message>
         <source>自动</source>
@@ -649,6 +848,17 @@ Reason: %2</translation>
     <message>
         <source>正确：%1  错误：%2</source>
         <translation>Good: %1  Bad: %2</translation>
+    </message>
+</context>
+<context>
+    <name>comm::StatusPanels</name>
+    <message>
+        <source>欢迎使用通用RS232通讯程序</source>
+        <translation>Welcome to the General RS232 Communication Program</translation>
+    </message>
+    <message>
+        <source>时间日期:%1 %2</source>
+        <translation>Date and time: %1 %2</translation>
     </message>
 </context>
 <context>

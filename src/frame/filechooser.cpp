@@ -1,5 +1,6 @@
 #include "filechooser.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 #include "filedialogs.h"
@@ -24,8 +25,9 @@ QStringList DialogNameFilters(const QString& pipeFilter) {
 
 std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode mode,
                                                 const QString& folder) {
-    auto dialog = ui::MakeFileDialog(parent, QStringLiteral("打开/另存为[通讯]"), folder,
-                                     DialogNameFilters(kTxlFilter));
+    auto dialog = ui::MakeFileDialog(
+        parent, QCoreApplication::translate("comm::MainWindow", "打开/另存为[通讯]"), folder,
+        DialogNameFilters(kTxlFilter));
     // Any name is accepted: a name that does not exist is reported by the command.
     dialog->setFileMode(QFileDialog::AnyFile);
     if (mode == FileDialogMode::Save) {

@@ -12,9 +12,10 @@
 namespace comm {
 
 namespace {
-const QString kCaptionPrefix = QStringLiteral("通讯 ");
-const QString kSaveAsNewCaptionPrefix = QStringLiteral("通讯: ");
-const QString kOverwriteQuestion = QStringLiteral("该文件已经存在是否覆盖?");
+// A communication read or saved is captioned with its file in one of two forms; a file saved
+// under a new name gets the colon.
+const char* const kCaption = QT_TRANSLATE_NOOP("comm::MainWindow", "通讯 %1");
+const char* const kSaveAsNewCaption = QT_TRANSLATE_NOOP("comm::MainWindow", "通讯: %1");
 }  // namespace
 
 bool MainWindow::readAndShow(const QString& path) {
@@ -25,7 +26,7 @@ bool MainWindow::readAndShow(const QString& path) {
     }
     definition_.CommFileName = path;
     DocumentWindow* document = newDocumentWindow();
-    if (document) document->setCaption(kCaptionPrefix + path);
+    if (document) captionDocument(kCaption, path);
     return document != nullptr;
 }
 
@@ -52,7 +53,7 @@ void MainWindow::startFromCommandLine(const QString& commandLine) {
 
 // Writes the open communication; a failed write says why and changes nothing, so the marker,
 // the caption and the remembered file name still describe the last good save.
-bool MainWindow::writeTo(const QString& path, const QString& captionPrefix) {
+bool MainWindow::writeTo(const QString& path, const char* captionForm) {
     DocumentWindow* document = document_;
     if (!document) return false;
     CommOptions options = document->options();
@@ -64,7 +65,7 @@ bool MainWindow::writeTo(const QString& path, const QString& captionPrefix) {
     document->setOptions(options);
     definition_.CommFileName = path;
     document->setSaveFlag(QStringLiteral("1"));
-    document->setCaption(captionPrefix + path);
+    captionDocument(captionForm, path);
     return true;
 }
 
@@ -73,15 +74,15 @@ void MainWindow::saveComm() {
     const BusyPointer busy(this);
     // A communication that has a file is written there; one that never had one asks for a name.
     if (document_->isSaved() && !definition_.CommFileName.isEmpty()) {
-        writeTo(definition_.CommFileName, kCaptionPrefix);
+        writeTo(definition_.CommFileName, kCaption);
         return;
     }
     const QString path = chooser_(this, FileDialogMode::Save, programFolder_);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
-        !ui::ShowMessage(this, kOverwriteQuestion, ui::MessageIcon::Question, true))
+        !ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
         return;
-    writeTo(path, kCaptionPrefix);
+    writeTo(path, kCaption);
 }
 
 void MainWindow::saveAsComm() {
@@ -90,11 +91,11 @@ void MainWindow::saveAsComm() {
     const QString path = chooser_(this, FileDialogMode::Save, programFolder_);
     if (path.isEmpty()) return;
     if (!QFileInfo::exists(path)) {
-        writeTo(path, kSaveAsNewCaptionPrefix);
+        writeTo(path, kSaveAsNewCaption);
         return;
     }
-    if (ui::ShowMessage(this, kOverwriteQuestion, ui::MessageIcon::Question, true))
-        writeTo(path, kCaptionPrefix);
+    if (ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
+        writeTo(path, kCaption);
 }
 
 }  // namespace comm

@@ -25,7 +25,6 @@ MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder,
       chooser_(&ChooseCommFile),
       services_(std::move(services)) {
     setObjectName(QStringLiteral("MDIForm1"));
-    setWindowTitle(QStringLiteral("通用RS232通讯程序"));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MdiArea"));
     setCentralWidget(mdiArea_);
@@ -36,12 +35,10 @@ MainWindow::MainWindow(CommDefinition& definition, const QString& programFolder,
 
     const QString help = programFolder_ + QStringLiteral("/Comm.hlp");
     if (QFileInfo(help).isFile()) helpFile_ = help;
-    panels_->tick();
-    panels_->setActivePortText(QStringLiteral("活动串口:串口一"));
     action(QStringLiteral("t6"))->setChecked(true);
     lineBreak_ = QStringLiteral("\r\n");
 
-    showPortDevices();
+    retranslate();
     updateActions();
     resize(1100, 720);
 }
@@ -83,10 +80,10 @@ DocumentWindow* MainWindow::newDocumentWindow() {
     if (document_) return nullptr;
     ++definition_.DocumentCounter;
     auto* document = new DocumentWindow(definition_);
-    document->setCaption(QStringLiteral("通讯 %1").arg(definition_.DocumentCounter));
+    document_ = document;
+    captionDocument(QT_TR_NOOP("通讯 %1"), QString::number(definition_.DocumentCounter));
     QMdiSubWindow* frame = mdiArea_->addSubWindow(document);
     frame->setAttribute(Qt::WA_DeleteOnClose);
-    document_ = document;
     documentFrame_ = frame;
     // A widget announces its end before its guards are cleared, so forget it explicitly.
     connect(document, &QObject::destroyed, this, [this] {
@@ -98,6 +95,26 @@ DocumentWindow* MainWindow::newDocumentWindow() {
     mdiArea_->setActiveSubWindow(frame);
     updateActions();
     return document;
+}
+
+void MainWindow::captionDocument(const char* form, const QString& argument) {
+    captionForm_ = form;
+    captionArgument_ = argument;
+    if (document_) document_->setCaption(tr(form).arg(argument));
+}
+
+void MainWindow::retranslate() {
+    setWindowTitle(tr("通用RS232通讯程序"));
+    retranslateMenus();
+    panels_->retranslate();
+    panels_->setActivePortText(activePortText());
+    showPortDevices();
+    if (document_ && captionForm_) captionDocument(captionForm_, captionArgument_);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeComm() {
@@ -121,7 +138,7 @@ void MainWindow::arrangeIcons() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!ui::ShowMessage(this, QStringLiteral("是否退出程序？"), ui::MessageIcon::Question, true)) {
+    if (!ui::ShowMessage(this, tr("是否退出程序？"), ui::MessageIcon::Question, true)) {
         event->ignore();
         return;
     }

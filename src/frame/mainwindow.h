@@ -8,9 +8,11 @@
 #include "commdefinition.h"
 #include "documentwindow.h"
 #include "filechooser.h"
+#include "language.h"
 #include "portservices.h"
 
 class QMdiArea;
+class QMenu;
 class QMdiSubWindow;
 class QToolBar;
 
@@ -81,10 +83,24 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenus();
+    // 设置's 语言 submenu: each language in its own name.
+    void buildLanguageMenu(QMenu* setup);
     void buildToolBar();
+    // Every text of the window in the interface language: at the start and at each change.
+    void retranslate();
+    void retranslateMenus();
+    // The tip of a keyed toolbar button (t1..t18).
+    QString toolTipText(const char* key) const;
+    QString activePortText() const;
+    // Makes the interface language `language` at once and remembers it for the next start.
+    void chooseLanguage(texts::Language language);
+    // Captions the document window with `form` ("通讯 %1" or "通讯: %1") and its argument, the
+    // window count or the file, and keeps both to caption it again in another language.
+    void captionDocument(const char* form, const QString& argument);
     void connectCommands();
     // The device each port item stands for, in the items' and port buttons' tool tips and in the
     // status bar beside the active port.
@@ -94,7 +110,7 @@ private:
     // open; the one place this is decided.
     void updateActions();
     bool readAndShow(const QString& path);
-    bool writeTo(const QString& path, const QString& captionPrefix);
+    bool writeTo(const QString& path, const char* captionForm);
 
     CommDefinition& definition_;
     QString programFolder_;
@@ -108,6 +124,11 @@ private:
     std::array<QAction*, 25> toolButtons_{};
     QList<QAction*> windowListActions_;
     StatusPanels* panels_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    // Whether a port was chosen since the start: the active port panel then reads differently.
+    bool portChosen_ = false;
+    const char* captionForm_ = nullptr;
+    QString captionArgument_;
     QPointer<DocumentWindow> document_;
     QPointer<QMdiSubWindow> documentFrame_;
 };

@@ -17,7 +17,7 @@ constexpr int kClockInterval = 60000;
 
 StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar), now_(&QDateTime::currentDateTime) {
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const QString texts[] = {QStringLiteral("欢迎使用通用RS232通讯程序"),
+    const QString texts[] = {QString(),
                              QString(),
                              QStringLiteral("CAPS"),
                              QStringLiteral("NUM"),
@@ -52,6 +52,7 @@ StatusPanels::StatusPanels(QStatusBar* bar) : QObject(bar), now_(&QDateTime::cur
     clock_->setInterval(kClockInterval);
     connect(clock_, &QTimer::timeout, this, &StatusPanels::tick);
     clock_->start();
+    retranslate();
 
     qApp->installEventFilter(this);
     updateLockKeys();
@@ -82,10 +83,14 @@ void StatusPanels::setTimeSource(std::function<QDateTime()> now) {
     now_ = std::move(now);
 }
 
+void StatusPanels::retranslate() {
+    panel(Fixed)->setText(tr("欢迎使用通用RS232通讯程序"));
+    tick();
+}
+
 void StatusPanels::tick() {
     const QDateTime now = now_();
-    panel(Clock)->setText(
-        QStringLiteral("时间日期:%1 %2").arg(DateText(now.date()), TimeText(now.time())));
+    panel(Clock)->setText(tr("时间日期:%1 %2").arg(DateText(now.date()), TimeText(now.time())));
 }
 
 void StatusPanels::updateLockKeys() {

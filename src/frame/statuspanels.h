@@ -37,6 +37,9 @@ public:
     // The Insert key toggles between inserting and overwriting; no lamp tells, so it is counted.
     bool insertOn() const { return insertOn_; }
 
+    // The fixed text and the clock in the interface language; the owner sets the active port's.
+    void retranslate();
+
 public slots:
     // Rewrites the clock panel from the current date and time.
     void tick();

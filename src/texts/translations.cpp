@@ -15,6 +15,11 @@ std::vector<std::unique_ptr<QTranslator>>& installed() {
     return translators;
 }
 
+Language& current() {
+    static Language language = Language::Chinese;
+    return language;
+}
+
 bool install(const QString& name, const QStringList& folders) {
     auto translator = std::make_unique<QTranslator>();
     for (const QString& folder : folders) {
@@ -38,11 +43,16 @@ QStringList TranslationFolders() {
 bool InstallLanguage(Language language) {
     for (const auto& translator : installed()) QCoreApplication::removeTranslator(translator.get());
     installed().clear();
+    current() = language;
     const QStringList qtFolder{QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
     if (language == Language::Chinese) return install(QStringLiteral("qtbase_zh_CN"), qtFolder);
     // Qt's standard texts are English already; its English file only mends their plurals.
     install(QStringLiteral("qtbase_en"), qtFolder);
     return install(QStringLiteral("comm_en"), TranslationFolders());
+}
+
+Language InstalledLanguage() {
+    return current();
 }
 
 }  // namespace comm::texts

@@ -16,4 +16,7 @@ QStringList TranslationFolders();
 // shows the Chinese source texts where the program's translation is missing).
 bool InstallLanguage(Language language);
 
+// The language the last InstallLanguage made the interface's; Chinese before any.
+Language InstalledLanguage();
+
 }  // namespace comm::texts
