@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "daxfile.h"
 #include "monitorlayout.h"
+#include "monitortext.h"
 #include "options.h"
 #include "output.h"
 
@@ -17,14 +18,14 @@ int dax(const QStringList& args) {
         case comm::DaxStatus::Ok:
             break;
         case comm::DaxStatus::Missing:
-            Complain(QStringLiteral("该文件不存在，请重新打开！"));
+            Complain(comm::monitor::CaptureFileMissingMessage());
             return 1;
         case comm::DaxStatus::Refused:
             Complain(content.message);
             return 1;
         case comm::DaxStatus::Unreadable:
         case comm::DaxStatus::TooLong:
-            Complain(QStringLiteral("打开该文件失败!!!"));
+            Complain(comm::monitor::CaptureFileUnreadableMessage());
             return 1;
     }
     using comm::monitor::DisplayMode;

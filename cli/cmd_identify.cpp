@@ -6,6 +6,7 @@
 #include "commands.h"
 #include "evidence.h"
 #include "holdpanestarter.h"
+#include "identifytext.h"
 #include "jsonwriter.h"
 #include "options.h"
 #include "output.h"
@@ -108,11 +109,10 @@ int identify(const QStringList& args) {
                                          .add("settings", settings)
                                          .add("code", code));
                      });
-    QObject::connect(&engine, &SettingsIdentifier::lineErrorsUnreported, [] {
-        Complain(QStringLiteral("注意：该串口无法报告线路差错，凡收到数据的设置都会被列出"));
-    });
+    QObject::connect(&engine, &SettingsIdentifier::lineErrorsUnreported,
+                     [] { Complain(comm::ErrorsUnreportedWarning()); });
     QObject::connect(&engine, &SettingsIdentifier::stopped,
-                     [] { Complain(QStringLiteral("自动识别过程用户中断!!!")); });
+                     [] { Complain(comm::IdentifyStoppedMessage()); });
     QObject::connect(&engine, &SettingsIdentifier::finished, [&](int count) {
         const QList<comm::ListedCandidate>& listed = engine.listed();
         QJsonArray ranked;
@@ -137,7 +137,7 @@ int identify(const QStringList& args) {
                                  .add("settings", QJsonArray::fromStringList(verdict.settings))));
         else
             Put(QStringLiteral("VERDICT\t%1\t%2\n").arg(kind, verdict.settings.join(' ')));
-        Complain(QStringLiteral("自动识别过程完毕,可能的设置有:%1个").arg(count));
+        Complain(comm::IdentifyFinishedMessage(count));
         Complain(comm::VerdictText(verdict));
         QCoreApplication::exit(0);
     });

@@ -8,6 +8,7 @@
 #include "linesettings.h"
 #include "monitorcapture.h"
 #include "monitorlayout.h"
+#include "monitortext.h"
 #include "options.h"
 #include "output.h"
 #include "portargument.h"
@@ -96,7 +97,7 @@ int monitor(const QStringList& args) {
     if (!m.out.isEmpty()) {
         const comm::FileCheck out = comm::CheckFileToWrite(m.out);
         if (!out.ok()) {
-            Complain(WithReason(QStringLiteral("存储数据失败!!!"), out.message));
+            Complain(WithReason(comm::monitor::StoreFailedMessage(), out.message));
             return kStoreFailed;
         }
     }
@@ -119,7 +120,7 @@ int monitor(const QStringList& args) {
     }
     if (!m.record.isEmpty() &&
         !capture.startRecording(m.record, comm::RecordFormat::Raw, QString(), &problem)) {
-        Complain(WithReason(QStringLiteral("存储数据失败!!!"), problem));
+        Complain(WithReason(comm::monitor::StoreFailedMessage(), problem));
         return kStoreFailed;
     }
 
@@ -159,20 +160,20 @@ int monitor(const QStringList& args) {
                                          .add(QStringLiteral("event"), QStringLiteral("lost"))
                                          .add(QStringLiteral("t"), QJsonValue(ms))
                                          .add(QStringLiteral("reason"), reason));
-                         Complain(QStringLiteral("设备断开，等待它恢复（%1）").arg(reason));
+                         Complain(comm::monitor::DeviceGoneMessage(reason));
                      });
     QObject::connect(&capture, &comm::MonitorCapture::deviceBack, [&](qint64 ms) {
         if (m.json)
             PutJson(JsonWriter()
                         .add(QStringLiteral("event"), QStringLiteral("back"))
                         .add(QStringLiteral("t"), QJsonValue(ms)));
-        Complain(QStringLiteral("设备已恢复，继续监听"));
+        Complain(comm::monitor::DeviceBackMessage());
     });
     QObject::connect(&capture, &comm::MonitorCapture::listeningChanged, [](bool on) {
         if (!on) QCoreApplication::exit(0);
     });
     QObject::connect(&capture, &comm::MonitorCapture::recordingFailed, [&](const QString& reason) {
-        Complain(WithReason(QStringLiteral("存储数据失败!!!"), reason));
+        Complain(WithReason(comm::monitor::StoreFailedMessage(), reason));
         exitCode = kStoreFailed;
         capture.stop();
     });
@@ -204,7 +205,7 @@ int monitor(const QStringList& args) {
     if (!m.out.isEmpty()) {
         QString error;
         if (!comm::WriteDaxFile(m.out, bytes, comm::DaxWriteMode::Replace, &error)) {
-            Complain(WithReason(QStringLiteral("存储数据失败!!!"), error));
+            Complain(WithReason(comm::monitor::StoreFailedMessage(), error));
             return kStoreFailed;
         }
     }

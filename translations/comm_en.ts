@@ -321,6 +321,100 @@ A port without a device says so when it is used. Within a second of a device bei
     </message>
 </context>
 <context>
+    <name>IdentifyText</name>
+    <message>
+        <source>字节 %1/%2  可读 %3%</source>
+        <translation>Bytes %1/%2  readable %3%</translation>
+    </message>
+    <message>
+        <source>  超出数据位 %1</source>
+        <translation>  wider than data bits %1</translation>
+    </message>
+    <message>
+        <source>  线路差错 %1</source>
+        <translation>  line errors %1</translation>
+    </message>
+    <message>
+        <source>  线路差错 不详</source>
+        <translation>  line errors unknown</translation>
+    </message>
+    <message>
+        <source>  疑似乱码</source>
+        <translation>  looks like garbage</translation>
+    </message>
+    <message>
+        <source>自动识别过程用户中断!!!</source>
+        <translation>Identification stopped by the user!!!</translation>
+    </message>
+    <message>
+        <source>自动识别过程完毕,可能的设置有:%1个</source>
+        <translation>Identification finished, possible settings: %1</translation>
+    </message>
+    <message>
+        <source>无法启动Holdpane程序：%1</source>
+        <translation>Cannot start the Holdpane program: %1</translation>
+    </message>
+    <message>
+        <source>当前串口无法报告线路差错（例如虚拟串口或不计差错的转换器），凡收到数据的设置都会被列出，请参考“依据”一栏。</source>
+        <translation>This port cannot report line errors (a virtual port, for example, or a converter that does not count them): every setting that received data is listed. See the Evidence column.</translation>
+    </message>
+    <message>
+        <source>注意：该串口无法报告线路差错，凡收到数据的设置都会被列出</source>
+        <translation>Note: this port cannot report line errors; every setting that received data is listed</translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyWindow</name>
+    <message>
+        <source>当前设置:</source>
+        <translation>Current settings:</translation>
+    </message>
+    <message>
+        <source>识别进程:</source>
+        <translation>Progress:</translation>
+    </message>
+    <message>
+        <source>开始识别</source>
+        <translation>Start Identifying</translation>
+    </message>
+    <message>
+        <source>自动识别串口设置</source>
+        <translation>Identify Port Settings</translation>
+    </message>
+    <message>
+        <source>串口状态:</source>
+        <translation>Port state:</translation>
+    </message>
+    <message>
+        <source>可能的设置</source>
+        <translation>Possible settings</translation>
+    </message>
+    <message>
+        <source>接收的数据(十六进制)</source>
+        <translation>Received data (hex)</translation>
+    </message>
+    <message>
+        <source>依据</source>
+        <translation>Evidence</translation>
+    </message>
+    <message>
+        <source>1、o为奇校验、e为偶校验  2、波特率大的可能性比较大，波特率小的可能性比较小</source>
+        <translation>1. o is odd parity, e is even parity  2. A higher baud rate is the more likely, a lower baud rate the less likely</translation>
+    </message>
+    <message>
+        <source>退出[&amp;X]</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>可能的串口设置(仅供参考):</source>
+        <translation>Possible port settings (only a guide):</translation>
+    </message>
+    <message>
+        <source>结束识别</source>
+        <translation>Stop Identifying</translation>
+    </message>
+</context>
+<context>
     <name>LineStatePanel</name>
     <message>
         <source>幀错误</source>
@@ -378,6 +472,21 @@ A port without a device says so when it is used. Within a second of a device bei
     </message>
 </context>
 <context>
+    <name>MonitorDialogs</name>
+    <message>
+        <source>打开/另存为[通讯]</source>
+        <translation>Open/Save As [Comm]</translation>
+    </message>
+    <message>
+        <source> 存储文件(*.Dax)</source>
+        <translation> Storage files (*.Dax)</translation>
+    </message>
+    <message>
+        <source>所有文件(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>MonitorLayout</name>
     <message>
         <source>一</source>
@@ -414,6 +523,29 @@ A port without a device says so when it is used. Within a second of a device bei
     <message>
         <source>共收到 : %1个</source>
         <translation>Received: %1</translation>
+    </message>
+</context>
+<context>
+    <name>MonitorText</name>
+    <message>
+        <source>存储数据失败!!!</source>
+        <translation>Could not store the data!!!</translation>
+    </message>
+    <message>
+        <source>该文件不存在，请重新打开！</source>
+        <translation>The file does not exist. Please choose it again!</translation>
+    </message>
+    <message>
+        <source>打开该文件失败!!!</source>
+        <translation>Could not open the file!!!</translation>
+    </message>
+    <message>
+        <source>设备断开，等待它恢复（%1）</source>
+        <translation>Device disconnected, waiting for it to come back (%1)</translation>
+    </message>
+    <message>
+        <source>设备已恢复，继续监听</source>
+        <translation>Device is back, monitoring goes on</translation>
     </message>
 </context>
 <context>
@@ -568,6 +700,21 @@ Reason: %2</translation>
     <message>
         <source>文件“%1”是空的，没有要发送的字节</source>
         <translation>The file &quot;%1&quot; is empty; there are no bytes to send</translation>
+    </message>
+</context>
+<context>
+    <name>TimedLog</name>
+    <message>
+        <source>开始于 %1</source>
+        <translation>Started %1</translation>
+    </message>
+    <message>
+        <source>较早的 %1 条记录超出保留上限，未保存</source>
+        <translation>%1 earlier records went beyond the number kept and are not saved</translation>
+    </message>
+    <message>
+        <source>时间(秒) 方向 字节(十六进制)</source>
+        <translation>time(s) direction bytes(hex)</translation>
     </message>
 </context>
 <context>
@@ -794,6 +941,85 @@ Reason: %2</translation>
     <message>
         <source>是否退出程序？</source>
         <translation>Exit the program?</translation>
+    </message>
+</context>
+<context>
+    <name>comm::MonitorWindow</name>
+    <message>
+        <source>监听活动串口</source>
+        <translation>Monitor Active Port</translation>
+    </message>
+    <message>
+        <source>   控制面板   </source>
+        <translation>   Control Panel   </translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>背景颜色</source>
+        <translation>Background Color</translation>
+    </message>
+    <message>
+        <source>存储数据</source>
+        <translation>Store Data</translation>
+    </message>
+    <message>
+        <source>通讯设置</source>
+        <translation>Port Settings</translation>
+    </message>
+    <message>
+        <source>导入数据</source>
+        <translation>Import Data</translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation>Save Log</translation>
+    </message>
+    <message>
+        <source>把本次监听收到的每一批字节连同时间（毫秒）保存为文本</source>
+        <translation>Save every batch of bytes received while monitoring, with its time (milliseconds), as text</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>断开后等待设备恢复</source>
+        <translation>Wait for the device after a disconnect</translation>
+    </message>
+    <message>
+        <source>设备拔出或断开时不结束监听：等同一设备回来后以相同设置继续接收</source>
+        <translation>Do not end monitoring when the device is unplugged or disconnected: when the same device is back, go on receiving with the same settings</translation>
+    </message>
+    <message>
+        <source>监听记录</source>
+        <translation>monitor recording</translation>
+    </message>
+    <message>
+        <source>钉在前面</source>
+        <translation>Keep on Top</translation>
+    </message>
+    <message>
+        <source>恢复正常</source>
+        <translation>Back to Normal</translation>
+    </message>
+    <message>
+        <source>开始监听</source>
+        <translation>Start Monitoring</translation>
+    </message>
+    <message>
+        <source>结束监听</source>
+        <translation>Stop Monitoring</translation>
+    </message>
+    <message>
+        <source>该文件已经存在是否覆盖?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>监听日志.log</source>
+        <translation>monitor log.log</translation>
     </message>
 </context>
 <context>

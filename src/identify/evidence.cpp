@@ -1,5 +1,6 @@
 #include "evidence.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <bitset>
 #include <tuple>
@@ -64,12 +65,16 @@ bool SameEvidence(const ListedCandidate& a, const ListedCandidate& b) {
 }
 
 QString EvidenceText(const CandidateEvidence& e) {
-    QString text =
-        QStringLiteral("字节 %1/%2  可读 %3%").arg(e.received).arg(e.capacity).arg(e.textShare);
-    if (e.tooWide > 0) text += QStringLiteral("  超出数据位 %1").arg(e.tooWide);
-    text += e.errorsKnown ? QStringLiteral("  线路差错 %1").arg(e.errorsSeen)
-                          : QStringLiteral("  线路差错 不详");
-    if (LooksLikeGarbage(e)) text += QStringLiteral("  疑似乱码");
+    QString text = QCoreApplication::translate("IdentifyText", "字节 %1/%2  可读 %3%")
+                       .arg(e.received)
+                       .arg(e.capacity)
+                       .arg(e.textShare);
+    if (e.tooWide > 0)
+        text += QCoreApplication::translate("IdentifyText", "  超出数据位 %1").arg(e.tooWide);
+    text += e.errorsKnown
+                ? QCoreApplication::translate("IdentifyText", "  线路差错 %1").arg(e.errorsSeen)
+                : QCoreApplication::translate("IdentifyText", "  线路差错 不详");
+    if (LooksLikeGarbage(e)) text += QCoreApplication::translate("IdentifyText", "  疑似乱码");
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "identifywindow.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include "holdpanestarter.h"
 #include "hoverfocus.h"
 #include "identifypictures.h"
+#include "identifytext.h"
 #include "messages.h"
 #include "portmap.h"
 #include "settingsidentifier.h"
@@ -25,17 +27,17 @@ namespace comm {
 
 namespace {
 
-const QString kCurrent = QStringLiteral("当前设置:");
-const QString kProgress = QStringLiteral("识别进程:");
-const QString kStart = QStringLiteral("开始识别");
-const QString kStop = QStringLiteral("结束识别");
-const QString kPortNotFree = QStringLiteral("当前活动串口是非空闲串口！");
-const QString kNote =
-    QStringLiteral("1、o为奇校验、e为偶校验  2、波特率大的可能性比较大，波特率小的可能性比较小");
-// The port cannot tell line errors, so nothing drops a candidate but silence.
-const QString kErrorsUnreported = QStringLiteral(
-    "当前串口无法报告线路差错（例如虚拟串口或不计差错的转换器），凡收到数据的设置都会被列出，"
-    "请参考“依据”一栏。");
+QString currentCaption() {
+    return QCoreApplication::translate("IdentifyWindow", "当前设置:");
+}
+
+QString progressCaption() {
+    return QCoreApplication::translate("IdentifyWindow", "识别进程:");
+}
+
+QString startCaption() {
+    return QCoreApplication::translate("IdentifyWindow", "开始识别");
+}
 
 QLabel* label(const QString& text, QWidget* parent, const QString& name = QString()) {
     auto* l = new QLabel(text, parent);
@@ -50,7 +52,7 @@ IdentifyWindow::IdentifyWindow(int activePort, const SerialPortFactory& portFact
                                std::unique_ptr<HoldpaneStarter> holdpane, QWidget* parent)
     : QDialog(parent), holdpane_(std::move(holdpane)) {
     setObjectName(QStringLiteral("Form12"));
-    setWindowTitle(QStringLiteral("自动识别串口设置"));
+    setWindowTitle(QCoreApplication::translate("IdentifyWindow", "自动识别串口设置"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
     buildControls();
@@ -92,12 +94,13 @@ void IdentifyWindow::buildControls() {
     lamp_[0]->setFixedSize(32, 32);
     showLamp(false);
     choices->addSpacing(16);
-    choices->addWidget(label(QStringLiteral("串口状态:"), this, QStringLiteral("Label1_3")));
+    choices->addWidget(label(QCoreApplication::translate("IdentifyWindow", "串口状态:"), this,
+                             QStringLiteral("Label1_3")));
     choices->addWidget(lamp_[0]);
     choices->addStretch();
 
-    current_ = label(kCurrent, this, QStringLiteral("Label1_0"));
-    progressText_ = label(kProgress, this, QStringLiteral("Label1_2"));
+    current_ = label(currentCaption(), this, QStringLiteral("Label1_0"));
+    progressText_ = label(progressCaption(), this, QStringLiteral("Label1_2"));
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("ProgressBar1"));
     progress_->setRange(0, lists.total());
@@ -107,22 +110,28 @@ void IdentifyWindow::buildControls() {
     results_ = new QTreeWidget(this);
     results_->setObjectName(QStringLiteral("ListView1"));
     results_->setRootIsDecorated(false);
-    results_->setHeaderLabels({QStringLiteral("可能的设置"), QStringLiteral("接收的数据(十六进制)"),
-                               QStringLiteral("依据")});
+    results_->setHeaderLabels(
+        {QCoreApplication::translate("IdentifyWindow", "可能的设置"),
+         QCoreApplication::translate("IdentifyWindow", "接收的数据(十六进制)"),
+         QCoreApplication::translate("IdentifyWindow", "依据")});
     results_->setColumnWidth(0, 110);
     results_->setColumnWidth(1, 250);
     results_->setMinimumSize(640, 200);
 
     verdict_ = label(QString(), this, QStringLiteral("Verdict"));
-    notice_ = label(kErrorsUnreported, this, QStringLiteral("ErrorsUnreported"));
+    notice_ = label(ErrorsUnreportedNotice(), this, QStringLiteral("ErrorsUnreported"));
     notice_->setWordWrap(true);
     notice_->hide();
-    auto* note = label(kNote, this, QStringLiteral("Label2"));
+    auto* note =
+        label(QCoreApplication::translate(
+                  "IdentifyWindow",
+                  "1、o为奇校验、e为偶校验  2、波特率大的可能性比较大，波特率小的可能性比较小"),
+              this, QStringLiteral("Label2"));
     note->setWordWrap(true);
 
-    startStop_ = new QPushButton(kStart, this);
+    startStop_ = new QPushButton(startCaption(), this);
     startStop_->setObjectName(QStringLiteral("Command1"));
-    exit_ = new QPushButton(QStringLiteral("退出[&X]"), this);
+    exit_ = new QPushButton(QCoreApplication::translate("IdentifyWindow", "退出[&X]"), this);
     exit_->setObjectName(QStringLiteral("Command3"));
     connect(startStop_, &QPushButton::clicked, this, &IdentifyWindow::onStartStop);
     connect(exit_, &QPushButton::clicked, this, &IdentifyWindow::close);
@@ -138,7 +147,8 @@ void IdentifyWindow::buildControls() {
     layout->addWidget(progressText_);
     layout->addWidget(progress_);
     layout->addWidget(
-        label(QStringLiteral("可能的串口设置(仅供参考):"), this, QStringLiteral("Label1_1")));
+        label(QCoreApplication::translate("IdentifyWindow", "可能的串口设置(仅供参考):"), this,
+              QStringLiteral("Label1_1")));
     layout->addWidget(results_, 1);
     layout->addWidget(notice_);
     layout->addWidget(verdict_);
@@ -155,8 +165,7 @@ void IdentifyWindow::connectEngine() {
     connect(e, &SettingsIdentifier::candidateListed, this, &IdentifyWindow::onListed);
     connect(e, &SettingsIdentifier::progressed, this, &IdentifyWindow::onProgress);
     connect(e, &SettingsIdentifier::stopped, this, [this] {
-        ui::ShowMessage(this, QStringLiteral("自动识别过程用户中断!!!"),
-                        ui::MessageIcon::Information);
+        ui::ShowMessage(this, IdentifyStoppedMessage(), ui::MessageIcon::Information);
     });
     connect(e, &SettingsIdentifier::finished, this, &IdentifyWindow::onFinished);
     connect(e, &SettingsIdentifier::failed, this,
@@ -186,7 +195,7 @@ void IdentifyWindow::onStartStop() {
         engine_->stop();
         return;
     }
-    startStop_->setText(kStop);
+    startStop_->setText(QCoreApplication::translate("IdentifyWindow", "结束识别"));
     exit_->setEnabled(false);
     results_->clear();
     verdict_->clear();
@@ -199,7 +208,7 @@ void IdentifyWindow::onStartStop() {
 void IdentifyWindow::onCandidateStarted(int, const std::array<int, 4>& indexes,
                                         const QString& settings) {
     for (int i = 0; i < 4; ++i) lists_[i]->setCurrentIndex(indexes[i]);
-    current_->setText(kCurrent + QLatin1Char(' ') + settings);
+    current_->setText(currentCaption() + QLatin1Char(' ') + settings);
 }
 
 void IdentifyWindow::onListed(const ListedCandidate& candidate) {
@@ -212,36 +221,32 @@ void IdentifyWindow::onListed(const ListedCandidate& candidate) {
 
 void IdentifyWindow::onProgress(int done, int total) {
     progress_->setValue(done);
-    progressText_->setText(kProgress + QLatin1Char(' ') + QString::number(done * 100 / total) +
-                           QLatin1Char('%'));
+    progressText_->setText(progressCaption() + QLatin1Char(' ') +
+                           QString::number(done * 100 / total) + QLatin1Char('%'));
     showLamp(false);
 }
 
 void IdentifyWindow::onFinished(int count) {
-    ui::ShowMessage(this,
-                    QStringLiteral("自动识别过程完毕,可能的设置有:") + QString::number(count) +
-                        QStringLiteral("个"),
-                    ui::MessageIcon::Information);
+    ui::ShowMessage(this, IdentifyFinishedMessage(count), ui::MessageIcon::Information);
     showIdle();
     markMostLikely();
 }
 
 void IdentifyWindow::onFailed(int failure, const QString& reason) {
     if (failure == int(SettingsIdentifier::Failure::HoldpaneFailed))
-        ui::ShowMessage(this, QStringLiteral("无法启动Holdpane程序：") + reason,
-                        ui::MessageIcon::Exclamation);
+        ui::ShowMessage(this, HoldpaneFailedMessage(reason), ui::MessageIcon::Exclamation);
     else
-        ui::ShowMessage(this, kPortNotFree, PortProblemText(port_->failure()),
+        ui::ShowMessage(this, kBusyPortMessage, PortProblemText(port_->failure()),
                         ui::MessageIcon::Exclamation);
     close();
 }
 
 // The end of a run, however it ended: the buttons, labels, progress and lamp as before it.
 void IdentifyWindow::showIdle() {
-    startStop_->setText(kStart);
+    startStop_->setText(startCaption());
     exit_->setEnabled(true);
-    current_->setText(kCurrent);
-    progressText_->setText(kProgress);
+    current_->setText(currentCaption());
+    progressText_->setText(progressCaption());
     progress_->setValue(0);
     showLamp(false);
 }

@@ -1,5 +1,7 @@
 #include "timedlog.h"
 
+#include <QCoreApplication>
+
 #include "ownedbytes.h"
 #include "safesave.h"
 #include "texthelpers.h"
@@ -33,10 +35,12 @@ QString LogLine(const LogRecord& record) {
         case LogDirection::Received:
             line += QStringLiteral(" RX");
             break;
+        // A gap's marks are record lines that scripts read as they read TX and RX: the same in
+        // every interface language.
         case LogDirection::Lost:
-            return line + QStringLiteral(" -- 设备断开");
+            return line + QStringLiteral(" -- 设备断开");  // untranslated: a record in the log file
         case LogDirection::Back:
-            return line + QStringLiteral(" -- 设备恢复");
+            return line + QStringLiteral(" -- 设备恢复");  // untranslated: a record in the log file
     }
     if (!record.bytes.isEmpty()) line += QLatin1Char(' ') + HexBytesText(record.bytes);
     return line;
@@ -46,11 +50,16 @@ QString LogHeaderText(const QString& title, const QDateTime& startedAt, qint64 d
     QString text;
     for (const QString& line : title.split(QLatin1Char('\n')))
         text += QStringLiteral("# %1\n").arg(line);
-    text += QStringLiteral("# 开始于 %1\n")
-                .arg(startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz")));
+    // The comment lines are for the person who reads the log: in the interface language.
+    text += QStringLiteral("# %1\n").arg(
+        QCoreApplication::translate("TimedLog", "开始于 %1")
+            .arg(startedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"))));
     if (dropped > 0)
-        text += QStringLiteral("# 较早的 %1 条记录超出保留上限，未保存\n").arg(dropped);
-    text += QStringLiteral("# 时间(秒) 方向 字节(十六进制)\n");
+        text += QStringLiteral("# %1\n").arg(
+            QCoreApplication::translate("TimedLog", "较早的 %1 条记录超出保留上限，未保存")
+                .arg(dropped));
+    text += QStringLiteral("# %1\n").arg(
+        QCoreApplication::translate("TimedLog", "时间(秒) 方向 字节(十六进制)"));
     return text;
 }
 

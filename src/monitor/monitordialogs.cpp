@@ -23,8 +23,10 @@ QString ChooseStorageFile(QWidget* parent) {
     if (storageChooser()) return storageChooser()();
     // The main window's common dialog keeps its design-time title for every use.
     const auto dialog = ui::MakeFileDialog(
-        parent, QStringLiteral("打开/另存为[通讯]"), QCoreApplication::applicationDirPath(),
-        {QStringLiteral(" 存储文件(*.Dax)"), QStringLiteral("所有文件(*.*)")});
+        parent, QCoreApplication::translate("MonitorDialogs", "打开/另存为[通讯]"),
+        QCoreApplication::applicationDirPath(),
+        {QCoreApplication::translate("MonitorDialogs", " 存储文件(*.Dax)"),
+         QCoreApplication::translate("MonitorDialogs", "所有文件(*.*)")});
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return ui::RunFileDialog(*dialog);

@@ -26,6 +26,7 @@
 #include "monitorcanvas.h"
 #include "monitorcapture.h"
 #include "monitordialogs.h"
+#include "monitortext.h"
 #include "portmap.h"
 #include "recordingcontrol.h"
 #include "settingsdialog.h"
@@ -66,7 +67,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
                              const SerialPortFactory& factory, Clock& clock, QWidget* parent)
     : QDialog(parent), definition_(definition) {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("监听活动串口"));
+    setWindowTitle(tr("监听活动串口"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
@@ -101,26 +102,24 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
     view->addWidget(lineState_, 3, 1, Qt::AlignLeft);
 
     // The control panel.
-    auto* panel = new QGroupBox(QStringLiteral("   控制面板   "), this);
+    auto* panel = new QGroupBox(tr("   控制面板   "), this);
     panel->setObjectName(QStringLiteral("Frame1"));
-    startButton_ = makeButton(QStringLiteral("Command1"), QStringLiteral("开始监听"), panel);
-    pinButton_ = makeButton(QStringLiteral("Command2"), QStringLiteral("钉在前面"), panel);
-    exitButton_ = makeButton(QStringLiteral("Command3"), QStringLiteral("退出"), panel);
-    colourButton_ = makeButton(QStringLiteral("Command4"), QStringLiteral("背景颜色"), panel);
-    storeButton_ = makeButton(QStringLiteral("Command6"), QStringLiteral("存储数据"), panel);
-    settingsButton_ = makeButton(QStringLiteral("Command7"), QStringLiteral("通讯设置"), panel);
-    importButton_ = makeButton(QStringLiteral("Command8"), QStringLiteral("导入数据"), panel);
-    saveLogButton_ = makeButton(QStringLiteral("SaveLog"), QStringLiteral("保存日志"), panel);
-    saveLogButton_->setToolTip(
-        QStringLiteral("把本次监听收到的每一批字节连同时间（毫秒）保存为文本"));
-    hexOption_ = new QRadioButton(QStringLiteral("十六进制"), panel);
+    startButton_ = makeButton(QStringLiteral("Command1"), startCaption(), panel);
+    pinButton_ = makeButton(QStringLiteral("Command2"), pinCaption(), panel);
+    exitButton_ = makeButton(QStringLiteral("Command3"), tr("退出"), panel);
+    colourButton_ = makeButton(QStringLiteral("Command4"), tr("背景颜色"), panel);
+    storeButton_ = makeButton(QStringLiteral("Command6"), tr("存储数据"), panel);
+    settingsButton_ = makeButton(QStringLiteral("Command7"), tr("通讯设置"), panel);
+    importButton_ = makeButton(QStringLiteral("Command8"), tr("导入数据"), panel);
+    saveLogButton_ = makeButton(QStringLiteral("SaveLog"), tr("保存日志"), panel);
+    saveLogButton_->setToolTip(tr("把本次监听收到的每一批字节连同时间（毫秒）保存为文本"));
+    hexOption_ = new QRadioButton(tr("十六进制"), panel);
     hexOption_->setObjectName(QStringLiteral("Option2"));
     charsOption_ = new QRadioButton(QStringLiteral("ASC"), panel);
     charsOption_->setObjectName(QStringLiteral("Option1"));
-    reconnectBox_ = new QCheckBox(QStringLiteral("断开后等待设备恢复"), panel);
+    reconnectBox_ = new QCheckBox(tr("断开后等待设备恢复"), panel);
     reconnectBox_->setObjectName(QStringLiteral("Reconnect"));
-    reconnectBox_->setToolTip(
-        QStringLiteral("设备拔出或断开时不结束监听：等同一设备回来后以相同设置继续接收"));
+    reconnectBox_->setToolTip(tr("设备拔出或断开时不结束监听：等同一设备回来后以相同设置继续接收"));
     auto* modes = new QButtonGroup(this);
     modes->addButton(hexOption_);
     modes->addButton(charsOption_);
@@ -154,7 +153,7 @@ MonitorWindow::MonitorWindow(CommDefinition& definition, int activePort,
                                 storeButton_, importButton_, saveLogButton_, exitButton_})
         controls->addWidget(button);
     // Beside the capture and its limit: the whole stream to a file, when asked.
-    recording_ = new ui::RecordingControl(QStringLiteral("监听记录"), panel);
+    recording_ = new ui::RecordingControl(tr("监听记录"), panel);
     controls->addWidget(recording_);
     controls->addStretch();
 
@@ -212,11 +211,24 @@ void MonitorWindow::done(int result) {
     capture_->stop();
     capture_->stopRecording();
     recording_->showRecording(QString());
-    if (pinButton_->text() == QStringLiteral("恢复正常")) {
+    if (pinButton_->text() == unpinCaption()) {
         pinMainWindow(false);
-        pinButton_->setText(QStringLiteral("钉在前面"));
+        pinButton_->setText(pinCaption());
     }
     QDialog::done(result);
+}
+
+// The pin button's caption tells its state: the window compares it to know which it is in.
+QString MonitorWindow::pinCaption() {
+    return tr("钉在前面");
+}
+
+QString MonitorWindow::unpinCaption() {
+    return tr("恢复正常");
+}
+
+QString MonitorWindow::startCaption() {
+    return tr("开始监听");
 }
 
 void MonitorWindow::startOrStop() {
@@ -242,7 +254,7 @@ void MonitorWindow::showListening(bool listening) {
     lamp_->setPixmap(listening ? lampOn_->pixmap() : lampOff_->pixmap());
     portState_->setText(PortStateText(numeral_, listening, definition_.MonitorSettingsText));
     monitorState_->setText(MonitorStateText(listening, capture_->count()));
-    startButton_->setText(listening ? QStringLiteral("结束监听") : QStringLiteral("开始监听"));
+    startButton_->setText(listening ? tr("结束监听") : startCaption());
     for (QPushButton* button :
          {exitButton_, colourButton_, storeButton_, settingsButton_, importButton_})
         button->setEnabled(!listening);
@@ -267,9 +279,9 @@ void MonitorWindow::showPortProblem() {
 }
 
 void MonitorWindow::togglePin() {
-    const bool pin = pinButton_->text() == QStringLiteral("钉在前面");
+    const bool pin = pinButton_->text() == pinCaption();
     pinMainWindow(pin);
-    pinButton_->setText(pin ? QStringLiteral("恢复正常") : QStringLiteral("钉在前面"));
+    pinButton_->setText(pin ? unpinCaption() : pinCaption());
 }
 
 void MonitorWindow::pinMainWindow(bool onTop) {
@@ -306,8 +318,8 @@ void MonitorWindow::store() {
     if (!view_.shown()) return;
     const QString name = ChooseStorageFile(this);
     if (name.isEmpty()) return;
-    if (QFileInfo::exists(name) && !ui::ShowMessage(this, QStringLiteral("该文件已经存在是否覆盖?"),
-                                                    ui::MessageIcon::Question, true))
+    if (QFileInfo::exists(name) &&
+        !ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
         return;
     // A FIFO, a device or a folder gets its own message; any other failure the usual one.
     const FileCheck check = CheckFileToWrite(name);
@@ -316,7 +328,7 @@ void MonitorWindow::store() {
         return;
     }
     if (!WriteDaxFile(name, capture_->capture(), DaxWriteMode::OverExisting))
-        ui::ShowMessage(this, QStringLiteral("存储数据失败!!!"), ui::MessageIcon::Critical);
+        ui::ShowMessage(this, StoreFailedMessage(), ui::MessageIcon::Critical);
 }
 
 void MonitorWindow::importCapture() {
@@ -324,8 +336,7 @@ void MonitorWindow::importCapture() {
     if (name.isEmpty()) return;
     const DaxContent content = ReadDaxFile(name);
     if (content.status == DaxStatus::Missing) {
-        ui::ShowMessage(this, QStringLiteral("该文件不存在，请重新打开！"),
-                        ui::MessageIcon::Exclamation);
+        ui::ShowMessage(this, CaptureFileMissingMessage(), ui::MessageIcon::Exclamation);
         return;
     }
     if (content.status == DaxStatus::Refused) {
@@ -333,7 +344,7 @@ void MonitorWindow::importCapture() {
         return;
     }
     if (content.status != DaxStatus::Ok || !capture_->replaceCapture(content.bytes)) {
-        ui::ShowMessage(this, QStringLiteral("打开该文件失败!!!"), ui::MessageIcon::Critical);
+        ui::ShowMessage(this, CaptureFileUnreadableMessage(), ui::MessageIcon::Critical);
         return;
     }
     view_.showFromStart(capture_->count());
@@ -348,7 +359,7 @@ void MonitorWindow::importCapture() {
 void MonitorWindow::saveLog() {
     ui::SaveTimedLog(this, capture_->log(),
                      windowTitle() + QLatin1Char(' ') + definition_.MonitorSettingsText,
-                     QStringLiteral("监听日志.log"));
+                     tr("监听日志.log"));
 }
 
 void MonitorWindow::startRecording(const QString& path, int format) {

@@ -47,6 +47,9 @@ public:
     void done(int result) override;
 
 private:
+    static QString pinCaption();
+    static QString unpinCaption();
+    static QString startCaption();
     void startOrStop();
     void showListening(bool listening);
     void onRefreshed(int count);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace comm::monitor {
+
+// The monitor's messages that its window and comm-cli both give, in the interface language.
+
+// A capture that could not be written to its storage file.
+QString StoreFailedMessage();
+// A storage file to import that is not there, or that could not be read.
+QString CaptureFileMissingMessage();
+QString CaptureFileUnreadableMessage();
+// The device went away while listening waits for it (`reason`: why it went), and came back.
+QString DeviceGoneMessage(const QString& reason);
+QString DeviceBackMessage();
+
+}  // namespace comm::monitor
