@@ -99,7 +99,7 @@ class TimeoutPrompt {
 public:
     explicit TimeoutPrompt(RunEngine* engine) : engine_(engine) {}
     void ask() {
-        Put(comm::kTimeoutQuestion + QStringLiteral(" [y/N] "), stderr);
+        Put(comm::TimeoutQuestion() + QStringLiteral(" [y/N] "), stderr);
         if (!notifier_) {
             notifier_ = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
             QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { onInput(); });
@@ -119,9 +119,10 @@ private:
         notifier_->setEnabled(false);
         const QString answer = QString::fromUtf8(line_).trimmed().toLower();
         line_.clear();
-        engine_->answerTimeout(n == 1 &&
-                               (answer == QLatin1String("y") || answer == QLatin1String("yes") ||
-                                answer == QStringLiteral("确定")));
+        // Besides y and yes, the word on the Chinese box's OK button, in either language.
+        const bool ok = answer == QLatin1String("y") || answer == QLatin1String("yes") ||
+                        answer == QStringLiteral("确定");  // untranslated: typed input, not shown
+        engine_->answerTimeout(n == 1 && ok);
     }
 
     RunEngine* engine_;
@@ -176,7 +177,7 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
         exitCode = code;
     };
     QObject::connect(&engine, &RunEngine::refused, [&](const QString& message) {
-        fail(message, message == comm::kIncompleteMessage ? kIncomplete : kBadFile);
+        fail(message, message == comm::IncompleteMessage() ? kIncomplete : kBadFile);
     });
     QObject::connect(&engine, &RunEngine::failed, [&](int code, const QString& message) {
         if (code == comm::SerialPort::kOpenFailure)
@@ -195,7 +196,7 @@ int Execute(const RunArgs& a, const comm::CommDefinition& def, RunReport& report
     });
 
     const RunEngine::StartResult started = engine.start();
-    if (started == RunEngine::StartResult::NoKind) fail(QStringLiteral("通讯类型无效"), kBadFile);
+    if (started == RunEngine::StartResult::NoKind) fail(comm::NoKindMessage(), kBadFile);
     if (started != RunEngine::StartResult::Started) {
         report.notStarted();
         return exitCode;

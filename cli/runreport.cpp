@@ -23,20 +23,19 @@ public:
         // follows this line.
         const QString came = waiting.isEmpty() ? QString() : comm::WaitingText(waiting);
         if (!asked)
-            Complain(came.isEmpty() ? comm::kTimeoutQuestion
-                                    : comm::kTimeoutQuestion + QLatin1Char(' ') + came);
+            Complain(came.isEmpty() ? comm::TimeoutQuestion()
+                                    : comm::TimeoutQuestion() + QLatin1Char(' ') + came);
         else if (!came.isEmpty())
             Complain(came);
     }
     void judged(int good, int bad) override {
-        Put(QStringLiteral("\r\n正确：%1  错误：%2")
-                .arg(comm::CounterText(good), comm::CounterText(bad)));
+        Put(QStringLiteral("\r\n") + comm::JudgedCountsText(good, bad));
     }
     void lineEvent(int, const QString& message, qint64) override { Complain(message); }
     void error(const QString& message, qint64) override { Complain(message); }
     void finished(const QString&, int sent, int received, qint64 ms) override {
-        Put(QStringLiteral("\r\n发送：%1  接收：%2  执行时间：%3\r\n")
-                .arg(comm::CounterText(sent), comm::CounterText(received), comm::ElapsedText(ms)));
+        Put(QStringLiteral("\r\n") + comm::RunSummaryText(sent, received, ms) +
+            QStringLiteral("\r\n"));
     }
     void notStarted() override {}
 };

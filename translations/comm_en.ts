@@ -672,6 +672,176 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>RunText</name>
+    <message>
+        <source>收到 Break</source>
+        <translation>Break received</translation>
+    </message>
+    <message>
+        <source>CD (RLSD) 超时</source>
+        <translation>CD (RLSD) timeout</translation>
+    </message>
+    <message>
+        <source>CTS Timeout</source>
+        <translation>CTS timeout</translation>
+    </message>
+    <message>
+        <source>DSR Timeout</source>
+        <translation>DSR timeout</translation>
+    </message>
+    <message>
+        <source>Framing Error</source>
+        <translation>Framing error</translation>
+    </message>
+    <message>
+        <source>数据丢失</source>
+        <translation>Data lost</translation>
+    </message>
+    <message>
+        <source>接收缓冲区溢出</source>
+        <translation>Receive buffer overflow</translation>
+    </message>
+    <message>
+        <source>Parity 错误</source>
+        <translation>Parity error</translation>
+    </message>
+    <message>
+        <source>传输缓冲区已满</source>
+        <translation>Transmit buffer full</translation>
+    </message>
+    <message>
+        <source>获取 DCB 时意外错误</source>
+        <translation>Unexpected error while getting the DCB</translation>
+    </message>
+    <message>
+        <source>CD 线状态变化</source>
+        <translation>CD line changed</translation>
+    </message>
+    <message>
+        <source>CTS 线状态变化</source>
+        <translation>CTS line changed</translation>
+    </message>
+    <message>
+        <source>DSR 线状态变化</source>
+        <translation>DSR line changed</translation>
+    </message>
+    <message>
+        <source>Ring Indicator 变化</source>
+        <translation>Ring Indicator changed</translation>
+    </message>
+    <message>
+        <source>收到 RThreshold # of chars</source>
+        <translation>RThreshold # of chars received</translation>
+    </message>
+    <message>
+        <source>传输缓冲区有 Sthreshold 个字符</source>
+        <translation>Transmit buffer holds Sthreshold characters</translation>
+    </message>
+    <message>
+        <source>输入数据流中发现 EOF 字符</source>
+        <translation>EOF character found in the input stream</translation>
+    </message>
+    <message>
+        <source>%1   %2第: %3位</source>
+        <translation>%1   %2 byte %3</translation>
+    </message>
+    <message>
+        <source>开始执行[&amp;S]</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>停止执行[&amp;N]</source>
+        <translation>S&amp;top</translation>
+    </message>
+    <message>
+        <source>请您先保存当前通讯，再执行！</source>
+        <translation>Please save the current communication before running it!</translation>
+    </message>
+    <message>
+        <source>您输入的数据不完整，请检查输入完整后重新执行！</source>
+        <translation>The data you entered is incomplete. Please complete it and run again!</translation>
+    </message>
+    <message>
+        <source>通讯类型无效</source>
+        <translation>Invalid communication kind</translation>
+    </message>
+    <message>
+        <source>发送幀的定义已损坏（字节值或字节数超出范围），无法执行！</source>
+        <translation>The send frame is damaged (a byte value or byte count is out of range) and cannot be run!</translation>
+    </message>
+    <message>
+        <source>发送幀没有任何字节，无法执行！</source>
+        <translation>The send frame has no bytes and cannot be run!</translation>
+    </message>
+    <message>
+        <source>接收幀的定义已损坏（字节数超出范围），无法执行！</source>
+        <translation>The receive frame is damaged (a byte count is out of range) and cannot be run!</translation>
+    </message>
+    <message>
+        <source>接收幀没有任何字节，无法执行！</source>
+        <translation>The receive frame has no bytes and cannot be run!</translation>
+    </message>
+    <message>
+        <source>超过最大接收数据时间，请检查您的发送程序，继续吗？</source>
+        <translation>Receive time limit exceeded. Please check your sending program. Continue?</translation>
+    </message>
+    <message>
+        <source>打开串口失败：%1</source>
+        <translation>Could not open the port: %1</translation>
+    </message>
+    <message>
+        <source>串口设备已断开：%1</source>
+        <translation>The port&apos;s device was disconnected: %1</translation>
+    </message>
+    <message>
+        <source>向串口发送数据失败</source>
+        <translation>Could not send data to the port</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>起始位</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>校验和</source>
+        <translation>Checksum</translation>
+    </message>
+    <message>
+        <source>结束位</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>第%1幀</source>
+        <translation>Frame %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n幀</source>
+        <translation>
+            <numerusform>%n frame</numerusform>
+            <numerusform>%n frames</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>正确：%1  错误：%2</source>
+        <translation>Good: %1  Bad: %2</translation>
+    </message>
+    <message>
+        <source>发送：%1  接收：%2  执行时间：%3</source>
+        <translation>Sent: %1  Received: %2  Run time: %3</translation>
+    </message>
+</context>
+<context>
     <name>TerminalText</name>
     <message>
         <source>“%1”含有非十六进制字符“%2”，只能输入 0-9、A-F 和空格</source>
@@ -742,6 +912,75 @@ Reason: %2</translation>
     <message>
         <source>没有收到数据的设置</source>
         <translation>No settings received any data</translation>
+    </message>
+</context>
+<context>
+    <name>comm::ExecutionWindow</name>
+    <message>
+        <source>通讯执行窗口</source>
+        <translation>Execution Window</translation>
+    </message>
+    <message>
+        <source>发送窗口</source>
+        <translation>Send pane</translation>
+    </message>
+    <message>
+        <source>接收窗口</source>
+        <translation>Receive pane</translation>
+    </message>
+    <message>
+        <source>提示窗口</source>
+        <translation>Hints</translation>
+    </message>
+    <message>
+        <source>执行时间：</source>
+        <translation>Run time:</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>保存日志</source>
+        <translation>Save Log</translation>
+    </message>
+    <message>
+        <source>把本次执行收发的每一幀连同时间（毫秒）保存为文本</source>
+        <translation>Save every frame sent and received in this run, with its time (ms), as text</translation>
+    </message>
+    <message>
+        <source>1、当您的通讯是第一种或者第
+三种类型时，您必须先执行下
+位机的接收数据程序段，再执
+行本微机程序，即点击本窗体
+的开始执行按钮。
+2、当您的通讯是第二种或者第
+三四种类型时，您必须先执行
+本微机程序，再执行下微机的
+发送数据程序段。
+3、为了防止您通讯的数据丢失
+请您先运行接收数据端的程序
+再运行发送数据的端的程序，
+请您千万注意程序运行顺序，
+否则可能会出现错误。
+4、当程序在进行数据通讯时，
+请您务必不要试图关闭通讯执
+行窗口。
+5、在断开通讯时，请您先停止
+微机段程序，即先点击停止执
+行按钮。停止程序通讯执行，
+否则可能会出现错误。
+</source>
+        <translation>1. When your communication is of the first or third kind, start the receiving part of the device&apos;s program first, then this PC program, that is, click Start in this window.
+2. When your communication is of the second, third or fourth kind, start this PC program first, then the sending part of the device&apos;s program.
+3. So that no data of your communication is lost, start the program of the receiving side first, then the program of the sending side. Mind the order in which the programs start, or errors may occur.
+4. While the program is communicating, do not try to close the execution window.
+5. To end the communication, first stop the PC program, that is, click Stop first to end the run, or errors may occur.
+</translation>
+    </message>
+    <message>
+        <source>执行日志.log</source>
+        <translation>run-log.log</translation>
     </message>
 </context>
 <context>
@@ -1070,10 +1309,6 @@ Reason: %2</translation>
     <message>
         <source>丢弃收到的字节，直到与起始位相符</source>
         <translation>Drop received bytes until they match the start bytes</translation>
-    </message>
-    <message>
-        <source>正确：%1  错误：%2</source>
-        <translation>Good: %1  Bad: %2</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "commkind.h"
 #include "framejudge.h"
 #include "hoverfocus.h"
+#include "linesettings.h"
 #include "linestatepanel.h"
 #include "logsaving.h"
 #include "messages.h"
@@ -23,31 +24,6 @@
 namespace comm {
 
 namespace {
-
-// The notes box: 21 lines, each ending in CR LF.
-const char* const kNotes[] = {
-    "1、当您的通讯是第一种或者第",
-    "三种类型时，您必须先执行下",
-    "位机的接收数据程序段，再执",
-    "行本微机程序，即点击本窗体",
-    "的开始执行按钮。",
-    "2、当您的通讯是第二种或者第",
-    "三四种类型时，您必须先执行",
-    "本微机程序，再执行下微机的",
-    "发送数据程序段。",
-    "3、为了防止您通讯的数据丢失",
-    "请您先运行接收数据端的程序",
-    "再运行发送数据的端的程序，",
-    "请您千万注意程序运行顺序，",
-    "否则可能会出现错误。",
-    "4、当程序在进行数据通讯时，",
-    "请您务必不要试图关闭通讯执",
-    "行窗口。",
-    "5、在断开通讯时，请您先停止",
-    "微机段程序，即先点击停止执",
-    "行按钮。停止程序通讯执行，",
-    "否则可能会出现错误。",
-};
 
 enum Indicator { kSendIndicator = 0, kReceiveIndicator = 1 };
 
@@ -64,10 +40,12 @@ int PictureIndex(RunEngine::Activity activity) {
     return 4;
 }
 
-// A text box shows CR LF as one line break.
-QString shown(const QString& text) {
-    QString out = text;
-    return out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+// The settings in the interface language ("9600,奇,8,1"), made from the component's text; a text
+// no port takes is shown as it is.
+QString shownSettings(const QString& settings) {
+    LineSettings line;
+    QString error;
+    return LineSettings::parse(settings, &line, &error) ? line.shownText() : settings;
 }
 
 QPlainTextEdit* readOnlyBox(const QString& name, QWidget* parent) {
@@ -90,7 +68,7 @@ ExecutionWindow::ExecutionWindow(const RunRequest& request, const SerialPortFact
                                  Clock& clock, QWidget* parent)
     : QDialog(parent), request_(request) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("通讯执行窗口"));
+    setWindowTitle(tr("通讯执行窗口"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
     buildControls();
@@ -125,21 +103,19 @@ void ExecutionWindow::buildControls() {
     titleLine_->setObjectName(QStringLiteral("Text4"));
     titleLine_->setReadOnly(true);
     titleLine_->setText(request_.kindLine + QLatin1Char('[') +
-                        request_.definition.CommSettingsText + QLatin1Char(']'));
+                        shownSettings(request_.definition.CommSettings) + QLatin1Char(']'));
     layout->addWidget(titleLine_, 0, 0, 1, 2);
 
     sendListing_ = readOnlyBox(QStringLiteral("Text2"), this);
     receiveListing_ = readOnlyBox(QStringLiteral("Text3"), this);
     notes_ = readOnlyBox(QStringLiteral("Text1"), this);
-    QString notes;
-    for (const char* line : kNotes) notes += QString::fromUtf8(line) + QStringLiteral("\r\n");
-    notes_->setPlainText(shown(notes));
+    notes_->setPlainText(notesText());
     notes_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
     auto* listings = new QVBoxLayout;
-    listings->addWidget(label(QStringLiteral("发送窗口"), this));
+    listings->addWidget(label(tr("发送窗口"), this));
     listings->addWidget(sendListing_, 1);
-    listings->addWidget(label(QStringLiteral("接收窗口"), this));
+    listings->addWidget(label(tr("接收窗口"), this));
     listings->addWidget(receiveListing_, 2);
     receiveRules_ = new ReceiveRulesPanel(this);
     receiveRules_->setVisible(KindRules(request_.definition.CommKind).receives);
@@ -165,28 +141,28 @@ void ExecutionWindow::buildControls() {
     elapsed_ = label(ElapsedText(0), this, QStringLiteral("Label5"));
 
     auto* side = new QVBoxLayout;
-    side->addWidget(label(QStringLiteral("提示窗口"), this));
+    side->addWidget(label(tr("提示窗口"), this));
     side->addWidget(notes_, 1);
     auto* counters = new QGridLayout;
     counters->addWidget(pictures_[kSendIndicator], 0, 0);
     counters->addWidget(sentCounter_, 0, 1);
     counters->addWidget(pictures_[kReceiveIndicator], 1, 0);
     counters->addWidget(receivedCounter_, 1, 1);
-    counters->addWidget(label(QStringLiteral("执行时间："), this), 2, 0);
+    counters->addWidget(label(tr("执行时间："), this), 2, 0);
     counters->addWidget(elapsed_, 2, 1);
     counters->setColumnStretch(1, 1);
     side->addLayout(counters);
 
-    startStop_ = new QPushButton(kStartCaption, this);
+    startStop_ = new QPushButton(StartCaption(), this);
     startStop_->setObjectName(QStringLiteral("Command1"));
     startStop_->setAutoDefault(false);
-    exit_ = new QPushButton(QStringLiteral("退出"), this);
+    exit_ = new QPushButton(tr("退出"), this);
     exit_->setObjectName(QStringLiteral("Command2"));
     exit_->setAutoDefault(false);
-    saveLog_ = new QPushButton(QStringLiteral("保存日志"), this);
+    saveLog_ = new QPushButton(tr("保存日志"), this);
     saveLog_->setObjectName(QStringLiteral("SaveLog"));
     saveLog_->setAutoDefault(false);
-    saveLog_->setToolTip(QStringLiteral("把本次执行收发的每一幀连同时间（毫秒）保存为文本"));
+    saveLog_->setToolTip(tr("把本次执行收发的每一幀连同时间（毫秒）保存为文本"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(startStop_);
     buttons->addWidget(saveLog_);
@@ -200,6 +176,32 @@ void ExecutionWindow::buildControls() {
     connect(exit_, &QPushButton::clicked, this, &ExecutionWindow::close);
     connect(saveLog_, &QPushButton::clicked, this, &ExecutionWindow::saveLog);
     resize(720, 560);
+}
+
+// The notes box: the Chinese keeps its 21 short lines, each ending in a line break.
+QString ExecutionWindow::notesText() {
+    return tr(
+        "1、当您的通讯是第一种或者第\n"
+        "三种类型时，您必须先执行下\n"
+        "位机的接收数据程序段，再执\n"
+        "行本微机程序，即点击本窗体\n"
+        "的开始执行按钮。\n"
+        "2、当您的通讯是第二种或者第\n"
+        "三四种类型时，您必须先执行\n"
+        "本微机程序，再执行下微机的\n"
+        "发送数据程序段。\n"
+        "3、为了防止您通讯的数据丢失\n"
+        "请您先运行接收数据端的程序\n"
+        "再运行发送数据的端的程序，\n"
+        "请您千万注意程序运行顺序，\n"
+        "否则可能会出现错误。\n"
+        "4、当程序在进行数据通讯时，\n"
+        "请您务必不要试图关闭通讯执\n"
+        "行窗口。\n"
+        "5、在断开通讯时，请您先停止\n"
+        "微机段程序，即先点击停止执\n"
+        "行按钮。停止程序通讯执行，\n"
+        "否则可能会出现错误。\n");
 }
 
 void ExecutionWindow::connectEngine() {
@@ -233,7 +235,7 @@ void ExecutionWindow::connectEngine() {
             const QByteArray waiting = engine_->waitingAtTimeout();
             asking_ = true;
             const bool goOn =
-                ui::ShowMessage(this, kTimeoutQuestion, ui::MessageIcon::Critical, true,
+                ui::ShowMessage(this, TimeoutQuestion(), ui::MessageIcon::Critical, true,
                                 waiting.isEmpty() ? QString() : WaitingText(waiting));
             asking_ = false;
             engine_->answerTimeout(goOn);
@@ -273,7 +275,7 @@ void ExecutionWindow::onStartStop() {
         return;
     }
     if (!request_.saved) {
-        ui::ShowMessage(this, kUnsavedMessage, ui::MessageIcon::Exclamation);
+        ui::ShowMessage(this, UnsavedMessage(), ui::MessageIcon::Exclamation);
         return;
     }
     const ReceiveRules rules = receiveRules_->rules();
@@ -287,7 +289,7 @@ void ExecutionWindow::saveLog() {
     QString title = windowTitle() + QLatin1Char(' ') + titleLine_->text();
     const QString names = CheckNamesText(request_.definition);
     if (!names.isEmpty()) title += QLatin1Char('\n') + names;
-    ui::SaveTimedLog(this, engine_->log(), title, QStringLiteral("执行日志.log"));
+    ui::SaveTimedLog(this, engine_->log(), title, tr("执行日志.log"));
 }
 
 void ExecutionWindow::setRunning(bool running) {
@@ -297,7 +299,7 @@ void ExecutionWindow::setRunning(bool running) {
     if (!running && asking_)
         for (QMessageBox* box : findChildren<QMessageBox*>(Qt::FindDirectChildrenOnly))
             box->reject();
-    startStop_->setText(running ? kStopCaption : kStartCaption);
+    startStop_->setText(running ? StopCaption() : StartCaption());
     exit_->setEnabled(!running);
     receiveRules_->setEnabled(!running);
 }

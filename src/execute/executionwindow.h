@@ -56,6 +56,7 @@ protected:
 
 private:
     void buildControls();
+    static QString notesText();
     void onStartStop();
     void setRunning(bool running);
     void showActivity(int indicator, RunEngine::Activity activity);

@@ -51,7 +51,7 @@ ReceiveRules ReceiveRulesPanel::rules() const {
 }
 
 void ReceiveRulesPanel::showCounts(int good, int bad) {
-    counts_->setText(tr("正确：%1  错误：%2").arg(CounterText(good), CounterText(bad)));
+    counts_->setText(JudgedCountsText(good, bad));
 }
 
 void ReceiveRulesPanel::clearCounts() {

@@ -102,18 +102,17 @@ bool RunEngine::prepare(int kind) {
     if (rules.sends) {
         const SendFrame frame = BuildSendFrame(def_);
         if (frame.invalid) {
-            emit refused(
-                QStringLiteral("发送幀的定义已损坏（字节值或字节数超出范围），无法执行！"));
+            emit refused(BrokenSendFrameMessage());
             return false;
         }
         if (rules.listsIncompleteSend) emit sendListingAppended(frame.listing);
         if (frame.incomplete) {
-            emit refused(kIncompleteMessage);
+            emit refused(IncompleteMessage());
             return false;
         }
         if (!rules.listsIncompleteSend) emit sendListingAppended(frame.listing);
         if (frame.bytes.isEmpty()) {
-            emit refused(QStringLiteral("发送幀没有任何字节，无法执行！"));
+            emit refused(EmptySendFrameMessage());
             return false;
         }
         frame_ = frame.bytes;
@@ -122,9 +121,8 @@ bool RunEngine::prepare(int kind) {
         frameLength_ = ReceiveFrameLength(def_);
         if (frameLength_ <= 0) {
             // An empty receive frame would be "taken" on every step without end.
-            emit refused(frameLength_ < 0
-                             ? QStringLiteral("接收幀的定义已损坏（字节数超出范围），无法执行！")
-                             : QStringLiteral("接收幀没有任何字节，无法执行！"));
+            emit refused(frameLength_ < 0 ? BrokenReceiveFrameMessage()
+                                          : EmptyReceiveFrameMessage());
             return false;
         }
         QVector<int> start;
@@ -174,7 +172,7 @@ bool RunEngine::openPort() {
     if (failure.code == SerialPort::kOpenFailure)
         emit failed(failure.code, kBusyPortMessage);
     else
-        emit failed(failure.code, QStringLiteral("打开串口失败：%1").arg(failure.reason));
+        emit failed(failure.code, OpenFailedMessage(failure.reason));
     return false;
 }
 
@@ -221,16 +219,15 @@ void RunEngine::onDeviceLost(const QString& reason) {
     if (!isRunning()) return;
     const int code = port_.failure().code;
     const qint64 ms = endRun();
-    emit failed(code, QStringLiteral("串口设备已断开：%1").arg(reason));
+    emit failed(code, DeviceLostMessage(reason));
     emit finished(FinishReason::DeviceLost, ms);
 }
 
 void RunEngine::fail(const QString& message) {
     const SerialPort::Failure failure = port_.failure();
     const qint64 ms = endRun();
-    emit failed(failure.code, failure.reason.isEmpty()
-                                  ? message
-                                  : message + QStringLiteral("：") + failure.reason);
+    emit failed(failure.code,
+                failure.reason.isEmpty() ? message : WithFailureReason(message, failure.reason));
     emit finished(FinishReason::Failure, ms);
 }
 
@@ -257,7 +254,7 @@ bool RunEngine::countReached(int counter) const {
 
 bool RunEngine::sendOneFrame() {
     if (!port_.output(frame_)) {
-        fail(QStringLiteral("向串口发送数据失败"));
+        fail(SendFailedMessage());
         return false;
     }
     pacer_.sent(int(frame_.size()), clock_.nowNs());

@@ -5,26 +5,40 @@
 #include <QString>
 
 #include "commdefinition.h"
-#include "portmap.h"  // kBusyPortMessage
+#include "portmap.h"  // the busy port message, which runs report too
 
 namespace comm {
 
-// The texts of a run: listing lines, frame blocks, counters, elapsed time, line event messages.
-// Pure functions so the window, comm-cli and tests agree on every character.
+// The texts of a run in the interface language: captions, messages, listing lines, frame blocks,
+// counters, elapsed time, line event messages. The execution window, the run engine and
+// comm-cli's run report all take them from here, so they agree on every character.
 
-inline const QString kStartCaption = QStringLiteral("开始执行[&S]");
-inline const QString kStopCaption = QStringLiteral("停止执行[&N]");
-inline const QString kUnsavedMessage = QStringLiteral("请您先保存当前通讯，再执行！");
-inline const QString kIncompleteMessage =
-    QStringLiteral("您输入的数据不完整，请检查输入完整后重新执行！");
-inline const QString kTimeoutQuestion =
-    QStringLiteral("超过最大接收数据时间，请检查您的发送程序，继续吗？");
+// The start/stop button: "开始执行[&S]", "停止执行[&N]".
+QString StartCaption();
+QString StopCaption();
+
+// Why a run does not start: the communication is not saved, a send byte was not entered, the
+// kind is none of the four, a frame is damaged or empty.
+QString UnsavedMessage();
+QString IncompleteMessage();
+QString NoKindMessage();
+QString BrokenSendFrameMessage();
+QString EmptySendFrameMessage();
+QString BrokenReceiveFrameMessage();
+QString EmptyReceiveFrameMessage();
+
+// The question when the receive limit passes: OK waits again, Cancel ends the run.
+QString TimeoutQuestion();
+
+// Why the port failed, with the system's reason.
+QString OpenFailedMessage(const QString& reason);
+QString DeviceLostMessage(const QString& reason);
+QString SendFailedMessage();
+// "message：reason".
+QString WithFailureReason(const QString& message, const QString& reason);
 
 // "起始位", "数据位", "校验和", "结束位"
 QString FieldName(Field field);
-
-// "起始位第:", "数据位第:", "校验和第:", "结束位第:"
-QString FieldWord(Field field);
 
 // One listed byte: "7E   起始位第: 1位\r\n" (position counted from 1).
 QString FieldLine(int value, Field field, int position);
@@ -41,6 +55,12 @@ QString CounterText(int count);
 
 // Elapsed seconds as shown beside "执行时间：": "12.5秒", "0.003秒", "0秒"; milliseconds at most.
 QString ElapsedText(qint64 milliseconds);
+
+// Checking received frames: "正确：3幀  错误：1幀".
+QString JudgedCountsText(int good, int bad);
+
+// The end of a run in one line: "发送：3幀  接收：0幀  执行时间：1.5秒".
+QString RunSummaryText(int sent, int received, qint64 milliseconds);
 
 // The message of a line event or line error code; empty for a code that is no line event
 // (0, 1005 and anything else outside the table), which changes nothing.

@@ -161,10 +161,10 @@ private slots:
             for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
                 if (!box->isVisible()) continue;
                 if (seen.isEmpty() || seen.constLast() != box->text()) seen << box->text();
-                if (box->text() == comm::kTimeoutQuestion && !lost) {
+                if (box->text() == comm::TimeoutQuestion() && !lost) {
                     lost = true;
                     port->vanish(QStringLiteral("unplugged"));
-                } else if (box->text() != comm::kTimeoutQuestion) {
+                } else if (box->text() != comm::TimeoutQuestion()) {
                     box->accept();
                 }
             }
@@ -174,7 +174,7 @@ private slots:
                           Qt::LeftButton);
         clock.advance(50);  // the limit passes: the question comes
         QTRY_COMPARE_WITH_TIMEOUT(seen.size(), 2, 10000);
-        QCOMPARE(seen[0], comm::kTimeoutQuestion);
+        QCOMPARE(seen[0], comm::TimeoutQuestion());
         QVERIFY2(seen[1].contains(QStringLiteral("unplugged")), qPrintable(seen[1]));
         QTRY_VERIFY(window.findChildren<QMessageBox*>().isEmpty());
         QVERIFY(!window.engine()->isRunning());

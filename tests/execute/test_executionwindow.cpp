@@ -187,7 +187,7 @@ void ExecutionWindowTest::unsavedCommunicationIsRefused() {
     QCOMPARE(rig.text("Text2"), QStringLiteral("earlier"));
     QCOMPARE(rig.text("Label2"), QStringLiteral("9幀"));
     QCOMPARE(rig.port->openCount(), 0);
-    QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StartCaption());
 }
 
 void ExecutionWindowTest::startStopCaptionsFollowTheRun() {
@@ -210,7 +210,7 @@ void ExecutionWindowTest::countedSendRunShowsListingCounterAndIdlePicture() {
     WindowRig rig(request(1, QStringLiteral("3")));
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
     rig.clock.advance(1000);
-    QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StartCaption());
     QCOMPARE(rig.text("Label2"), QStringLiteral("3幀"));
     QCOMPARE(rig.text("Label3"), QStringLiteral("0幀"));
     QCOMPARE(rig.port->written().size(), 21);
@@ -245,12 +245,12 @@ void ExecutionWindowTest::busyPortIsReportedAndTheWindowStaysIdle() {
     QTRY_COMPARE(rig.boxes.shown.size(), 1);
     QCOMPARE(rig.boxes.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
     QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
-    QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StartCaption());
     QVERIFY(rig.exitButton()->isEnabled());
     // Free again: the next start runs.
     rig.port->setBusy(false);
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
-    QCOMPARE(rig.startStop()->text(), comm::kStopCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StopCaption());
     QTest::mouseClick(rig.startStop(), Qt::LeftButton);
 }
 
@@ -283,7 +283,7 @@ void ExecutionWindowTest::timeoutQuestionIsAskedAndCancelEndsTheRun() {
     QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Critical);
     QVERIFY(rig.boxes.shown[0].okCancel);
     rig.clock.settle();
-    QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StartCaption());
     QVERIFY(!rig.port->portOpen());
     QCOMPARE(rig.text("Label5"), QStringLiteral("0.1秒"));
 }
@@ -337,7 +337,7 @@ void ExecutionWindowTest::vanishedDeviceIsReportedAndTheWindowStaysOpen() {
     QTRY_COMPARE(rig.boxes.shown.size(), 1);
     QVERIFY(rig.boxes.shown[0].text.contains(QStringLiteral("USB adapter unplugged")));
     QCOMPARE(rig.boxes.shown[0].icon, MessageIcon::Critical);
-    QCOMPARE(rig.startStop()->text(), comm::kStartCaption);
+    QCOMPARE(rig.startStop()->text(), comm::StartCaption());
     QVERIFY(rig.exitButton()->isEnabled());
     QVERIFY(rig.window->isVisible());
 }

@@ -47,7 +47,7 @@ private slots:
         port->inject(QByteArray::fromHex("0102"));  // two bytes, then nothing
         clock.advance(1000);
         QTRY_COMPARE(boxes.shown.size(), 1);
-        QCOMPARE(boxes.texts().first(), comm::kTimeoutQuestion);
+        QCOMPARE(boxes.texts().first(), comm::TimeoutQuestion());
         QCOMPARE(boxes.shown.first().detail, QStringLiteral("已收到 2 字节: 01 02"));
         QVERIFY(window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"))
                     ->toPlainText()

@@ -91,6 +91,7 @@ private slots:
     void simulatedDevice_data();
     void simulatedDevice();
     void checkedAnswerWithAWrongByte();
+    void messagesInEnglish();
 
 private:
     QString makeFile(const QString& name, const QString& json);
@@ -455,6 +456,36 @@ void RunEndToEndTest::checkedAnswerWithAWrongByte() {
     QCOMPARE(difference.value("field").toString(), QStringLiteral("check"));
     QCOMPARE(difference.value("expected").toString(), QStringLiteral("EB F2"));
     QCOMPARE(run.events.last().value("bad").toInt(), 1);
+}
+
+// Under C the tests above read the Chinese; under LANGUAGE=en the same run reads in English.
+void RunEndToEndTest::messagesInEnglish() {
+    const QString once = makeFile(
+        QStringLiteral("once"),
+        QStringLiteral(
+            R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[2,3,1,1,0,0,0,0],"loopCount":1,%1})")
+            .arg(kSend));
+    const QString unset = makeFile(
+        QStringLiteral("unset"),
+        QStringLiteral(
+            R"({"kind":1,"portSettingIndex":[12,4,2,0],"counts":[0,2,0,0,0,0,0,0],"send":{"start":[],"data":[1,-1],"check":[],"end":[]}})"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
+    PtyFarEnd device;
+    CliRun run, refused;
+    for (CliRun* r : {&run, &refused}) r->process.setProcessEnvironment(environment);
+    run.start({once, QStringLiteral("--port"), device.path()});
+    refused.start({unset, QStringLiteral("--port"), device.path()});
+    QVERIFY(run.waitDone() && refused.waitDone());
+    QVERIFY2(QRegularExpression(QStringLiteral("^7E   Start byte 1\\r\\n(.+\\r\\n){6}\\r\\nSent: 1 "
+                                               "frame  Received: 0 frames  Run time: [0-9.]+ "
+                                               "s\\r\\n$"))
+                 .match(run.text())
+                 .hasMatch(),
+             qPrintable(run.text()));
+    QCOMPARE(refused.text(), QStringLiteral("01   Data byte 1\r\n"));
+    QCOMPARE(refused.err(), QStringLiteral("The data you entered is incomplete. Please complete "
+                                           "it and run again!\n"));
 }
 
 QTEST_GUILESS_MAIN(RunEndToEndTest)

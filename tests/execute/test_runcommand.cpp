@@ -78,7 +78,7 @@ void RunCommandTest::runsTheSavedCommunicationOnTheActivePort() {
 
     QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
     QTRY_COMPARE(device.received(), testdefs::bytes({0x7E, 0x7F, 1, 2, 3, 0xAA, 0x0D}).repeated(2));
-    QTRY_COMPARE(button(form, "Command1")->text(), comm::kStartCaption);
+    QTRY_COMPARE(button(form, "Command1")->text(), comm::StartCaption());
     QCOMPARE(form->findChild<QLabel*>(QStringLiteral("Label2"))->text(), QStringLiteral("2幀"));
     QVERIFY(boxes_.shown.isEmpty());
 
@@ -98,7 +98,7 @@ void RunCommandTest::unsavedCommunicationIsRefused() {
     QWidget* form = executionWindow();
     QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
     QTRY_COMPARE(boxes_.texts(), QStringList{QStringLiteral("请您先保存当前通讯，再执行！")});
-    QCOMPARE(button(form, "Command1")->text(), comm::kStartCaption);
+    QCOMPARE(button(form, "Command1")->text(), comm::StartCaption());
     form->close();
 }
 

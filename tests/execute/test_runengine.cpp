@@ -231,7 +231,7 @@ void RunEngineTest::unsetByteIsRefusedBeforeThePortIsTouched() {
     Rig rig(testdefs::make(kind, {0x7E}, {1, -1, 3}, {}, {}, {0, 1, 0, 0}), counted("3"));
     rig.sendListing = QStringLiteral("left from before");
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Refused);
-    QCOMPARE(rig.refusals, QStringList{comm::kIncompleteMessage});
+    QCOMPARE(rig.refusals, QStringList{comm::IncompleteMessage()});
     QCOMPARE(rig.sendListing, listing);
     QCOMPARE(rig.port.openCount(), 0);
     QVERIFY(rig.port.written().isEmpty());

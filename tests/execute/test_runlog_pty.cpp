@@ -34,7 +34,7 @@ private slots:
         auto* startStop = window.findChild<QPushButton*>(QStringLiteral("Command1"));
         QTest::mouseClick(startStop, Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(window.engine()->receivedCount(), 4, 20000);
-        QTRY_COMPARE(startStop->text(), kStartCaption);
+        QTRY_COMPARE(startStop->text(), StartCaption());
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("run.log"));
         ui::SetLogFileChooser([&](const QString&) { return path; });
