@@ -9,6 +9,56 @@
     </message>
 </context>
 <context>
+    <name>Checksums</name>
+    <message>
+        <source>累加和</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>LRC(累加和取补)</source>
+        <translation>LRC (sum complement)</translation>
+    </message>
+    <message>
+        <source>异或</source>
+        <translation>XOR</translation>
+    </message>
+    <message>
+        <source>CRC-16/MODBUS(低字节在前)</source>
+        <translation>CRC-16/MODBUS (low byte first)</translation>
+    </message>
+    <message>
+        <source>CRC-16/CCITT-FALSE(高字节在前)</source>
+        <translation>CRC-16/CCITT-FALSE (high byte first)</translation>
+    </message>
+    <message>
+        <source>CRC-32(低字节在前)</source>
+        <translation>CRC-32 (low byte first)</translation>
+    </message>
+</context>
+<context>
+    <name>CommFile</name>
+    <message>
+        <source> 通讯文件(*.Txl)|*.Txl|所有文件(*.*)|*.*</source>
+        <translation> Communication files(*.Txl)|*.Txl|All files(*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>该文件的格式不是通讯文件的格式！</source>
+        <translation>This file is not in the format of a communication file!</translation>
+    </message>
+    <message>
+        <source>该文件不存在，请重新打开！</source>
+        <translation>This file does not exist. Please choose another!</translation>
+    </message>
+    <message>
+        <source>打开该文件失败：%1</source>
+        <translation>Opening the file failed: %1</translation>
+    </message>
+    <message>
+        <source>保存通讯文件失败：%1</source>
+        <translation>Saving the communication file failed: %1</translation>
+    </message>
+</context>
+<context>
     <name>CommKind</name>
     <message>
         <source>发送数据后不向微机回送数据</source>
@@ -25,6 +75,21 @@
     <message>
         <source>接收数据后向下位机回送数据</source>
         <translation>PC answers the device</translation>
+    </message>
+</context>
+<context>
+    <name>CommOptions</name>
+    <message>
+        <source>%1“%2”无效：请输入0到%3之间的毫秒数！</source>
+        <translation>%1 &quot;%2&quot; is not valid: enter a number of milliseconds from 0 to %3!</translation>
+    </message>
+    <message>
+        <source>延迟时间</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>接收最长等待时间</source>
+        <translation>Longest receive wait</translation>
     </message>
 </context>
 <context>
@@ -52,6 +117,21 @@
     <message>
         <source>文件夹“%1”不存在！</source>
         <translation>The folder &quot;%1&quot; does not exist!</translation>
+    </message>
+</context>
+<context>
+    <name>FrameChecksum</name>
+    <message>
+        <source>数据位中还有未输入的字节，请先输入完整再计算校验！</source>
+        <translation>Some data bytes are not entered yet. Enter them all before computing the checksum!</translation>
+    </message>
+    <message>
+        <source>该幀没有校验位，无法写入校验结果！</source>
+        <translation>This frame has no checksum bytes to write the result into!</translation>
+    </message>
+    <message>
+        <source>%1的结果有%2个字节，比校验位(%3位)长，未写入任何字节！</source>
+        <translation>%1 gives %2 bytes, more than the checksum bytes (%3); nothing was written!</translation>
     </message>
 </context>
 <context>
@@ -415,6 +495,41 @@ A port without a device says so when it is used. Within a second of a device bei
     </message>
 </context>
 <context>
+    <name>LineSettings</name>
+    <message>
+        <source>偶</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>奇</source>
+        <translation>Odd</translation>
+    </message>
+    <message>
+        <source>缺省</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>串口设置“%1”格式不对，应为“波特率,校验,数据位,停止位”，例如“9600,O,8,1”</source>
+        <translation>Port settings &quot;%1&quot; are not in the form &quot;baud,parity,data bits,stop bits&quot;, for example &quot;9600,O,8,1&quot;</translation>
+    </message>
+    <message>
+        <source>波特率“%1”无效，应为正整数</source>
+        <translation>Baud rate &quot;%1&quot; is not valid; it must be a positive whole number</translation>
+    </message>
+    <message>
+        <source>校验“%1”无效，应为 E（偶）、O（奇）或 N（无）</source>
+        <translation>Parity &quot;%1&quot; is not valid; it must be E (even), O (odd) or N (none)</translation>
+    </message>
+    <message>
+        <source>数据位“%1”无效，应为 4 到 8</source>
+        <translation>Data bits &quot;%1&quot; are not valid; they must be 4 to 8</translation>
+    </message>
+    <message>
+        <source>停止位“%1”无效，应为 1、1.5 或 2</source>
+        <translation>Stop bits &quot;%1&quot; are not valid; they must be 1, 1.5 or 2</translation>
+    </message>
+</context>
+<context>
     <name>LineStatePanel</name>
     <message>
         <source>幀错误</source>
@@ -654,6 +769,33 @@ Reason: %2</translation>
     <message>
         <source>打印设置</source>
         <translation>Print Setup</translation>
+    </message>
+</context>
+<context>
+    <name>Printout</name>
+    <message>
+        <source>起始位：%1位</source>
+        <translation>Start bytes:%1</translation>
+    </message>
+    <message>
+        <source>数据位：%1位</source>
+        <translation>Data bytes:%1</translation>
+    </message>
+    <message>
+        <source>校验位：%1位</source>
+        <translation>Checksum bytes:%1</translation>
+    </message>
+    <message>
+        <source>结束位：%1位</source>
+        <translation>End bytes:%1</translation>
+    </message>
+    <message>
+        <source>%1%2次</source>
+        <translation>%1 %2 times</translation>
+    </message>
+    <message>
+        <source>%1%2毫秒</source>
+        <translation>%1 %2 ms</translation>
     </message>
 </context>
 <context>
@@ -915,6 +1057,73 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>comm::DocumentWindow</name>
+    <message>
+        <source>一直循环</source>
+        <translation>Repeat forever</translation>
+    </message>
+    <message>
+        <source>循环次数</source>
+        <translation>Repeat</translation>
+    </message>
+    <message>
+        <source>延迟时间</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>不延迟</source>
+        <translation>No delay</translation>
+    </message>
+    <message>
+        <source>不提示错误,直到收到数据</source>
+        <translation>No error, wait for data</translation>
+    </message>
+    <message>
+        <source>等待</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>3.循环通讯</source>
+        <translation>3.Repeat</translation>
+    </message>
+    <message>
+        <source>4.延迟</source>
+        <translation>4.Delay</translation>
+    </message>
+    <message>
+        <source>5.接收最长等待时间</source>
+        <translation>5.Longest receive wait</translation>
+    </message>
+    <message>
+        <source>次</source>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>ms后提</source>
+        <translation>ms, then</translation>
+    </message>
+    <message>
+        <source>示错误</source>
+        <translation> report an error</translation>
+    </message>
+    <message>
+        <source>通讯基础信息</source>
+        <translation>Communication basics</translation>
+    </message>
+    <message>
+        <source>更改设置</source>
+        <translation>Change settings</translation>
+    </message>
+    <message>
+        <source>2.串口设置:%1</source>
+        <translation>2.Port settings:%1</translation>
+    </message>
+</context>
+<context>
     <name>comm::ExecutionWindow</name>
     <message>
         <source>通讯执行窗口</source>
@@ -981,6 +1190,73 @@ Reason: %2</translation>
     <message>
         <source>执行日志.log</source>
         <translation>run-log.log</translation>
+    </message>
+</context>
+<context>
+    <name>comm::FramePanel</name>
+    <message>
+        <source>起始符</source>
+        <translation>Start bytes</translation>
+    </message>
+    <message>
+        <source>校验符</source>
+        <translation>Checksum bytes</translation>
+    </message>
+    <message>
+        <source>结束符</source>
+        <translation>End bytes</translation>
+    </message>
+    <message>
+        <source>ASC字符</source>
+        <translation>ASCII</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>Data bytes</translation>
+    </message>
+    <message>
+        <source>序号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>ASC字符(1位)</source>
+        <translation>ASCII (1)</translation>
+    </message>
+    <message>
+        <source>十六进制(2位)</source>
+        <translation>Hex (2)</translation>
+    </message>
+    <message>
+        <source>微机发送数据幀格式</source>
+        <translation>PC send frame</translation>
+    </message>
+    <message>
+        <source>微机接收数据幀格式</source>
+        <translation>PC receive frame</translation>
+    </message>
+    <message>
+        <source>计算校验</source>
+        <translation>Compute checksum</translation>
+    </message>
+    <message>
+        <source>由数据位计算校验和，写入校验位</source>
+        <translation>Compute the checksum of the data bytes and write it into the checksum bytes</translation>
+    </message>
+    <message>
+        <source>不指定校验</source>
+        <translation>No named checksum</translation>
+    </message>
+    <message>
+        <source>(%1位)</source>
+        <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>校验: %1</source>
+        <translation>Checksum: %1</translation>
     </message>
 </context>
 <context>
@@ -1309,6 +1585,41 @@ Reason: %2</translation>
     <message>
         <source>丢弃收到的字节，直到与起始位相符</source>
         <translation>Drop received bytes until they match the start bytes</translation>
+    </message>
+</context>
+<context>
+    <name>comm::SettingsDialog</name>
+    <message>
+        <source>通讯设置</source>
+        <translation>Communication Settings</translation>
+    </message>
+    <message>
+        <source>通讯端口设置</source>
+        <translation>Port settings</translation>
+    </message>
+    <message>
+        <source>波特率：</source>
+        <translation>Baud rate:</translation>
+    </message>
+    <message>
+        <source>数据位：</source>
+        <translation>Data bits:</translation>
+    </message>
+    <message>
+        <source>校验位：</source>
+        <translation>Parity:</translation>
+    </message>
+    <message>
+        <source>停止位：</source>
+        <translation>Stop bits:</translation>
+    </message>
+    <message>
+        <source>确认[&amp;F]</source>
+        <translation>&amp;Confirm</translation>
+    </message>
+    <message>
+        <source>放弃[&amp;X]</source>
+        <translation>E&amp;xit</translation>
     </message>
 </context>
 <context>

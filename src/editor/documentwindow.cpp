@@ -1,6 +1,7 @@
 #include "documentwindow.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,10 +22,28 @@ namespace comm {
 
 namespace {
 
-const QString kSettingsLinePrefix = QStringLiteral("2.串口设置:");
-
 const char* const kOptionCaptions[] = {
-    "一直循环", "循环次数", "延迟时间", "不延迟", "不提示错误,直到收到数据", "等待"};
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "一直循环"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "循环次数"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "延迟时间"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "不延迟"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "不提示错误,直到收到数据"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "等待")};
+
+const char* const kGroupCaptions[] = {
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "3.循环通讯"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "4.延迟"),
+    QT_TRANSLATE_NOOP("comm::DocumentWindow", "5.接收最长等待时间")};
+
+// The units after each group's box, one or two; the last group's two read as one phrase.
+const char* const kUnits[3][2] = {{QT_TRANSLATE_NOOP("comm::DocumentWindow", "次"), nullptr},
+                                  {QT_TRANSLATE_NOOP("comm::DocumentWindow", "ms"), nullptr},
+                                  {QT_TRANSLATE_NOOP("comm::DocumentWindow", "ms后提"),
+                                   QT_TRANSLATE_NOOP("comm::DocumentWindow", "示错误")}};
+
+int unitCount(int group) {
+    return kUnits[group][1] ? 2 : 1;
+}
 
 }  // namespace
 
@@ -47,10 +66,37 @@ DocumentWindow::DocumentWindow(CommDefinition& definition, QWidget* parent)
     layout->addStretch();
 
     buildFromDefinition();
+    retranslate();
+}
+
+void DocumentWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QWidget::changeEvent(event);
+}
+
+void DocumentWindow::retranslate() {
+    infoPanel_->setTitle(tr("通讯基础信息"));
+    settingsButton_->setText(tr("更改设置"));
+    for (int g = 0; g < int(groups_.size()); ++g) {
+        groups_[g]->setTitle(tr(kGroupCaptions[g]));
+        for (int u = 0; u < unitCount(g); ++u) units_[g][u]->setText(tr(kUnits[g][u]));
+    }
+    for (int o = 0; o < int(options_.size()); ++o) options_[o]->setText(tr(kOptionCaptions[o]));
+    showKind();
+    // The shown settings text is kept with the communication (the execution window shows it
+    // too), so it follows the language here, made again from the component's text.
+    if (!definition_.CommSettings.isEmpty())
+        definition_.CommSettingsText = ShownSettingsText(definition_.CommSettings);
+    showSettingsLine();
+}
+
+void DocumentWindow::showSettingsLine() {
+    settingsLine_->setText(tr("2.串口设置:%1").arg(definition_.CommSettingsText));
 }
 
 QGroupBox* DocumentWindow::buildInfoPanel() {
-    auto* panel = new QGroupBox(QStringLiteral("通讯基础信息"), this);
+    auto* panel = new QGroupBox(this);
+    infoPanel_ = panel;
     auto* column = new QVBoxLayout(panel);
 
     kindLine_ = new QLabel(panel);
@@ -59,8 +105,7 @@ QGroupBox* DocumentWindow::buildInfoPanel() {
 
     settingsLine_ = new QLabel(panel);
     settingsLine_->setObjectName(QStringLiteral("Label1_1"));
-    settingsButton_ =
-        new FlatTextButton(QStringLiteral("更改设置"), QStringLiteral("Line16"), panel);
+    settingsButton_ = new FlatTextButton(QString(), QStringLiteral("Line16"), panel);
     settingsButton_->setObjectName(QStringLiteral("Label12"));
     connect(settingsButton_, &FlatTextButton::clicked, this, &DocumentWindow::changePortSettings);
     auto* settingsRow = new QHBoxLayout;
@@ -73,13 +118,9 @@ QGroupBox* DocumentWindow::buildInfoPanel() {
     loopBox_->setMaxLength(3);
     delayBox_ = makeOptionBox(QStringLiteral("Text2"));
     waitBox_ = makeOptionBox(QStringLiteral("Text11"));
-    column->addWidget(buildOptionGroup(0, QStringLiteral("3.循环通讯"), LoopForever, LoopCount,
-                                       loopBox_, {QStringLiteral("次")}));
-    column->addWidget(buildOptionGroup(1, QStringLiteral("4.延迟"), NoDelay, DelayTime, delayBox_,
-                                       {QStringLiteral("ms")}));
-    column->addWidget(buildOptionGroup(2, QStringLiteral("5.接收最长等待时间"), NoWait, WaitTime,
-                                       waitBox_,
-                                       {QStringLiteral("ms后提"), QStringLiteral("示错误")}));
+    column->addWidget(buildOptionGroup(0, LoopForever, LoopCount, loopBox_));
+    column->addWidget(buildOptionGroup(1, NoDelay, DelayTime, delayBox_));
+    column->addWidget(buildOptionGroup(2, NoWait, WaitTime, waitBox_));
     column->addStretch();
     return panel;
 }
@@ -95,27 +136,30 @@ QLineEdit* DocumentWindow::makeOptionBox(const QString& name) {
 
 // One pair of options: the option without a value on the first line, the option with its box
 // and units on the second. Selecting the second enables the box.
-QGroupBox* DocumentWindow::buildOptionGroup(int group, const QString& caption, Option first,
-                                            Option second, QLineEdit* box,
-                                            const QStringList& units) {
-    auto* frame = new QGroupBox(caption, this);
+QGroupBox* DocumentWindow::buildOptionGroup(int group, Option first, Option second,
+                                            QLineEdit* box) {
+    const int units = unitCount(group);
+    auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1_%1").arg(group));
     groups_[group] = frame;
     for (Option option : {first, second}) {
-        auto* button = new QRadioButton(QString::fromUtf8(kOptionCaptions[option]), frame);
+        auto* button = new QRadioButton(frame);
         button->setObjectName(QStringLiteral("Option1_%1").arg(int(option)));
         options_[option] = button;
     }
     connect(options_[second], &QRadioButton::toggled, box, &QLineEdit::setEnabled);
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(options_[first], 0, 0, 1, 2 + int(units.size()));
+    grid->addWidget(options_[first], 0, 0, 1, 2 + units);
     grid->addWidget(options_[second], 1, 0);
     box->setParent(frame);
     grid->addWidget(box, 1, 1);
     auto* unitRow = new QHBoxLayout;
     unitRow->setSpacing(0);
-    for (const QString& unit : units) unitRow->addWidget(new QLabel(unit, frame));
+    for (int u = 0; u < units; ++u) {
+        units_[group][u] = new QLabel(frame);
+        unitRow->addWidget(units_[group][u]);
+    }
     unitRow->addStretch();
     grid->addLayout(unitRow, 1, 2);
     return frame;
@@ -138,14 +182,16 @@ void DocumentWindow::buildFromDefinition() {
         setSaveFlag(QStringLiteral("1"));
         setOptions(OptionsFromFile(d));
     }
-    settingsLine_->setText(kSettingsLinePrefix + d.CommSettingsText);
-    showKind();
+    showFrames();
 }
 
 void DocumentWindow::showKind() {
+    kindLine_->setText(KindLine(definition_.CommKind));
+}
+
+void DocumentWindow::showFrames() {
     const int kind = definition_.CommKind;
     if (!IsCommKind(kind)) return;
-    kindLine_->setText(KindLine(kind));
     const bool shown[2] = {KindRules(kind).sends, KindRules(kind).receives};
     for (int s = 0; s < 2; ++s) {
         FramePanel* frame = frames_[s];
@@ -216,7 +262,7 @@ void DocumentWindow::changePortSettings() {
     const std::optional<LineSettings> line =
         SettingsDialog::edit(definition_.CommSettingsText, this);
     if (!line || !definition_.setPortSettings(*line->indexes())) return;
-    settingsLine_->setText(kSettingsLinePrefix + definition_.CommSettingsText);
+    showSettingsLine();
 }
 
 }  // namespace comm

@@ -19,7 +19,8 @@ class FramePanel;
 // The document window (Form4): shows the open communication and holds its three options and its
 // saved marker. It builds itself from the communication definition when it is created: as a new
 // communication when CommKind is not 0, from the file just read when it is 0. Owned by the main
-// window's multiple-document area; the definition belongs to the application.
+// window's multiple-document area; the definition belongs to the application. It stays open while
+// the main window's menu switches the interface language, so it retranslates itself then.
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
@@ -62,6 +63,9 @@ public:
     bool isFrameShown(FrameSide side) const;
     QString frameCaption(FrameSide side) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 public slots:
     // The "更改设置" action: the settings dialog for the communication; abandoning it keeps the
     // settings texts as they were.
@@ -69,19 +73,27 @@ public slots:
 
 private:
     QGroupBox* buildInfoPanel();
-    QGroupBox* buildOptionGroup(int group, const QString& caption, Option first, Option second,
-                                QLineEdit* box, const QStringList& units);
+    QGroupBox* buildOptionGroup(int group, Option first, Option second, QLineEdit* box);
     QLineEdit* makeOptionBox(const QString& name);
     void select(Option option);
     void buildFromDefinition();
+    // The frame panels the communication's kind has, each showing its start field.
+    void showFrames();
+    // Label1_0 for the communication's kind.
     void showKind();
+    // Every text of the window in the interface language; what the user typed and chose stays.
+    void retranslate();
+    // Label1_1 from the communication's settings, in the interface language.
+    void showSettingsLine();
 
     CommDefinition& definition_;
+    QGroupBox* infoPanel_ = nullptr;
     QLabel* kindLine_ = nullptr;
     QLabel* settingsLine_ = nullptr;
     QLabel* saveFlag_ = nullptr;
     FlatTextButton* settingsButton_ = nullptr;
     std::array<QGroupBox*, 3> groups_{};
+    std::array<std::array<QLabel*, 2>, 3> units_{};
     std::array<QRadioButton*, 6> options_{};
     QLineEdit* loopBox_ = nullptr;
     QLineEdit* delayBox_ = nullptr;

@@ -1,6 +1,7 @@
 #include "framepanel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <iterator>
 
 #include "byteeditor.h"
 #include "framechecksum.h"
@@ -36,9 +38,17 @@ QString indexed(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QString countText(int count) {
-    return QStringLiteral("(%1位)").arg(count);
-}
+const char* const kFieldItems[] = {QT_TRANSLATE_NOOP("comm::FramePanel", "起始符"),
+                                   QT_TRANSLATE_NOOP("comm::FramePanel", "校验符"),
+                                   QT_TRANSLATE_NOOP("comm::FramePanel", "结束符")};
+
+// In the order of FramePanel::captions_.
+const char* const kCaptions[] = {QT_TRANSLATE_NOOP("comm::FramePanel", "ASC字符"),
+                                 QT_TRANSLATE_NOOP("comm::FramePanel", "十六进制"),
+                                 QT_TRANSLATE_NOOP("comm::FramePanel", "数据位"),
+                                 QT_TRANSLATE_NOOP("comm::FramePanel", "序号"),
+                                 QT_TRANSLATE_NOOP("comm::FramePanel", "ASC字符(1位)"),
+                                 QT_TRANSLATE_NOOP("comm::FramePanel", "十六进制(2位)")};
 
 // A hidden box keeps its place, so the boxes that stay never move.
 void keepPlaceWhenHidden(QWidget* widget) {
@@ -68,8 +78,6 @@ FramePanel::FramePanel(CommDefinition& definition, FrameSide side, QWidget* pare
     : QGroupBox(parent), definition_(definition), side_(side) {
     const int s = static_cast<int>(side);
     setObjectName(indexed("Frame2", s));
-    setTitle(side == FrameSide::Send ? QStringLiteral("微机发送数据幀格式")
-                                     : QStringLiteral("微机接收数据幀格式"));
     keepPlaceWhenHidden(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -88,6 +96,34 @@ FramePanel::FramePanel(CommDefinition& definition, FrameSide side, QWidget* pare
     connect(scrollBar_, &QScrollBar::valueChanged, this,
             [this](int value) { refreshDataRows(dataCount(), value); });
     new FrameByteEditor(this);
+    retranslate();
+}
+
+void FramePanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QGroupBox::changeEvent(event);
+}
+
+void FramePanel::retranslate() {
+    setTitle(side_ == FrameSide::Send ? tr("微机发送数据幀格式") : tr("微机接收数据幀格式"));
+    for (int item = 0; item < selector_->count(); ++item)
+        selector_->setItemText(item, tr(kFieldItems[item]));
+    checksumButton_->setText(tr("计算校验"));
+    checksumButton_->setToolTip(tr("由数据位计算校验和，写入校验位"));
+    for (int c = 0; c < checksumActions_.size(); ++c)
+        checksumActions_[c]->setText(Checksums()[c].caption());
+    noChecksumAction_->setText(tr("不指定校验"));
+    for (int c = 0; c < int(captions_.size()); ++c) captions_[c]->setText(tr(kCaptions[c]));
+    // The counts once a refresh has shown them.
+    if (!fieldCountLabel_->text().isEmpty())
+        fieldCountLabel_->setText(countText(definition_.count(side_, selectedField())));
+    if (!dataCountLabel_->text().isEmpty())
+        dataCountLabel_->setText(countText(definition_.count(side_, Field::Data)));
+    showCheckName();
+}
+
+QString FramePanel::countText(int count) const {
+    return tr("(%1位)").arg(count);
 }
 
 void FramePanel::buildFieldRows(QGridLayout* grid) {
@@ -96,8 +132,7 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
 
     selector_ = new QComboBox(this);
     selector_->setObjectName(indexed("Combo1", s));
-    selector_->addItems(
-        {QStringLiteral("起始符"), QStringLiteral("校验符"), QStringLiteral("结束符")});
+    for (int item = 0; item < int(std::size(kFieldItems)); ++item) selector_->addItem(QString());
     fieldCountLabel_ = new QLabel(this);
     fieldCountLabel_->setObjectName(indexed("Label4", s));
     grid->addWidget(selector_, 0, 0, 1, 4);
@@ -105,19 +140,18 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
 
     checksumButton_ = new QToolButton(this);
     checksumButton_->setObjectName(indexed("CheckCalc", s));
-    checksumButton_->setText(QStringLiteral("计算校验"));
-    checksumButton_->setToolTip(QStringLiteral("由数据位计算校验和，写入校验位"));
     checksumButton_->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(checksumButton_);
     for (const ChecksumInfo& info : Checksums()) {
-        QAction* action = menu->addAction(info.caption);
+        QAction* action = menu->addAction(QString());
         action->setObjectName(QLatin1String(info.name));
         connect(action, &QAction::triggered, this, [this, &info] { fillChecksum(info); });
+        checksumActions_ << action;
     }
     menu->addSeparator();
-    QAction* none = menu->addAction(QStringLiteral("不指定校验"));
-    none->setObjectName(QStringLiteral("none"));
-    connect(none, &QAction::triggered, this, &FramePanel::clearCheckName);
+    noChecksumAction_ = menu->addAction(QString());
+    noChecksumAction_->setObjectName(QStringLiteral("none"));
+    connect(noChecksumAction_, &QAction::triggered, this, &FramePanel::clearCheckName);
     checksumButton_->setMenu(menu);
     checkNameLabel_ = new QLabel(this);
     checkNameLabel_->setObjectName(indexed("CheckName", s));
@@ -127,8 +161,9 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
     helper->addWidget(checksumButton_);
     grid->addLayout(helper, 0, 7, 1, 4);
 
-    grid->addWidget(new QLabel(QStringLiteral("ASC字符"), this), 1, 0);
-    grid->addWidget(new QLabel(QStringLiteral("十六进制"), this), 2, 0);
+    for (int c = 0; c < int(captions_.size()); ++c) captions_[c] = new QLabel(this);
+    grid->addWidget(captions_[0], 1, 0);
+    grid->addWidget(captions_[1], 2, 0);
     for (int k = 0; k < kFieldBoxes; ++k) {
         fieldChar_[k] = makeByteBox(indexed(names.fieldChar, k), kCharBoxWidth);
         fieldChar_[k]->setMaxLength(1);
@@ -143,15 +178,14 @@ void FramePanel::buildDataTable(QGridLayout* grid) {
     const int s = static_cast<int>(side_);
     const BoxNames& names = side_ == FrameSide::Send ? kSendNames : kRecvNames;
 
-    auto* dataCaption = new QLabel(QStringLiteral("数据位"), this);
     dataCountLabel_ = new QLabel(this);
     dataCountLabel_->setObjectName(indexed("Label9", s));
-    grid->addWidget(dataCaption, 0, 0);
+    grid->addWidget(captions_[2], 0, 0);
     grid->addWidget(dataCountLabel_, 0, 1);
 
-    grid->addWidget(new QLabel(QStringLiteral("序号"), this), 1, 0, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("ASC字符(1位)"), this), 1, 1, Qt::AlignCenter);
-    grid->addWidget(new QLabel(QStringLiteral("十六进制(2位)"), this), 1, 2, Qt::AlignCenter);
+    grid->addWidget(captions_[3], 1, 0, Qt::AlignCenter);
+    grid->addWidget(captions_[4], 1, 1, Qt::AlignCenter);
+    grid->addWidget(captions_[5], 1, 2, Qt::AlignCenter);
     for (int r = 0; r < kDataRows; ++r) {
         rowNumber_[r] = new QLabel(this);
         rowNumber_[r]->setObjectName(indexed(names.rowNumber, r));
@@ -238,8 +272,7 @@ void FramePanel::refresh() {
 
 void FramePanel::showCheckName() {
     const std::optional<Checksum> name = definition_.checkName(side_);
-    checkNameLabel_->setText(name ? QStringLiteral("校验: ") + ChecksumOf(*name).caption
-                                  : QString());
+    checkNameLabel_->setText(name ? tr("校验: %1").arg(ChecksumOf(*name).caption()) : QString());
 }
 
 void FramePanel::showField() {

@@ -6,6 +6,7 @@
 #include "checksums.h"
 #include "commdefinition.h"
 
+class QAction;
 class QComboBox;
 class QToolButton;
 class QGridLayout;
@@ -78,7 +79,14 @@ public:
     QLabel* rowNumber(int row) const { return rowNumber_[row]; }
     QScrollBar* scrollBar() const { return scrollBar_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every caption, item, tool tip and count of the panel in the interface language; the
+    // boxes keep what they hold.
+    void retranslate();
+    QString countText(int count) const;
     void buildFieldRows(QGridLayout* grid);
     void buildDataTable(QGridLayout* grid);
     QLineEdit* makeByteBox(const QString& name, int width);
@@ -91,7 +99,12 @@ private:
 
     QComboBox* selector_ = nullptr;
     QToolButton* checksumButton_ = nullptr;
+    QList<QAction*> checksumActions_;  // in the order of Checksums()
+    QAction* noChecksumAction_ = nullptr;
     QLabel* checkNameLabel_ = nullptr;
+    // The fixed captions: character row, hexadecimal row, data, number, character and
+    // hexadecimal columns.
+    std::array<QLabel*, 6> captions_{};
     QLabel* fieldCountLabel_ = nullptr;
     QLabel* dataCountLabel_ = nullptr;
     std::array<QLineEdit*, kFieldBoxes> fieldChar_{};

@@ -37,15 +37,14 @@ void choose(QComboBox* list, const QString& text) {
 
 SettingsDialog::SettingsDialog(const QString& settingsText, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form9"));
-    setWindowTitle(QStringLiteral("通讯设置"));
+    setWindowTitle(tr("通讯设置"));
     setModal(true);
     ui::GiveFocusOnHoverWithin(this);
 
-    auto* panel = new QGroupBox(QStringLiteral("通讯端口设置"), this);
+    auto* panel = new QGroupBox(tr("通讯端口设置"), this);
     auto* grid = new QGridLayout(panel);
-    const QString captions[] = {QStringLiteral("波特率："), QStringLiteral("数据位："),
-                                QStringLiteral("校验位："), QStringLiteral("停止位：")};
-    const QStringList items[] = {baudItems(), dataBitItems(), kParityWords, kStopBits};
+    const QString captions[] = {tr("波特率："), tr("数据位："), tr("校验位："), tr("停止位：")};
+    const QStringList items[] = {baudItems(), dataBitItems(), ParityWords(), kStopBits};
     for (int i = 0; i < 4; ++i) {
         auto* list = new QComboBox(panel);
         list->setObjectName(QStringLiteral("Combo1_%1").arg(i));
@@ -58,10 +57,10 @@ SettingsDialog::SettingsDialog(const QString& settingsText, QWidget* parent) : Q
         lists_[i] = list;
     }
 
-    auto* confirmButton = new QPushButton(QStringLiteral("确认[&F]"), this);
+    auto* confirmButton = new QPushButton(tr("确认[&F]"), this);
     confirmButton->setObjectName(QStringLiteral("Command1"));
     confirmButton->setDefault(true);
-    auto* abandonButton = new QPushButton(QStringLiteral("放弃[&X]"), this);
+    auto* abandonButton = new QPushButton(tr("放弃[&X]"), this);
     abandonButton->setObjectName(QStringLiteral("Command2"));
     connect(confirmButton, &QPushButton::clicked, this, &SettingsDialog::confirm);
     connect(abandonButton, &QPushButton::clicked, this, &SettingsDialog::abandon);
@@ -86,16 +85,16 @@ std::optional<LineSettings> SettingsDialog::edit(const QString& settingsText, QW
 void SettingsDialog::showSettings(const QString& text) {
     choose(lists_[BaudList], QStringLiteral("9600"));
     choose(lists_[DataBitsList], QStringLiteral("8"));
-    choose(lists_[ParityList], QStringLiteral("奇"));
+    lists_[ParityList]->setCurrentIndex(ParityIndexOf(QStringLiteral("O")));
     choose(lists_[StopBitsList], QStringLiteral("1"));
     if (text.isEmpty()) return;
 
-    // The text's order is baud, parity, data bits, stop bits.
+    // The text's order is baud, parity, data bits, stop bits; the parity a letter or a word
+    // (shown texts made before the language changed hold the other language's word).
     const QStringList parts = text.split(QLatin1Char(','));
     choose(lists_[BaudList], parts.value(0));
-    const QString parity = parts.value(1).trimmed();
-    const int letter = kParityLetters.indexOf(parity);
-    choose(lists_[ParityList], letter >= 0 ? kParityWords[letter] : parity);
+    const int parity = ParityIndexOf(parts.value(1).trimmed());
+    if (parity >= 0) lists_[ParityList]->setCurrentIndex(parity);
     choose(lists_[DataBitsList], parts.value(2));
     choose(lists_[StopBitsList], parts.mid(3).join(QLatin1Char(',')));
 }

@@ -118,7 +118,7 @@ QString CheckNamesText(const CommDefinition& def) {
     if (!def.checkName(FrameSide::Send) && !def.checkName(FrameSide::Recv)) return {};
     const auto name = [&def](FrameSide side) {
         const std::optional<Checksum> kind = def.checkName(side);
-        return kind ? ChecksumOf(*kind).caption : QCoreApplication::translate("FrameJudge", "无");
+        return kind ? ChecksumOf(*kind).caption() : QCoreApplication::translate("FrameJudge", "无");
     };
     return QCoreApplication::translate("FrameJudge", "校验: 发送 %1，接收 %2")
         .arg(name(FrameSide::Send), name(FrameSide::Recv));

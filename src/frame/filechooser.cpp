@@ -27,7 +27,7 @@ std::unique_ptr<QFileDialog> MakeCommFileDialog(QWidget* parent, FileDialogMode 
                                                 const QString& folder) {
     auto dialog = ui::MakeFileDialog(
         parent, QCoreApplication::translate("comm::MainWindow", "打开/另存为[通讯]"), folder,
-        DialogNameFilters(kTxlFilter));
+        DialogNameFilters(TxlFilter()));
     // Any name is accepted: a name that does not exist is reported by the command.
     dialog->setFileMode(QFileDialog::AnyFile);
     if (mode == FileDialogMode::Save) {

@@ -86,7 +86,7 @@ void MonitorCommand(MainWindow& window) {
     const BusyPointer busy(&window);
     CommDefinition& definition = window.definition();
     definition.MonitorSettings = QStringLiteral("9600,O,8,1");
-    definition.MonitorSettingsText = QStringLiteral("9600,奇,8,1");
+    definition.MonitorSettingsText = ShownSettingsText(definition.MonitorSettings);
     MonitorWindow monitor(definition, window.activePort(), window.portFactory(), window.clock(),
                           &window);
     const auto pixelsX = [&window](int twips) { return twips * window.logicalDpiX() / 1440; };

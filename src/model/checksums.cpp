@@ -1,5 +1,7 @@
 #include "checksums.h"
 
+#include <QCoreApplication>
+
 namespace comm {
 
 namespace {
@@ -63,16 +65,21 @@ QByteArray HighFirst(quint32 value, int bytes) {
 
 const QList<ChecksumInfo>& Checksums() {
     static const QList<ChecksumInfo> list = {
-        {Checksum::Sum8, "sum8", QStringLiteral("累加和"), 1},
-        {Checksum::Lrc8, "lrc", QStringLiteral("LRC(累加和取补)"), 1},
-        {Checksum::Xor8, "xor", QStringLiteral("异或"), 1},
-        {Checksum::Crc8, "crc8", QStringLiteral("CRC-8"), 1},
-        {Checksum::Crc16Modbus, "crc16-modbus", QStringLiteral("CRC-16/MODBUS(低字节在前)"), 2},
+        {Checksum::Sum8, "sum8", QT_TRANSLATE_NOOP("Checksums", "累加和"), 1},
+        {Checksum::Lrc8, "lrc", QT_TRANSLATE_NOOP("Checksums", "LRC(累加和取补)"), 1},
+        {Checksum::Xor8, "xor", QT_TRANSLATE_NOOP("Checksums", "异或"), 1},
+        {Checksum::Crc8, "crc8", "CRC-8", 1},
+        {Checksum::Crc16Modbus, "crc16-modbus",
+         QT_TRANSLATE_NOOP("Checksums", "CRC-16/MODBUS(低字节在前)"), 2},
         {Checksum::Crc16CcittFalse, "crc16-ccitt-false",
-         QStringLiteral("CRC-16/CCITT-FALSE(高字节在前)"), 2},
-        {Checksum::Crc32, "crc32", QStringLiteral("CRC-32(低字节在前)"), 4},
+         QT_TRANSLATE_NOOP("Checksums", "CRC-16/CCITT-FALSE(高字节在前)"), 2},
+        {Checksum::Crc32, "crc32", QT_TRANSLATE_NOOP("Checksums", "CRC-32(低字节在前)"), 4},
     };
     return list;
+}
+
+QString ChecksumInfo::caption() const {
+    return QCoreApplication::translate("Checksums", captionSource);
 }
 
 const ChecksumInfo& ChecksumOf(Checksum kind) {

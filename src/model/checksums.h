@@ -19,9 +19,14 @@ enum class Checksum {
 
 struct ChecksumInfo {
     Checksum kind;
-    const char* name;  // the name comm-cli takes: "sum8", "crc16-modbus", ...
-    QString caption;   // what the document window shows
-    int bytes;         // how many bytes it puts on the wire
+    // The name comm-cli takes and a communication file's trailer stores ("sum8",
+    // "crc16-modbus", ...): data, the same in every interface language.
+    const char* name;
+    const char* captionSource;  // the Chinese of caption(), for the translation system
+    int bytes;                  // how many bytes it puts on the wire
+
+    // What the windows and the printout show, in the interface language.
+    QString caption() const;
 };
 
 // Every checksum in the order the window offers them.

@@ -1,5 +1,6 @@
 #include "commoptions.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <limits>
 
@@ -58,7 +59,7 @@ bool runTime(const QString& box, int* ms) {
 }
 
 QString refusal(const QString& what, const QString& box) {
-    return QStringLiteral("%1“%2”无效：请输入0到%3之间的毫秒数！")
+    return QCoreApplication::translate("CommOptions", "%1“%2”无效：请输入0到%3之间的毫秒数！")
         .arg(what, box, QString::number(kLongestTimerMs));
 }
 
@@ -121,14 +122,16 @@ bool ResolveRunOptions(int kind, const CommOptions& options, RunOptions* out, QS
     if (rules.delaysAnswer && !options.noDelay) {
         int delay = 0;
         if (!runTime(options.delayText, &delay)) {
-            *error = refusal(QStringLiteral("延迟时间"), options.delayText);
+            *error =
+                refusal(QCoreApplication::translate("CommOptions", "延迟时间"), options.delayText);
             return false;
         }
         run.answerPauseMs = delay + kAnswerPauseMs;
     }
     if (rules.keepsReceiveLimit && !options.noWait &&
         !runTime(options.waitText, &run.receiveLimitMs)) {
-        *error = refusal(QStringLiteral("接收最长等待时间"), options.waitText);
+        *error = refusal(QCoreApplication::translate("CommOptions", "接收最长等待时间"),
+                         options.waitText);
         return false;
     }
     *out = run;

@@ -1,5 +1,7 @@
 #include "framechecksum.h"
 
+#include <QCoreApplication>
+
 namespace comm {
 
 ChecksumFill FillFrameChecksum(CommDefinition* def, FrameSide side, Checksum kind) {
@@ -25,12 +27,15 @@ QString ChecksumFillMessage(ChecksumFill fill, const ChecksumInfo& info, int fie
         case ChecksumFill::Written:
             break;
         case ChecksumFill::DataIncomplete:
-            return QStringLiteral("数据位中还有未输入的字节，请先输入完整再计算校验！");
+            return QCoreApplication::translate(
+                "FrameChecksum", "数据位中还有未输入的字节，请先输入完整再计算校验！");
         case ChecksumFill::NoCheckField:
-            return QStringLiteral("该幀没有校验位，无法写入校验结果！");
+            return QCoreApplication::translate("FrameChecksum",
+                                               "该幀没有校验位，无法写入校验结果！");
         case ChecksumFill::TooLong:
-            return QStringLiteral("%1的结果有%2个字节，比校验位(%3位)长，未写入任何字节！")
-                .arg(info.caption)
+            return QCoreApplication::translate(
+                       "FrameChecksum", "%1的结果有%2个字节，比校验位(%3位)长，未写入任何字节！")
+                .arg(info.caption())
                 .arg(info.bytes)
                 .arg(fieldCount);
     }

@@ -1,6 +1,8 @@
 #include "linesettings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <iterator>
 
 namespace comm {
 
@@ -9,6 +11,11 @@ namespace {
 // By the parity and stop-bits indexes of a file.
 constexpr Parity kParityOfIndex[] = {Parity::Even, Parity::Odd, Parity::None};
 constexpr StopBits kStopBitsOfIndex[] = {StopBits::One, StopBits::OneAndHalf, StopBits::Two};
+// The parity words by the parity index. The Chinese is also what comm-cli reads in a shown text,
+// whatever the interface language.
+const char* const kParityWordSources[] = {QT_TRANSLATE_NOOP("LineSettings", "偶"),
+                                          QT_TRANSLATE_NOOP("LineSettings", "奇"),
+                                          QT_TRANSLATE_NOOP("LineSettings", "缺省")};
 
 template <typename Table, typename Value>
 int indexIn(const Table& table, const Value& value) {
@@ -24,22 +31,43 @@ int stopBitsIndex(StopBits stopBits) {
     return indexIn(kStopBitsOfIndex, stopBits);
 }
 
-QString joined(const LineSettings& s, const QStringList& parityNames) {
-    return QStringLiteral("%1,%2,%3,%4")
-        .arg(s.baudRate)
-        .arg(parityNames[parityIndex(s.parity)])
-        .arg(s.dataBits)
-        .arg(kStopBits[stopBitsIndex(s.stopBits)]);
-}
-
 }  // namespace
 
+QStringList ParityWords() {
+    QStringList words;
+    for (const char* source : kParityWordSources)
+        words << QCoreApplication::translate("LineSettings", source);
+    return words;
+}
+
+int ParityIndexOf(const QString& letterOrWord) {
+    const int letter = kParityLetters.indexOf(letterOrWord);
+    if (letter >= 0) return letter;
+    const int word = ParityWords().indexOf(letterOrWord);
+    if (word >= 0) return word;
+    for (int i = 0; i < int(std::size(kParityWordSources)); ++i)
+        if (letterOrWord == QString::fromUtf8(kParityWordSources[i])) return i;
+    return -1;
+}
+
+QString ShownSettingsText(const QString& settingsText) {
+    QStringList parts = settingsText.split(QLatin1Char(','));
+    const int parity = kParityLetters.indexOf(parts.value(1));
+    if (parts.size() != 4 || parity < 0) return settingsText;
+    parts[1] = ParityWords().at(parity);
+    return parts.join(QLatin1Char(','));
+}
+
 QString LineSettings::text() const {
-    return joined(*this, kParityLetters);
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(baudRate)
+        .arg(kParityLetters[parityIndex(parity)])
+        .arg(dataBits)
+        .arg(kStopBits[stopBitsIndex(stopBits)]);
 }
 
 QString LineSettings::shownText() const {
-    return joined(*this, kParityWords);
+    return ShownSettingsText(text());
 }
 
 std::optional<SettingIndexes> LineSettings::indexes() const {
@@ -80,7 +108,8 @@ std::optional<LineSettings> LineSettings::fromIndexes(const SettingIndexes& inde
 bool LineSettings::parse(const QString& text, LineSettings* settings, QString* error) {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 4) {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+                     "LineSettings",
                      "串口设置“%1”格式不对，应为“波特率,校验,数据位,停止位”，例如“9600,O,8,1”")
                      .arg(text);
         return false;
@@ -97,24 +126,28 @@ bool LineSettings::parse(const QString& text, LineSettings* settings, QString* e
     bool ok = false;
     parsed.baudRate = baudText.toInt(&ok);
     if (!digitsOnly || !ok || parsed.baudRate <= 0) {
-        *error = QStringLiteral("波特率“%1”无效，应为正整数").arg(baudText);
+        *error =
+            QCoreApplication::translate("LineSettings", "波特率“%1”无效，应为正整数").arg(baudText);
         return false;
     }
     const int parity = kParityLetters.indexOf(parityText);
     if (parity < 0) {
-        *error =
-            QStringLiteral("校验“%1”无效，应为 E（偶）、O（奇）或 N（无）").arg(parts[1].trimmed());
+        *error = QCoreApplication::translate("LineSettings",
+                                             "校验“%1”无效，应为 E（偶）、O（奇）或 N（无）")
+                     .arg(parts[1].trimmed());
         return false;
     }
     parsed.parity = kParityOfIndex[parity];
     if (dataText.size() != 1 || dataText[0] < QLatin1Char('4') || dataText[0] > QLatin1Char('8')) {
-        *error = QStringLiteral("数据位“%1”无效，应为 4 到 8").arg(dataText);
+        *error = QCoreApplication::translate("LineSettings", "数据位“%1”无效，应为 4 到 8")
+                     .arg(dataText);
         return false;
     }
     parsed.dataBits = dataText.toInt();
     const int stop = kStopBits.indexOf(stopText);
     if (stop < 0) {
-        *error = QStringLiteral("停止位“%1”无效，应为 1、1.5 或 2").arg(stopText);
+        *error = QCoreApplication::translate("LineSettings", "停止位“%1”无效，应为 1、1.5 或 2")
+                     .arg(stopText);
         return false;
     }
     parsed.stopBits = kStopBitsOfIndex[stop];
@@ -124,15 +157,15 @@ bool LineSettings::parse(const QString& text, LineSettings* settings, QString* e
 
 std::optional<LineSettings> LineSettings::fromListedText(const QString& text) {
     QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 4) return std::nullopt;
-    const int word = kParityWords.indexOf(parts[1]);
-    if (word >= 0) parts[1] = kParityLetters[word];
+    const int parity = ParityIndexOf(parts.value(1));
+    if (parts.size() != 4 || parity < 0) return std::nullopt;
+    parts[1] = kParityLetters[parity];
+    const QString componentText = parts.join(QLatin1Char(','));
     LineSettings s;
     QString error;
-    if (!parse(parts.join(QLatin1Char(',')), &s, &error) || !s.indexes()) return std::nullopt;
-    // The lenient reading took blanks, lower-case letters and leading zeros: only the exact
-    // texts count here.
-    if (text != s.text() && text != s.shownText()) return std::nullopt;
+    if (!parse(componentText, &s, &error) || !s.indexes()) return std::nullopt;
+    // The lenient reading took blanks and leading zeros: only the exact texts count here.
+    if (componentText != s.text()) return std::nullopt;
     return s;
 }
 

@@ -20,13 +20,20 @@ using SettingIndexes = std::array<qint16, 4>;
 constexpr std::array<int, 13> kBaudRates = {110,   300,   600,   1200,  2400,  4800,  9600,
                                             14400, 19200, 28800, 38400, 57600, 115200};
 constexpr std::array<int, 5> kDataBits = {4, 5, 6, 7, 8};
-// Indexed by the parity index: even, odd, none.
+// Indexed by the parity index: even, odd, none. The letters are the serial component's.
 inline const QStringList kParityLetters = {QStringLiteral("E"), QStringLiteral("O"),
                                            QStringLiteral("N")};
-inline const QStringList kParityWords = {QStringLiteral("偶"), QStringLiteral("奇"),
-                                         QStringLiteral("缺省")};
 inline const QStringList kStopBits = {QStringLiteral("1"), QStringLiteral("1.5"),
                                       QStringLiteral("2")};
+
+// The parity words of the shown settings text in the interface language, by the parity index.
+QStringList ParityWords();
+// The parity index of a letter (either case) or of a parity word, Chinese or of the interface
+// language; -1 for anything else.
+int ParityIndexOf(const QString& letterOrWord);
+// The one way a component settings text becomes the text the user sees: "9600,O,8,1" gives
+// "9600,奇,8,1" (in English "9600,Odd,8,1"). A parity letter not in the list stays as it is.
+QString ShownSettingsText(const QString& settingsText);
 
 // The serial settings of one line: baud rate, parity, data bits, stop bits. A plain value that
 // the communication, the monitor, the serial layer and the simulator share; it converts to and
@@ -40,7 +47,7 @@ struct LineSettings {
 
     // "9600,O,8,1": baud, parity letter, data bits, stop bits.
     QString text() const;
-    // "9600,奇,8,1": the same with the parity word.
+    // "9600,奇,8,1": ShownSettingsText of text().
     QString shownText() const;
     // The indexes a communication file stores; none when a value is not in its list.
     std::optional<SettingIndexes> indexes() const;
@@ -55,7 +62,7 @@ struct LineSettings {
     // the user into *error.
     static bool parse(const QString& text, LineSettings* settings, QString* error);
     // Reads either text exactly as text() or shownText() writes it, every value from its list;
-    // none for anything else.
+    // none for anything else. The Chinese shown text is read in every interface language.
     static std::optional<LineSettings> fromListedText(const QString& text);
 
     // Every combination of the given values, the baud rates outermost and the stop bits

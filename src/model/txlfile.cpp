@@ -1,5 +1,6 @@
 #include "txlfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -36,6 +37,18 @@ void appendValues(const CommDefinition& def, QByteArray* out) {
 }
 
 }  // namespace
+
+QString TxlFilter() {
+    return QCoreApplication::translate("CommFile", " 通讯文件(*.Txl)|*.Txl|所有文件(*.*)|*.*");
+}
+
+QString WrongFormatMessage() {
+    return QCoreApplication::translate("CommFile", "该文件的格式不是通讯文件的格式！");
+}
+
+QString MissingFileMessage() {
+    return QCoreApplication::translate("CommFile", "该文件不存在，请重新打开！");
+}
 
 QByteArray EncodeCommFile(const CommDefinition& def, const OptionValues& options, bool withValues) {
     QByteArray out;
@@ -105,12 +118,14 @@ ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error
     const FileCheck check = CheckFileToRead(path, kTxlMaxFileSize);
     if (!check.ok()) {
         const bool missing = check.problem == FileCheck::Problem::Missing;
-        if (error) *error = missing ? kMissingFileMessage : check.message;
+        if (error) *error = missing ? MissingFileMessage() : check.message;
         return missing ? ReadStatus::Missing : ReadStatus::Unreadable;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("打开该文件失败：%1").arg(file.errorString());
+        if (error)
+            *error = QCoreApplication::translate("CommFile", "打开该文件失败：%1")
+                         .arg(file.errorString());
         return ReadStatus::Unreadable;
     }
     // The largest valid file is a few kilobytes; reading more than that proves nothing.
@@ -118,7 +133,7 @@ ReadStatus ReadCommFile(const QString& path, CommDefinition* def, QString* error
         kTxlHeaderSize + 2 * (6 * kFieldCapacity + 2 * kDataCapacity) + kMaxTrailerSize;
     const QByteArray bytes = file.read(limit);
     const ReadStatus status = DecodeCommFile(bytes, def);
-    if (status == ReadStatus::WrongFormat && error) *error = kWrongFormatMessage;
+    if (status == ReadStatus::WrongFormat && error) *error = WrongFormatMessage();
     return status;
 }
 
@@ -128,7 +143,8 @@ bool WriteCommFile(const QString& path, const CommDefinition& def, CommOptions* 
     const QByteArray bytes = EncodeCommFile(def, values, withValues);
     QString reason;
     if (!SaveFileWhole(path, bytes, &reason)) {
-        if (error) *error = QStringLiteral("保存通讯文件失败：%1").arg(reason);
+        if (error)
+            *error = QCoreApplication::translate("CommFile", "保存通讯文件失败：%1").arg(reason);
         return false;
     }
     return true;

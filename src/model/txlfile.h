@@ -8,9 +8,11 @@
 
 namespace comm {
 
-inline const QString kTxlFilter = QStringLiteral(" 通讯文件(*.Txl)|*.Txl|所有文件(*.*)|*.*");
-inline const QString kWrongFormatMessage = QStringLiteral("该文件的格式不是通讯文件的格式！");
-inline const QString kMissingFileMessage = QStringLiteral("该文件不存在，请重新打开！");
+// The file dialogs' filter of communication files, in the "name|pattern|..." form.
+QString TxlFilter();
+// What opening says of a file that is no communication file, and of one that is not there.
+QString WrongFormatMessage();
+QString MissingFileMessage();
 
 // Length of a communication file without its value block.
 constexpr int kTxlHeaderSize = 23;

@@ -19,7 +19,7 @@ CommPrintout PrintoutFromDocument(const DocumentWindow& window) {
                window.optionCaption(Option::DelayTime), options.noDelay, options.delayText};
     const auto checkName = [&window](FrameSide side) {
         const std::optional<Checksum> name = window.definition().checkName(side);
-        return name ? ChecksumOf(*name).caption : QString();
+        return name ? ChecksumOf(*name).caption() : QString();
     };
     p.sendPanel = {window.frameCaption(FrameSide::Send), window.isFrameShown(FrameSide::Send),
                    checkName(FrameSide::Send)};

@@ -1,5 +1,7 @@
 #include "printout.h"
 
+#include <QCoreApplication>
+
 namespace comm::print {
 
 namespace {
@@ -25,23 +27,31 @@ private:
     PrintFont font_ = PrintFont::Body;
 };
 
-QString optionLine(const PrintedOptionGroup& group, const QString& unit) {
+QString printoutText(const char* source) {
+    return QCoreApplication::translate("Printout", source);
+}
+
+// `valued` puts the selected option and its box's text together with the unit: "%1%2次".
+QString optionLine(const PrintedOptionGroup& group, const char* valued) {
     const QString head = kIndent + group.caption + QStringLiteral(" : ");
     if (group.plainSelected) return head + group.plainOption + kBreak2;
-    return head + group.valueOption + group.valueText + unit + kBreak2;
+    return head + printoutText(valued).arg(group.valueOption, group.valueText) + kBreak2;
 }
 
 void printPanel(StatementWriter& out, const QString& number, const PrintedFramePanel& panel,
                 const qint16* counts) {
-    static const QString labels[4] = {QStringLiteral("起始位："), QStringLiteral("数据位："),
-                                      QStringLiteral("校验位："), QStringLiteral("结束位：")};
+    // Each puts a field's count, a blank in front, after its name.
+    static const char* const kCountLines[4] = {QT_TRANSLATE_NOOP("Printout", "起始位：%1位"),
+                                               QT_TRANSLATE_NOOP("Printout", "数据位：%1位"),
+                                               QT_TRANSLATE_NOOP("Printout", "校验位：%1位"),
+                                               QT_TRANSLATE_NOOP("Printout", "结束位：%1位")};
     out.print(kIndent + number + panel.caption + kPrintLineBreak);
     for (int i = 0; i < 4; ++i) {
         const QString ending = i == 3 ? kBreak2 : kPrintLineBreak;
         const QString named = i == 2 && !panel.checkName.isEmpty()
                                   ? QStringLiteral("  (%1)").arg(panel.checkName)
                                   : QString();
-        out.print(kFieldIndent + labels[i] + GeneralNumberText(counts[i]) + QStringLiteral("位") +
+        out.print(kFieldIndent + printoutText(kCountLines[i]).arg(GeneralNumberText(counts[i])) +
                   named + ending);
     }
 }
@@ -63,8 +73,8 @@ QVector<PrintLine> PrintoutLines(const CommPrintout& printout) {
     out.setFont(PrintFont::Body);
     out.print(kIndent + printout.kindLine + kBreak2);
     out.print(kIndent + printout.settingsLine + kBreak2);
-    out.print(optionLine(printout.loop, QStringLiteral("次")));
-    out.print(optionLine(printout.delay, QStringLiteral("毫秒")));
+    out.print(optionLine(printout.loop, QT_TRANSLATE_NOOP("Printout", "%1%2次")));
+    out.print(optionLine(printout.delay, QT_TRANSLATE_NOOP("Printout", "%1%2毫秒")));
 
     if (printout.sendPanel.visible)
         printPanel(out, QStringLiteral("5."), printout.sendPanel, printout.fieldCounts.data());

@@ -241,7 +241,7 @@ void TerminalWindow::buildSend(QLayout* into) {
     lineEnd_->setToolTip(tr("文本后面加上的行结尾"));
     checksum_ = choices(box, "SendChecksum", {{tr("不加校验"), QString()}});
     for (const ChecksumInfo& info : Checksums())
-        checksum_->addItem(info.caption, QString::fromLatin1(info.name));
+        checksum_->addItem(info.caption(), QString::fromLatin1(info.name));
     checksum_->setToolTip(tr("在发送的字节后面加上它们的校验"));
     sendButton_ = named(new QPushButton(tr("发送"), box), "Send");
     sendFileButton_ = named(new QPushButton(tr("发送文件..."), box), "SendFile");

@@ -195,11 +195,11 @@ private slots:
         QVERIFY(WriteWholeFile(dir.filePath("wrong.Txl"), QByteArray::fromHex("05060401")));
         Result r = cli({"show", dir.filePath("wrong.Txl")});
         QCOMPARE(r.status, 2);
-        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::kWrongFormatMessage);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::WrongFormatMessage());
         QVERIFY(r.out.isEmpty());
         r = cli({"show", dir.filePath("nothing-here.Txl")});
         QCOMPARE(r.status, 2);
-        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::kMissingFileMessage);
+        QCOMPARE(QString::fromUtf8(r.err).trimmed(), comm::MissingFileMessage());
     }
 };
 

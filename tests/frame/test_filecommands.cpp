@@ -131,11 +131,11 @@ private slots:
         QByteArray kind5 = kind0;
         kind5[0] = 5;
         const QByteArray cut = comm::EncodeCommFile(sample(3), {}, true).left(30);
-        QTest::newRow("missing") << QByteArray() << false << comm::kMissingFileMessage;
-        QTest::newRow("kind 0") << kind0 << true << comm::kWrongFormatMessage;
-        QTest::newRow("kind 5") << kind5 << true << comm::kWrongFormatMessage;
-        QTest::newRow("empty file") << QByteArray() << true << comm::kWrongFormatMessage;
-        QTest::newRow("cut short") << cut << true << comm::kWrongFormatMessage;
+        QTest::newRow("missing") << QByteArray() << false << comm::MissingFileMessage();
+        QTest::newRow("kind 0") << kind0 << true << comm::WrongFormatMessage();
+        QTest::newRow("kind 5") << kind5 << true << comm::WrongFormatMessage();
+        QTest::newRow("empty file") << QByteArray() << true << comm::WrongFormatMessage();
+        QTest::newRow("cut short") << cut << true << comm::WrongFormatMessage();
     }
     void openRefused() {
         QFETCH(QByteArray, bytes);
@@ -376,7 +376,7 @@ private slots:
         window.startFromCommandLine(commandLine);
         QCOMPARE(window.documentWindow() != nullptr, opens);
         QCOMPARE(boxes_.shown.size(), messages);
-        if (messages) QCOMPARE(boxes_.shown[0].text, comm::kWrongFormatMessage);
+        if (messages) QCOMPARE(boxes_.shown[0].text, comm::WrongFormatMessage());
         QCOMPARE(window.action("RunComm")->isEnabled(), opens);
         if (!opens) return;
         const QString expected = folder_->path() + QLatin1Char('/') + commandLine;

@@ -57,6 +57,29 @@ private slots:
         }
     }
 
+    // Only a component text's parity letter becomes a word; any other text is shown as it is.
+    void shownSettingsText_data() {
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("odd") << "9600,O,8,1"
+                             << "9600,奇,8,1";
+        QTest::newRow("none, unlisted baud") << "250000,N,8,2"
+                                             << "250000,缺省,8,2";
+        QTest::newRow("mark letter") << "9600,M,8,1"
+                                     << "9600,M,8,1";
+        QTest::newRow("lower case") << "9600,e,8,1"
+                                    << "9600,e,8,1";
+        QTest::newRow("three fields") << "9600,O,8"
+                                      << "9600,O,8";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+    void shownSettingsText() {
+        QFETCH(QString, settings);
+        QFETCH(QString, shown);
+        QCOMPARE(ShownSettingsText(settings), shown);
+    }
+
     void everyListedSettingRoundTrips() {
         const QVector<LineSettings> all = LineSettings::listed();
         QCOMPARE(all.size(), 13 * 5 * 3 * 3);

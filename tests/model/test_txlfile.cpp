@@ -275,12 +275,12 @@ private slots:
         CommDefinition read;
         QCOMPARE(ReadCommFile(path, &read, &error), ReadStatus::Ok);
         QCOMPARE(ReadCommFile(dir.filePath("missing.Txl"), &read, &error), ReadStatus::Missing);
-        QCOMPARE(error, kMissingFileMessage);
+        QCOMPARE(error, MissingFileMessage());
 
         const QString wrong = dir.filePath("wrong.Txl");
         QVERIFY(WriteWholeFile(wrong, "\x05garbage"));
         QCOMPARE(ReadCommFile(wrong, &read, &error), ReadStatus::WrongFormat);
-        QCOMPARE(error, kWrongFormatMessage);
+        QCOMPARE(error, WrongFormatMessage());
     }
 
     // Both fail for root as well, so they run in CI.
