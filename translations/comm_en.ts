@@ -624,6 +624,58 @@ Reason: %2</translation>
         <source>检测到的串口设备：</source>
         <translation>Serial devices detected:</translation>
     </message>
+    <message>
+        <source>当前活动串口是非空闲串口！</source>
+        <translation>The active port is not free!</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>串口未打开</source>
+        <translation>The port is not open</translation>
+    </message>
+    <message>
+        <source>串口号 %1 无效，应为 1 到 4</source>
+        <translation>Port number %1 is not valid; it must be 1 to 4</translation>
+    </message>
+    <message>
+        <source>%1 正被其他程序使用</source>
+        <translation>%1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>设备已从系统中移除</source>
+        <translation>the device was removed from the system</translation>
+    </message>
+    <message>
+        <source>无法再从设备读取（设备已断开或对端已关闭）</source>
+        <translation>cannot read from the device any more (it was disconnected or the far end closed)</translation>
+    </message>
+    <message>
+        <source>无法再向设备写入（设备已断开或对端已关闭）</source>
+        <translation>cannot write to the device any more (it was disconnected or the far end closed)</translation>
+    </message>
+    <message>
+        <source>本机串口不支持 4 位数据位，请改用 5 到 8 位</source>
+        <translation>The serial ports of this computer do not support 4 data bits; use 5 to 8</translation>
+    </message>
+    <message>
+        <source>本机串口不支持 1.5 位停止位，请改用 1 或 2 位</source>
+        <translation>The serial ports of this computer do not support 1.5 stop bits; use 1 or 2</translation>
+    </message>
+    <message>
+        <source>本机串口不支持标记和空号校验，请改用 E、O 或 N</source>
+        <translation>The serial ports of this computer do not support mark and space parity; use E, O or N</translation>
+    </message>
+    <message>
+        <source>校验“%1”无效，应为 E（偶）、O（奇）、N（无）、M（标记）或 S（空号）</source>
+        <translation>Parity &quot;%1&quot; is not valid; it must be E (even), O (odd), N (none), M (mark) or S (space)</translation>
+    </message>
+    <message>
+        <source>该设备没有调制解调器控制线（例如虚拟串口），不能设置 DTR、RTS、中断和硬件流控</source>
+        <translation>The device has no modem control lines (a virtual serial port, for example); DTR, RTS, break and hardware flow control cannot be set</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
