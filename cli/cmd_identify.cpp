@@ -145,8 +145,8 @@ int identify(const QStringList& args) {
         &engine, &SettingsIdentifier::failed,
         [&](SettingsIdentifier::Failure failure, const QString& reason) {
             const QString text = failure == SettingsIdentifier::Failure::HoldpaneFailed
-                                     ? WithReason(comm::kBusyPortMessage, reason)
-                                     : WithPortProblem(comm::kBusyPortMessage, port->failure());
+                                     ? WithReason(comm::BusyPortMessage(), reason)
+                                     : WithPortProblem(comm::BusyPortMessage(), port->failure());
             if (a.json)
                 PutJson(JsonWriter().add("event", "error").add("message", text));
             else

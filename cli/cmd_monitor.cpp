@@ -110,7 +110,7 @@ int monitor(const QStringList& args) {
             Complain(refusal);
             return kBadSettings;
         }
-        Complain(WithPortProblem(comm::kBusyPortMessage, capture.port().failure()));
+        Complain(WithPortProblem(comm::BusyPortMessage(), capture.port().failure()));
         return kPortFailed;
     }
     QString problem;
@@ -150,7 +150,7 @@ int monitor(const QStringList& args) {
                 quiet.start();
         });
     QObject::connect(&capture, &comm::MonitorCapture::portLost, [&](const QString&) {
-        Complain(WithPortProblem(comm::kBusyPortMessage, capture.port().failure()));
+        Complain(WithPortProblem(comm::BusyPortMessage(), capture.port().failure()));
         exitCode = kPortLost;
     });
     QObject::connect(&capture, &comm::MonitorCapture::deviceGone,

@@ -8,6 +8,7 @@
 #include "portargument.h"
 #include "receivedfile.h"
 #include "transferreport.h"
+#include "transfertext.h"
 
 namespace cli {
 
@@ -27,7 +28,7 @@ int receive(const QStringList& args) {
     comm::FileReceiver receiver(*serial, comm::Clock::real(), folder);
     TransferReport report(receiver, json);
     if (!QFileInfo(folder).isDir())
-        return report.fail(QStringLiteral("文件夹不存在：%1").arg(folder), kTransferBadArguments);
+        return report.fail(comm::transfer::NoSuchFolderMessage(folder), kTransferBadArguments);
     QObject::connect(&receiver, &comm::FileReceiver::headerDone,
                      [&] { report.setDonePath(receiver.targetPath()); });
     return report.run(receiver.start());

@@ -4,6 +4,7 @@
 #include "options.h"
 #include "portargument.h"
 #include "transferreport.h"
+#include "transfertext.h"
 
 namespace cli {
 
@@ -19,7 +20,7 @@ int send(const QStringList& args) {
     comm::FileSender sender(*serial, comm::Clock::real());
     TransferReport report(sender, json);
     if (!sender.choose(file))
-        return report.fail(QStringLiteral("文件不存在：%1").arg(file), kTransferBadArguments);
+        return report.fail(comm::transfer::NoSuchFileMessage(file), kTransferBadArguments);
     return report.run(sender.start());
 }
 

@@ -41,10 +41,6 @@ void PutJson(const JsonWriter& object) {
     PutBytes(object.toJson() + '\n', stdout);
 }
 
-QString WithReason(const QString& message, const QString& reason) {
-    return reason.isEmpty() ? message : QStringLiteral("%1（%2）").arg(message, reason);
-}
-
 QString WithPortProblem(const QString& message, const comm::SerialPort::Failure& failure) {
     const QString problem = comm::PortProblemText(failure);
     const QString first = WithReason(message, failure.reason);

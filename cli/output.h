@@ -3,6 +3,7 @@
 #include <QString>
 #include <cstdio>
 
+#include "porttext.h"
 #include "serialport.h"
 
 namespace cli {
@@ -16,9 +17,8 @@ void Put(const QString& text, FILE* stream = stdout);
 void Complain(const QString& line);
 // One JSON object on a line of its own on standard output.
 void PutJson(const JsonWriter& object);
-// A message followed by the device's own words, when there are any:
-// "当前活动串口是非空闲串口！（/dev/ttyS0: No such file or directory）".
-QString WithReason(const QString& message, const QString& reason);
+// A message followed by the device's own words, when there are any.
+using comm::WithReason;
 // WithReason with the port's failure, then (as the windows' boxes have it) the device and the
 // reason in words on the lines below, with what to do when permission was refused.
 QString WithPortProblem(const QString& message, const comm::SerialPort::Failure& failure);

@@ -53,7 +53,8 @@ TransferReport::TransferReport(comm::TransferEngine& engine, bool json)
             putJson({{"event", "header"}, {"name", name_}, {"bytes", size}, {"frames", n}});
         else
             put(comm::transfer::NameText(name) + QStringLiteral("  ") +
-                    comm::transfer::SizeText(size) + QStringLiteral("  %1幀\n").arg(n),
+                    comm::transfer::SizeText(size) + QStringLiteral("  ") +
+                    comm::transfer::FrameCount(n) + QLatin1Char('\n'),
                 stdout);
     });
     QObject::connect(&engine, &E::frameDone, [this](int n, int frames) {
@@ -61,7 +62,7 @@ TransferReport::TransferReport(comm::TransferEngine& engine, bool json)
         if (json_)
             putJson({{"event", "frame"}, {"n", n}, {"percent", percent}});
         else
-            put(QStringLiteral("幀 %1/%2  %3%\n").arg(n).arg(frames).arg(percent), stdout);
+            put(comm::transfer::FrameLine(n, frames, percent) + QLatin1Char('\n'), stdout);
     });
     QObject::connect(&engine, &E::finished, [this](Outcome outcome, const QString& message) {
         onFinished(outcome, message);

@@ -739,6 +739,58 @@ Reason: %2</translation>
         <source>检测到的串口设备：</source>
         <translation>Serial devices detected:</translation>
     </message>
+    <message>
+        <source>当前活动串口是非空闲串口！</source>
+        <translation>The active port is not free!</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>串口未打开</source>
+        <translation>The port is not open</translation>
+    </message>
+    <message>
+        <source>串口号 %1 无效，应为 1 到 4</source>
+        <translation>Port number %1 is not valid; it must be 1 to 4</translation>
+    </message>
+    <message>
+        <source>%1 正被其他程序使用</source>
+        <translation>%1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>设备已从系统中移除</source>
+        <translation>the device was removed from the system</translation>
+    </message>
+    <message>
+        <source>无法再从设备读取（设备已断开或对端已关闭）</source>
+        <translation>cannot read from the device any more (it was disconnected or the far end closed)</translation>
+    </message>
+    <message>
+        <source>无法再向设备写入（设备已断开或对端已关闭）</source>
+        <translation>cannot write to the device any more (it was disconnected or the far end closed)</translation>
+    </message>
+    <message>
+        <source>本机串口不支持 4 位数据位，请改用 5 到 8 位</source>
+        <translation>The serial ports of this computer do not support 4 data bits; use 5 to 8</translation>
+    </message>
+    <message>
+        <source>本机串口不支持 1.5 位停止位，请改用 1 或 2 位</source>
+        <translation>The serial ports of this computer do not support 1.5 stop bits; use 1 or 2</translation>
+    </message>
+    <message>
+        <source>本机串口不支持标记和空号校验，请改用 E、O 或 N</source>
+        <translation>The serial ports of this computer do not support mark and space parity; use E, O or N</translation>
+    </message>
+    <message>
+        <source>校验“%1”无效，应为 E（偶）、O（奇）、N（无）、M（标记）或 S（空号）</source>
+        <translation>Parity &quot;%1&quot; is not valid; it must be E (even), O (odd), N (none), M (mark) or S (space)</translation>
+    </message>
+    <message>
+        <source>该设备没有调制解调器控制线（例如虚拟串口），不能设置 DTR、RTS、中断和硬件流控</source>
+        <translation>The device has no modem control lines (a virtual serial port, for example); DTR, RTS, break and hardware flow control cannot be set</translation>
+    </message>
 </context>
 <context>
     <name>Printing</name>
@@ -796,21 +848,6 @@ Reason: %2</translation>
     <message>
         <source>%1%2毫秒</source>
         <translation>%1 %2 ms</translation>
-    </message>
-</context>
-<context>
-    <name>ReceiveFileWindow</name>
-    <message>
-        <source>接收文件</source>
-        <translation>Receive File</translation>
-    </message>
-    <message>
-        <source>结束接收</source>
-        <translation>Stop Receiving</translation>
-    </message>
-    <message>
-        <source>退出[&amp;X]</source>
-        <translation>E&amp;xit</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1064,157 @@ Reason: %2</translation>
     <message>
         <source>时间(秒) 方向 字节(十六进制)</source>
         <translation>time(s) direction bytes(hex)</translation>
+    </message>
+</context>
+<context>
+    <name>TransferText</name>
+    <message>
+        <source>发送文件</source>
+        <translation>Send File</translation>
+    </message>
+    <message>
+        <source>发送进程:</source>
+        <translation>Sending:</translation>
+    </message>
+    <message>
+        <source>发送幀数:</source>
+        <translation>Sent:</translation>
+    </message>
+    <message>
+        <source>接收文件</source>
+        <translation>Receive File</translation>
+    </message>
+    <message>
+        <source>接收进程:</source>
+        <translation>Receiving:</translation>
+    </message>
+    <message>
+        <source>接收幀数:</source>
+        <translation>Received:</translation>
+    </message>
+    <message>
+        <source>文件名称:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>文件大小:</source>
+        <translation>File size:</translation>
+    </message>
+    <message>
+        <source>%1个字节</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1幀</source>
+        <translation>%1 frames</translation>
+    </message>
+    <message>
+        <source>幀 %1/%2  %3%</source>
+        <translation>Frame %1/%2  %3%</translation>
+    </message>
+    <message>
+        <source>传输速度: %1字节/秒  剩余时间: %2</source>
+        <translation>Speed: %1 bytes/s  Time left: %2</translation>
+    </message>
+    <message>
+        <source>SHA-256（写入）: %1</source>
+        <translation>SHA-256 (written): %1</translation>
+    </message>
+    <message>
+        <source>SHA-256（读出）: %1</source>
+        <translation>SHA-256 (read): %1</translation>
+    </message>
+    <message>
+        <source>保存位置: %1</source>
+        <translation>Saved to: %1</translation>
+    </message>
+    <message>
+        <source>未完成的数据保存在: %1</source>
+        <translation>The incomplete data is kept in: %1</translation>
+    </message>
+    <message>
+        <source>通讯超时，失败！！！</source>
+        <translation>Communication timed out, failed!!!</translation>
+    </message>
+    <message>
+        <source>文件%1发送完毕!!!</source>
+        <translation>File %1 sent!!!</translation>
+    </message>
+    <message>
+        <source>文件%1用户中断发送!!!</source>
+        <translation>File %1: sending stopped by the user!!!</translation>
+    </message>
+    <message>
+        <source>文件%1接收完毕!!!</source>
+        <translation>File %1 received!!!</translation>
+    </message>
+    <message>
+        <source>文件%1用户中断接收!!!</source>
+        <translation>File %1: receiving stopped by the user!!!</translation>
+    </message>
+    <message>
+        <source>文件大小为%1个字节，超过了可以发送的%2个字节，无法发送！</source>
+        <translation>The file has %1 bytes, more than the %2 bytes that can be sent; it cannot be sent!</translation>
+    </message>
+    <message>
+        <source>文件名称只能由英文字母、数字、空格和英文标点组成，请将文件改名后再发送！</source>
+        <translation>A file name may hold only English letters, digits, blanks and English punctuation; rename the file and send it again!</translation>
+    </message>
+    <message>
+        <source>无法读取要发送的文件！</source>
+        <translation>Cannot read the file to send!</translation>
+    </message>
+    <message>
+        <source>读取文件失败，发送中止！</source>
+        <translation>Reading the file failed; sending stopped!</translation>
+    </message>
+    <message>
+        <source>文件在发送过程中变短了，发送中止！</source>
+        <translation>The file became shorter while it was sent; sending stopped!</translation>
+    </message>
+    <message>
+        <source>串口设备已断开，传输中止！</source>
+        <translation>The serial device was disconnected; the transfer stopped!</translation>
+    </message>
+    <message>
+        <source>串口写入失败，传输中止！</source>
+        <translation>Writing to the port failed; the transfer stopped!</translation>
+    </message>
+    <message>
+        <source>写入文件失败，接收中止！</source>
+        <translation>Writing the file failed; receiving stopped!</translation>
+    </message>
+    <message>
+        <source>文件不存在：%1</source>
+        <translation>The file does not exist: %1</translation>
+    </message>
+    <message>
+        <source>文件夹不存在：%1</source>
+        <translation>The folder does not exist: %1</translation>
+    </message>
+    <message>
+        <source>选择文件</source>
+        <translation>Choose File</translation>
+    </message>
+    <message>
+        <source>结束发送</source>
+        <translation>Stop Sending</translation>
+    </message>
+    <message>
+        <source>结束接收</source>
+        <translation>Stop Receiving</translation>
+    </message>
+    <message>
+        <source>退出[&amp;X]</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>打开/另存为[通讯]</source>
+        <translation>Open/Save As [Communication]</translation>
+    </message>
+    <message>
+        <source> 所有文件(*.*)</source>
+        <translation> All files(*.*)</translation>
     </message>
 </context>
 <context>

@@ -170,7 +170,7 @@ bool RunEngine::openPort() {
     if (port_.setPortOpen(true)) return true;
     const SerialPort::Failure failure = port_.failure();
     if (failure.code == SerialPort::kOpenFailure)
-        emit failed(failure.code, kBusyPortMessage);
+        emit failed(failure.code, BusyPortMessage());
     else
         emit failed(failure.code, OpenFailedMessage(failure.reason));
     return false;

@@ -236,7 +236,7 @@ void IdentifyWindow::onFailed(int failure, const QString& reason) {
     if (failure == int(SettingsIdentifier::Failure::HoldpaneFailed))
         ui::ShowMessage(this, HoldpaneFailedMessage(reason), ui::MessageIcon::Exclamation);
     else
-        ui::ShowMessage(this, kBusyPortMessage, PortProblemText(port_->failure()),
+        ui::ShowMessage(this, BusyPortMessage(), PortProblemText(port_->failure()),
                         ui::MessageIcon::Exclamation);
     close();
 }

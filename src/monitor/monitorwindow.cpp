@@ -274,7 +274,7 @@ void MonitorWindow::onPortLost() {
 }
 
 void MonitorWindow::showPortProblem() {
-    ui::ShowMessage(this, kBusyPortMessage, PortProblemText(capture_->port().failure()),
+    ui::ShowMessage(this, BusyPortMessage(), PortProblemText(capture_->port().failure()),
                     ui::MessageIcon::Exclamation);
 }
 

@@ -1,6 +1,7 @@
 #include "memoryserialport.h"
 
 #include "linewatcher.h"
+#include "porttext.h"
 #include "serialsettings.h"
 #include "uartmodel.h"
 
@@ -49,7 +50,7 @@ bool MemorySerialPort::setPortOpen(bool open) {
         reason = vanishReason_;
         problem = Problem::Missing;
     } else if (busy_) {
-        reason = QStringLiteral("%1 正被其他程序使用").arg(deviceName());
+        reason = PortInUseText(deviceName());
         problem = Problem::Taken;
     }
     if (!reason.isNull()) {
@@ -110,7 +111,7 @@ QByteArray MemorySerialPort::input() {
 
 bool MemorySerialPort::output(const QByteArray& bytes) {
     if (!open_) {
-        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        setFailure(kNotOpen, PortNotOpenText());
         return false;
     }
     if (!nextOutputFailure_.isNull()) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "portrule.h"
+#include "porttext.h"
 #include "serialport.h"
 
 namespace comm {
@@ -12,14 +13,11 @@ namespace comm {
 // other number. Read afresh on every call.
 QString PortDevice(int port);
 
-// What the user is told when the port cannot be opened (missing, taken, refused settings).
-inline const QString kBusyPortMessage = QStringLiteral("当前活动串口是非空闲串口！");
-
 // The name of item 1..4 as the menu shows it: "串口一".."串口四".
 QString PortItemName(int port);
 // Why an item without a device cannot be opened: "串口三没有对应的设备".
 QString NoDeviceText(int port);
-// The details under kBusyPortMessage: the device and why it could not be opened, with what to do
+// The details under BusyPortMessage(): the device and why it could not be opened, with what to do
 // when the system refused permission. Empty when the failure says nothing of either.
 QString PortProblemText(const SerialPort::Failure& failure);
 

@@ -7,6 +7,7 @@
 #include "lowlatency.h"
 #include "ownedbytes.h"
 #include "portmap.h"
+#include "porttext.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -40,11 +41,11 @@ QSerialPort::StopBits QtStopBits(StopBits stop) {
 QString LostReason(int error) {
     switch (error) {
         case QSerialPort::ResourceError:
-            return QStringLiteral("设备已从系统中移除");
+            return PortLostText(PortLoss::Removed);
         case QSerialPort::ReadError:
-            return QStringLiteral("无法再从设备读取（设备已断开或对端已关闭）");
+            return PortLostText(PortLoss::Read);
         default:
-            return QStringLiteral("无法再向设备写入（设备已断开或对端已关闭）");
+            return PortLostText(PortLoss::Write);
     }
 }
 
@@ -141,7 +142,7 @@ void QtSerialPortBackend::resumeReading() {
 
 bool QtSerialPortBackend::output(const QByteArray& bytes) {
     if (!serial_->isOpen()) {
-        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        setFailure(kNotOpen, PortNotOpenText());
         return false;
     }
     if (serial_->write(bytes) != bytes.size()) {

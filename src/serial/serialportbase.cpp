@@ -4,6 +4,7 @@
 
 #include "portdirectory.h"
 #include "portmap.h"
+#include "porttext.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -29,7 +30,7 @@ void SerialPortBase::setOpenFailure(const QString& device, Problem problem, cons
 
 bool SerialPortBase::checkBeforeOpen(PortSettings* settings) {
     if (fixedDevice_.isEmpty() && (commPort_ < kFirstPort || commPort_ > kLastPort)) {
-        setFailure(kOpenFailure, QStringLiteral("串口号 %1 无效，应为 1 到 4").arg(commPort_));
+        setFailure(kOpenFailure, BadPortNumberText(commPort_));
         return false;
     }
     const QString refusal = CheckPortSettings(settings_, settings);
@@ -42,11 +43,11 @@ bool SerialPortBase::checkBeforeOpen(PortSettings* settings) {
 
 bool SerialPortBase::checkLineControl(bool needsModemLines, bool hasModemLines) {
     if (!portOpen()) {
-        setFailure(kNotOpen, QStringLiteral("串口未打开"));
+        setFailure(kNotOpen, PortNotOpenText());
         return false;
     }
     if (needsModemLines && !hasModemLines) {
-        setFailure(kDeviceFailure, kNoLineControlMessage);
+        setFailure(kDeviceFailure, NoLineControlMessage());
         return false;
     }
     return true;

@@ -1,12 +1,13 @@
 #include "serialsettings.h"
 
+#include "porttext.h"
+
 namespace comm {
 
 QString LineSettingsRefusal(const LineSettings& settings, const LineCapabilities& capabilities) {
-    if (settings.dataBits == 4 && !capabilities.fourDataBits)
-        return QStringLiteral("本机串口不支持 4 位数据位，请改用 5 到 8 位");
+    if (settings.dataBits == 4 && !capabilities.fourDataBits) return NoFourDataBitsText();
     if (settings.stopBits == StopBits::OneAndHalf && !capabilities.oneAndHalfStopBits)
-        return QStringLiteral("本机串口不支持 1.5 位停止位，请改用 1 或 2 位");
+        return NoOneAndHalfStopBitsText();
     return {};
 }
 
@@ -41,9 +42,7 @@ bool PortSettings::parse(const QString& text, PortSettings* settings, QString* e
         if (parsed.stick != StickParity::None) {
             fields[1] = QStringLiteral("N");
         } else if (!kParityLetters.contains(letter)) {
-            *error = QStringLiteral(
-                         "校验“%1”无效，应为 E（偶）、O（奇）、N（无）、M（标记）或 S（空号）")
-                         .arg(fields[1].trimmed());
+            *error = BadPortParityText(fields[1].trimmed());
             return false;
         }
     }
@@ -58,7 +57,7 @@ QString CheckPortSettings(const QString& text, PortSettings* settings,
     QString error;
     if (!PortSettings::parse(text, &parsed, &error)) return error;
     if (parsed.stick != StickParity::None && !capabilities.markSpaceParity)
-        return QStringLiteral("本机串口不支持标记和空号校验，请改用 E、O 或 N");
+        return NoMarkSpaceParityText();
     error = LineSettingsRefusal(parsed.line, capabilities);
     if (error.isEmpty() && settings) *settings = parsed;
     return error;

@@ -51,8 +51,4 @@ struct PortSettings {
 QString CheckPortSettings(const QString& text, PortSettings* settings = nullptr,
                           const LineCapabilities& capabilities = PlatformLineCapabilities());
 
-// Why the line control of a device cannot be used: it has no modem lines (a pseudo-terminal).
-inline const QString kNoLineControlMessage =
-    QStringLiteral("该设备没有调制解调器控制线（例如虚拟串口），不能设置 DTR、RTS、中断和硬件流控");
-
 }  // namespace comm

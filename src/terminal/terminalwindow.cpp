@@ -81,7 +81,7 @@ TerminalWindow::TerminalWindow(int activePort, const SerialPortFactory& factory,
     connect(session_, &TerminalSession::breakEnded, this,
             [this] { breakButton_->setEnabled(session_->isOpen() && lineControl_); });
     connect(session_, &TerminalSession::portLost, this, [this](const QString& reason) {
-        complain(kBusyPortMessage + QLatin1Char('\n') + reason);
+        complain(BusyPortMessage() + QLatin1Char('\n') + reason);
     });
     connect(session_, &TerminalSession::recordingFailed, recording_,
             &ui::RecordingControl::reportStopped);
@@ -298,10 +298,10 @@ void TerminalWindow::openOrClose() {
     QString error, notice;
     if (!session_->open(settings, FlowControl(flow_->currentData().toInt()), dtr_->isChecked(),
                         rts_->isChecked(), &error, &notice)) {
-        complain(kBusyPortMessage + QLatin1Char('\n') + error);
+        complain(BusyPortMessage() + QLatin1Char('\n') + error);
         return;
     }
-    lineControl_ = !notice.contains(kNoLineControlMessage);
+    lineControl_ = !notice.contains(NoLineControlMessage());
     lineNote_->setText(notice);
     showOpen(session_->isOpen());
 }

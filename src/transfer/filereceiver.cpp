@@ -31,8 +31,8 @@ bool FileReceiver::start() {
     beginRun();
     showProgress(0);
     showFrames(0);
-    emit nameTextChanged(kNameCaption);
-    emit sizeTextChanged(kSizeCaption);
+    emit nameTextChanged(NameCaption());
+    emit sizeTextChanged(SizeCaption());
     emit placeTextChanged(QString());
     waitHeader();
     return true;
@@ -141,7 +141,7 @@ void FileReceiver::receiveEmpty() {
 
 // Each wait for a frame has its own limit, counted from the moment it starts.
 void FileReceiver::waitData() {
-    steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, kTimeoutMessage); });
+    steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, TimeoutMessage()); });
     steps().waitForBytes(
         kFrameSize, [this] { onDataFrame(); }, kShortFrameQuietMs, [this] { onQuietLine(); });
 }

@@ -32,7 +32,7 @@ bool FileSender::choose(const QString& path) {
 bool FileSender::start() {
     if (isRunning() || transferName_.isEmpty()) return false;
     if (!TransferNameIsSendable(transferName_)) {
-        refuse(Outcome::Refused, kNameNotSendableMessage);
+        refuse(Outcome::Refused, NameNotSendableMessage());
         return false;
     }
     // Opening a FIFO would wait for a writer and reading a device would never end.
@@ -139,7 +139,7 @@ void FileSender::onHeaderAccepted() {
 void FileSender::sendFrame() {
     port().clearInput();
     if (!send(frame_)) return;
-    steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, kTimeoutMessage); });
+    steps().armLimit(kReplyLimitMs, [this] { end(Outcome::TimedOut, TimeoutMessage()); });
     steps().waitForBytes(1, [this] { onDataReply(); });
 }
 
@@ -184,7 +184,7 @@ bool FileSender::loadFrame(int j) {
         // Never a byte that is not the file's: the transfer ends here.
         end(Outcome::Failed, file_.error() != QFileDevice::NoError
                                  ? ReadFailedMessage(file_.errorString())
-                                 : kShrankMessage);
+                                 : ShrankMessage());
         return false;
     }
     hash_.addData(piece);

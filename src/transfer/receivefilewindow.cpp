@@ -1,30 +1,20 @@
 #include "receivefilewindow.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 #include "receivedfile.h"
+#include "transfertext.h"
 
 namespace comm {
-
-namespace {
-QString receiveCaption() {
-    return QCoreApplication::translate("ReceiveFileWindow", "接收文件");
-}
-QString stopCaption() {
-    return QCoreApplication::translate("ReceiveFileWindow", "结束接收");
-}
-}  // namespace
 
 ReceiveFileWindow::ReceiveFileWindow(int activePort, const SerialPortFactory& factory, Clock& clock,
                                      const QString& programFolder, QWidget* parent)
     : TransferWindow(QStringLiteral("Form11"), transfer::ReceiveWords(), activePort, factory,
                      parent) {
     QLabel* place = addLine(QStringLiteral("PlaceLabel"));
-    receive_ = addButton(QStringLiteral("Command2"), receiveCaption());
-    exit_ = addButton(QStringLiteral("Command1"),
-                      QCoreApplication::translate("ReceiveFileWindow", "退出[&X]"));
+    receive_ = addButton(QStringLiteral("Command2"), transfer::ReceiveWords().title);
+    exit_ = addButton(QStringLiteral("Command1"), transfer::ExitCaption());
     connect(receive_, &QPushButton::clicked, this, &ReceiveFileWindow::startOrStop);
     connect(exit_, &QPushButton::clicked, this, &ReceiveFileWindow::close);
     if (!port()) {
@@ -42,7 +32,7 @@ ReceiveFileWindow::~ReceiveFileWindow() {
 }
 
 void ReceiveFileWindow::showRunning(bool running) {
-    receive_->setText(running ? stopCaption() : receiveCaption());
+    receive_->setText(running ? transfer::StopReceivingCaption() : transfer::ReceiveWords().title);
     exit_->setEnabled(!running);
 }
 

@@ -4,17 +4,13 @@
 #include <QPushButton>
 
 #include "filedialogs.h"
+#include "transfertext.h"
 
 namespace comm {
 
-namespace {
-const QString kSendCaption = QStringLiteral("发送文件");
-const QString kStopCaption = QStringLiteral("结束发送");
-}  // namespace
-
 QString ChooseFileToSend(QWidget* parent, const QString& folder) {
-    const auto dialog = ui::MakeFileDialog(parent, QStringLiteral("打开/另存为[通讯]"), folder,
-                                           {QStringLiteral(" 所有文件(*.*)")});
+    const auto dialog = ui::MakeFileDialog(parent, transfer::ChooseFileTitle(), folder,
+                                           {transfer::AllFilesFilter()});
     // The save form of the dialog, as the program has always shown it; a name that names no file
     // is let through and then does nothing.
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -27,9 +23,9 @@ SendFileWindow::SendFileWindow(int activePort, const SerialPortFactory& factory,
                                const QString& programFolder, QWidget* parent)
     : TransferWindow(QStringLiteral("Form10"), transfer::SendWords(), activePort, factory, parent),
       programFolder_(programFolder) {
-    choose_ = addButton(QStringLiteral("Command1"), QStringLiteral("选择文件"));
-    send_ = addButton(QStringLiteral("Command2"), kSendCaption);
-    exit_ = addButton(QStringLiteral("Command3"), QStringLiteral("退出[&X]"));
+    choose_ = addButton(QStringLiteral("Command1"), transfer::ChooseFileCaption());
+    send_ = addButton(QStringLiteral("Command2"), transfer::SendWords().title);
+    exit_ = addButton(QStringLiteral("Command3"), transfer::ExitCaption());
     connect(choose_, &QPushButton::clicked, this, &SendFileWindow::chooseFile);
     connect(send_, &QPushButton::clicked, this, &SendFileWindow::startOrStop);
     connect(exit_, &QPushButton::clicked, this, &SendFileWindow::close);
@@ -53,7 +49,7 @@ void SendFileWindow::chooseFile() {
 }
 
 void SendFileWindow::showRunning(bool running) {
-    send_->setText(running ? kStopCaption : kSendCaption);
+    send_->setText(running ? transfer::StopSendingCaption() : transfer::SendWords().title);
     choose_->setEnabled(!running);
     exit_->setEnabled(!running);
 }

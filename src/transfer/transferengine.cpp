@@ -1,5 +1,6 @@
 #include "transferengine.h"
 
+#include "porttext.h"
 #include "serialport.h"
 #include "transferframe.h"
 
@@ -48,8 +49,8 @@ void TransferEngine::resetDisplay() {
     framesAfterMessage_ = -1;
     emit progressTextChanged(words_.progress + QLatin1Char(' '));
     emit framesTextChanged(words_.frames + QLatin1Char(' '));
-    emit nameTextChanged(transfer::kNameCaption);
-    emit sizeTextChanged(transfer::kSizeCaption);
+    emit nameTextChanged(transfer::NameCaption());
+    emit sizeTextChanged(transfer::SizeCaption());
     emit progressValueChanged(0);
     emit clockCaptionChanged(words_.title);
     resetSide();
@@ -61,7 +62,7 @@ bool TransferEngine::openPort(int inputLen) {
     p.setInputMode(1);
     p.setInputLen(inputLen);
     if (!p.setPortOpen(true)) {
-        refuse(Outcome::PortFailed, transfer::kBusyPortMessage);
+        refuse(Outcome::PortFailed, BusyPortMessage());
         return false;
     }
     p.clearInput();

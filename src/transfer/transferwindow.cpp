@@ -43,7 +43,7 @@ TransferWindow::TransferWindow(const QString& name, const transfer::SideWords& w
     frame_ = new QGroupBox(words.title, this);
     frame_->setObjectName(QStringLiteral("Frame1"));
     auto* inside = new QVBoxLayout(frame_);
-    const QString initial[4] = {transfer::kNameCaption, transfer::kSizeCaption, words.progress,
+    const QString initial[4] = {transfer::NameCaption(), transfer::SizeCaption(), words.progress,
                                 words.frames};
     for (int i = 0; i < 4; ++i) {
         labels_[i] = new QLabel(initial[i], frame_);

@@ -268,7 +268,7 @@ void RunEngineTest::settingsTheDriverCannotRunAreRefused() {
     Rig rig(def, counted("1"));
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::Refused);
     QCOMPARE(rig.refusals.size(), 1);
-    QVERIFY(rig.refusals[0] != comm::kBusyPortMessage);
+    QVERIFY(rig.refusals[0] != comm::BusyPortMessage());
     QCOMPARE(rig.port.openCount(), 0);
 }
 
@@ -307,7 +307,7 @@ void RunEngineTest::portThatCannotBeOpened() {
         rig.port.failNextOpen(QStringLiteral("no such device"));
     QCOMPARE(rig.engine->start(), RunEngine::StartResult::OpenFailed);
     QCOMPARE(rig.failureCodes, QList<int>{comm::SerialPort::kOpenFailure});
-    QCOMPARE(rig.failures, QStringList{comm::kBusyPortMessage});
+    QCOMPARE(rig.failures, QStringList{comm::BusyPortMessage()});
     QVERIFY(!rig.engine->isRunning());
     QVERIFY(rig.reasons.isEmpty());
     rig.clock.advance(1000);

@@ -20,9 +20,9 @@
 #include "monitorcapture.h"
 #include "monitordialogs.h"
 #include "monitorwindow.h"
+#include "porttext.h"
 #include "randombytes.h"
 #include "serialfactory.h"
-#include "serialsettings.h"
 
 using namespace comm;
 
@@ -138,7 +138,7 @@ private slots:
         refused.start(cli(), {"monitor", "--port", near(), "--dtr", "off"});
         QVERIFY(refused.waitForFinished(20000));
         QCOMPARE(refused.exitCode(), 3);
-        QVERIFY(refused.readAllStandardError().contains(kNoLineControlMessage.toUtf8()));
+        QVERIFY(refused.readAllStandardError().contains(NoLineControlMessage().toUtf8()));
     }
 
     // --json: each batch as it arrives with its time, up to --bytes, and the count at the end.

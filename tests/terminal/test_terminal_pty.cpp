@@ -13,9 +13,9 @@
 #include "filebytes.h"
 #include "mainwindow.h"
 #include "messagerecorder.h"
+#include "porttext.h"
 #include "recordingcontrol.h"
 #include "serialfactory.h"
-#include "serialsettings.h"
 #include "simprocess.h"
 #include "terminalsession.h"
 #include "terminalwindow.h"
@@ -118,7 +118,7 @@ private slots:
         });
         poll.start();
         main.action(QStringLiteral("t18"))->trigger();
-        QCOMPARE(note, kNoLineControlMessage);
+        QCOMPARE(note, NoLineControlMessage());
         QVERIFY(!breakOffered);
         QVERIFY2(boxes_.shown.isEmpty(), qPrintable(boxes_.texts().join('\n')));
     }

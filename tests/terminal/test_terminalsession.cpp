@@ -3,8 +3,8 @@
 
 #include "filebytes.h"
 #include "memoryserialport.h"
+#include "porttext.h"
 #include "randombytes.h"
-#include "serialsettings.h"
 #include "terminalsession.h"
 #include "terminalview.h"
 #include "virtualclock.h"
@@ -102,11 +102,11 @@ private slots:
         port_->setModemLines(false);
         QString notice;
         open(QStringLiteral("9600,N,8,1"), FlowControl::RtsCts, false, true, &notice);
-        QCOMPARE(notice, kNoLineControlMessage);
+        QCOMPARE(notice, NoLineControlMessage());
         QVERIFY(session_->isOpen());
         QString error;
         QVERIFY(!session_->sendBreak(&error));
-        QCOMPARE(error, kNoLineControlMessage);
+        QCOMPARE(error, NoLineControlMessage());
         QVERIFY(!session_->breaking());
         QVERIFY(port_->setFlowControl(FlowControl::XonXoff));
     }

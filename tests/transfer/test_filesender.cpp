@@ -8,6 +8,7 @@
 #include "filesender.h"
 #include "memorydevice.h"
 #include "memoryserialport.h"
+#include "porttext.h"
 #include "randombytes.h"
 #include "transferframe.h"
 #include "virtualclock.h"
@@ -169,8 +170,8 @@ private slots:
         QTest::newRow("too large")
             << "big.bin" << kMaxFileSize + 1 << false << TooLargeMessage(kMaxFileSize + 1);
         QTest::newRow("no single-byte codes")
-            << "报告.txt" << qint64(10) << false << kNameNotSendableMessage;
-        QTest::newRow("busy port") << "a.bin" << qint64(10) << true << kBusyPortMessage;
+            << "报告.txt" << qint64(10) << false << NameNotSendableMessage();
+        QTest::newRow("busy port") << "a.bin" << qint64(10) << true << comm::BusyPortMessage();
     }
     void refusalsTouchNothing() {
         QFETCH(QString, name);
@@ -199,7 +200,7 @@ private slots:
         };
         QVERIFY(b.send(path));
         b.runToEnd();
-        QCOMPARE(b.record.messages, QStringList{kShrankMessage});
+        QCOMPARE(b.record.messages, QStringList{ShrankMessage()});
         QCOMPARE(b.frames.size(), 2);
     }
 

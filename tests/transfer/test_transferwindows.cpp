@@ -19,23 +19,11 @@
 #include "serialfactory.h"
 #include "simprocess.h"
 #include "virtualclock.h"
+#include "windowtexts.h"
 
 using comm::ui::MessageIcon;
 
 namespace {
-
-QString text(QWidget& window, const QString& name) {
-    if (auto* label = window.findChild<QLabel*>(name)) return label->text();
-    if (auto* button = window.findChild<QPushButton*>(name)) return button->text();
-    if (auto* frame = window.findChild<QGroupBox*>(name)) return frame->title();
-    return QStringLiteral("<no %1>").arg(name);
-}
-
-QStringList texts(QWidget& window, const QStringList& names) {
-    QStringList out;
-    for (const QString& name : names) out << text(window, name);
-    return out;
-}
 
 QPushButton* button(QWidget& window, const QString& name) {
     return window.findChild<QPushButton*>(name);
@@ -71,10 +59,10 @@ private slots:
         rx.show();
         QCOMPARE(tx.windowTitle(), QStringLiteral("发送文件"));
         QCOMPARE(rx.windowTitle(), QStringLiteral("接收文件"));
-        QCOMPARE(texts(tx, kTexts + QStringList{"Command1", "Command2", "Command3"}),
+        QCOMPARE(WindowTexts(tx, kTexts + QStringList{"Command1", "Command2", "Command3"}),
                  QStringList({"发送文件", "文件名称:", "文件大小:", "发送进程:", "发送幀数:",
                               "选择文件", "发送文件", "退出[&X]"}));
-        QCOMPARE(texts(rx, kTexts + QStringList{"Command2", "Command1"}),
+        QCOMPARE(WindowTexts(rx, kTexts + QStringList{"Command2", "Command1"}),
                  QStringList({"接收文件", "文件名称:", "文件大小:", "接收进程:", "接收幀数:",
                               "接收文件", "退出[&X]"}));
 
@@ -84,19 +72,19 @@ private slots:
         boxes.onShown = [&](const ShownMessage& box) {
             QWidget& window =
                 box.text.contains(QStringLiteral("发送")) ? static_cast<QWidget&>(tx) : rx;
-            behind[box.text] = texts(window, {"Label1_2", "Label1_3"});
+            behind[box.text] = WindowTexts(window, {"Label1_2", "Label1_3"});
         };
         button(rx, "Command2")->click();
-        QCOMPARE(texts(rx, kTexts + QStringList{"Command2"}),
+        QCOMPARE(WindowTexts(rx, kTexts + QStringList{"Command2"}),
                  QStringList({"接收文件 00:00:00", "文件名称:", "文件大小:", "接收进程: 0%",
                               "接收幀数: 0幀", "结束接收"}));
         QVERIFY(!button(rx, "Command1")->isEnabled());
         button(tx, "Command1")->click();
         QCOMPARE(dialogFolder, dir.path());
-        QCOMPARE(texts(tx, {"Label1_0", "Label1_1"}),
+        QCOMPARE(WindowTexts(tx, {"Label1_0", "Label1_1"}),
                  QStringList({"文件名称: data.bin    ", "文件大小: 3000个字节"}));
         button(tx, "Command2")->click();
-        QCOMPARE(text(tx, "Command2"), QStringLiteral("结束发送"));
+        QCOMPARE(WindowText(tx, "Command2"), QStringLiteral("结束发送"));
         QVERIFY(!button(tx, "Command1")->isEnabled() && !button(tx, "Command3")->isEnabled());
 
         QTRY_COMPARE_WITH_TIMEOUT(boxes.shown.size(), 2, 60000);
@@ -111,22 +99,22 @@ private slots:
         QCOMPARE(behind.value(QStringLiteral("文件data.bin    接收完毕!!!")),
                  QStringList({"接收进程: 100%", "接收幀数: 201幀"}));
 
-        QCOMPARE(texts(tx, kTexts + QStringList{"Command2"}),
+        QCOMPARE(WindowTexts(tx, kTexts + QStringList{"Command2"}),
                  QStringList({"发送文件",
                               "文件名称:", "文件大小:", "发送进程: ", "发送幀数: ", "发送文件"}));
-        QCOMPARE(texts(rx, kTexts + QStringList{"Command2"}),
+        QCOMPARE(WindowTexts(rx, kTexts + QStringList{"Command2"}),
                  QStringList({"接收文件",
                               "文件名称:", "文件大小:", "接收进程: ", "接收幀数: ", "接收文件"}));
         QVERIFY(button(tx, "Command3")->isEnabled() && button(rx, "Command1")->isEnabled());
         const QString sha = QString::fromLatin1(
             QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex());
-        QCOMPARE(text(tx, "DigestLabel"), QStringLiteral("SHA-256（读出）: ") + sha);
-        QCOMPARE(text(rx, "DigestLabel"), QStringLiteral("SHA-256（写入）: ") + sha);
+        QCOMPARE(WindowText(tx, "DigestLabel"), QStringLiteral("SHA-256（读出）: ") + sha);
+        QCOMPARE(WindowText(rx, "DigestLabel"), QStringLiteral("SHA-256（写入）: ") + sha);
         const QString saved = QDir(folder).filePath(QStringLiteral("data.bin"));
-        QCOMPARE(text(rx, "PlaceLabel"),
+        QCOMPARE(WindowText(rx, "PlaceLabel"),
                  QStringLiteral("保存位置: ") + QDir::toNativeSeparators(saved));
-        QVERIFY2(text(tx, "RateLabel").startsWith(QStringLiteral("传输速度: ")),
-                 qPrintable(text(tx, "RateLabel")));
+        QVERIFY2(WindowText(tx, "RateLabel").startsWith(QStringLiteral("传输速度: ")),
+                 qPrintable(WindowText(tx, "RateLabel")));
         QCOMPARE(ReadWholeFile(saved), content);
         QVERIFY(!tx.port()->portOpen() && !rx.port()->portOpen());
     }
@@ -147,7 +135,8 @@ private slots:
         QTRY_COMPARE(boxes.shown.size(), 1);
         QCOMPARE(boxes.shown[0].text, QStringLiteral("当前活动串口是非空闲串口！"));
         QCOMPARE(boxes.shown[0].icon, MessageIcon::Exclamation);
-        QCOMPARE(texts(busyOne, {"Command2", "Label1_2"}), QStringList({"接收文件", "接收进程:"}));
+        QCOMPARE(WindowTexts(busyOne, {"Command2", "Label1_2"}),
+                 QStringList({"接收文件", "接收进程:"}));
 
         busy = false;
         comm::ReceiveFileWindow rx(1, factory, clock, QDir::tempPath());
