@@ -4,8 +4,6 @@
 A literal passes when it is the text of tr(), QT_TR_NOOP(), QCoreApplication::translate() or
 QT_TRANSLATE_NOOP() (the second argument of the last two), or when its line carries the comment
 "untranslated:" with the reason (data, not interface: file bytes, the settings text of the port).
-Files listed in translations/pending.txt are not checked yet; a listed file that has no such
-literal any more is reported, so the list only shrinks.
 Prints one line per literal and exits 1 when there is any.
 """
 import pathlib
@@ -98,24 +96,13 @@ def untranslated(path):
 
 
 def main():
-    pending_file = ROOT / "translations" / "pending.txt"
-    pending = set()
-    if pending_file.exists():
-        pending = {l.strip() for l in pending_file.read_text().splitlines()
-                   if l.strip() and not l.startswith("#")}
     failures = 0
     for folder in FOLDERS:
         for path in sorted((ROOT / folder).rglob("*")):
             if path.suffix not in (".cpp", ".h"):
                 continue
             name = str(path.relative_to(ROOT))
-            found = untranslated(path)
-            if name in pending:
-                if not found:
-                    print(f"{name}: no untranslated text left; take it off translations/pending.txt")
-                    failures += 1
-                continue
-            for line, literal in found:
+            for line, literal in untranslated(path):
                 print(f"{name}:{line}: {literal}")
                 failures += 1
     if "--list" in sys.argv:

@@ -590,7 +590,7 @@ A port without a device says so when it is used. Within a second of a device bei
     <name>MonitorDialogs</name>
     <message>
         <source>打开/另存为[通讯]</source>
-        <translation>Open/Save As [Comm]</translation>
+        <translation>Open/Save As [Communication]</translation>
     </message>
     <message>
         <source> 存储文件(*.Dax)</source>
