@@ -1,5 +1,6 @@
 #!/bin/sh
-# Takes the screenshots of the help window and the two boxes under a private X server.
+# Takes the screenshots of the about and support boxes under a private X server (the help window is
+# taken by make-window-screenshots.sh, in both languages).
 # Usage: docs/make-help-screenshots.sh <build folder>
 set -eu
 build=${1:?usage: $0 <build folder>}
@@ -9,7 +10,6 @@ display=:99
 
 . "$docs/screenshot-common.sh"
 
-shoot "$docs/help-window.png" help K01
 shoot "$docs/about-box.png" about
 shoot "$docs/support-box.png" support
 echo "screenshots written to $docs"
