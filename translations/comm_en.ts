@@ -1296,7 +1296,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>示错误</source>
-        <translation> report an error</translation>
+        <translation> fail</translation>
     </message>
     <message>
         <source>通讯基础信息</source>
@@ -1428,7 +1428,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>计算校验</source>
-        <translation>Compute checksum</translation>
+        <translation>Checksum</translation>
     </message>
     <message>
         <source>由数据位计算校验和，写入校验位</source>

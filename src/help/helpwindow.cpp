@@ -50,6 +50,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     layout->addWidget(splitter_);
 
     buildTree();
+    fitTopicNames();
     text_->setPlainText(tr("谢谢您使用该程序!"));
 
     connect(tree_, &QTreeWidget::itemClicked, this,
@@ -70,6 +71,17 @@ void HelpWindow::buildTree() {
         items.insert(topic.key, item);
     }
     tree_->expandAll();
+}
+
+// Longer topic names than the tree's first width holds (the English ones) widen the tree and the
+// window by what is missing, so no name is cut; names that fit leave the first sizes alone.
+void HelpWindow::fitTopicNames() {
+    constexpr int kTreeWidth = 200;
+    const int wanted = static_cast<const QAbstractItemView*>(tree_)->sizeHintForColumn(0) +
+                       2 * tree_->frameWidth() + 8;
+    if (wanted <= kTreeWidth) return;
+    resize(width() + wanted - kTreeWidth, height());
+    splitter_->setSizes({wanted, 432});
 }
 
 QTreeWidgetItem* HelpWindow::topicItem(const QString& key) const {

@@ -24,6 +24,7 @@ public:
 
 private:
     void buildTree();
+    void fitTopicNames();
     void showTopic(QTreeWidgetItem* item);
 
     QSplitter* splitter_ = nullptr;

@@ -10,10 +10,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -77,27 +75,6 @@ void ShowWholeDocument(comm::MainWindow& window) {
     if (missing <= 0) return;
     window.resize(window.width() + missing, window.height());
     frame->move(0, 0);
-}
-
-// The English topic names are longer than the tree's first width: the window is widened and its
-// bar dragged, as the user would, until every name shows.
-void ShowWholeTopicNames(QWidget* help) {
-    auto* tree = help->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
-    auto* splitter = help->findChild<QSplitter*>(QStringLiteral("HelpSplitter"));
-    int widest = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
-        int depth = 1;  // the root's own decoration
-        for (const QTreeWidgetItem* up = (*it)->parent(); up; up = up->parent()) ++depth;
-        widest = std::max(widest, depth * tree->indentation() + tree->iconSize().width() +
-                                      tree->fontMetrics().horizontalAdvance((*it)->text(0)));
-    }
-    // The gaps beside the icon and after the text.
-    const int missing = widest + 16 - tree->viewport()->width();
-    if (missing <= 0) return;
-    QList<int> sizes = splitter->sizes();
-    sizes[0] += missing;
-    help->resize(help->width() + missing, help->height());
-    splitter->setSizes(sizes);
 }
 
 }  // namespace
@@ -185,7 +162,6 @@ int main(int argc, char** argv) {
             auto* help = qobject_cast<comm::help::HelpWindow*>(shown);
             help->findChild<QTreeWidget*>(QStringLiteral("TreeView1"))
                 ->setCurrentItem(help->topicItem(QStringLiteral("K01")));
-            ShowWholeTopicNames(help);
             PrintLater(help, 300);
         });
         QTimer::singleShot(0, &window,

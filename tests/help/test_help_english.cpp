@@ -42,6 +42,19 @@ private slots:
         }
         QCOMPARE(topics, 18);
     }
+
+    // The English topic names are longer than the tree's first width: the window makes room.
+    void topicNamesAreNotCut() {
+        comm::help::HelpWindow help;
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        auto* tree = help.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        QVERIFY(tree->viewport()->width() > 200);
+        // Public on the item view, protected on the tree.
+        const int wanted = static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0);
+        QVERIFY2(wanted <= tree->viewport()->width(),
+                 qPrintable(QStringLiteral("%1 > %2").arg(wanted).arg(tree->viewport()->width())));
+    }
 };
 
 QTEST_MAIN(TestHelpEnglish)
