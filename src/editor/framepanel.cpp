@@ -161,7 +161,7 @@ void FramePanel::buildFieldRows(QGridLayout* grid) {
     helper->addWidget(checksumButton_);
     grid->addLayout(helper, 0, 7, 1, 4);
 
-    for (int c = 0; c < int(captions_.size()); ++c) captions_[c] = new QLabel(this);
+    for (QLabel*& caption : captions_) caption = new QLabel(this);
     grid->addWidget(captions_[0], 1, 0);
     grid->addWidget(captions_[1], 2, 0);
     for (int k = 0; k < kFieldBoxes; ++k) {
