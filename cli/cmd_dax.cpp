@@ -4,6 +4,7 @@
 #include "monitortext.h"
 #include "options.h"
 #include "output.h"
+#include "txlfile.h"
 
 namespace cli {
 
@@ -18,7 +19,7 @@ int dax(const QStringList& args) {
         case comm::DaxStatus::Ok:
             break;
         case comm::DaxStatus::Missing:
-            Complain(comm::monitor::CaptureFileMissingMessage());
+            Complain(comm::MissingFileMessage());
             return 1;
         case comm::DaxStatus::Refused:
             Complain(content.message);

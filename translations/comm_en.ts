@@ -585,6 +585,10 @@ A port without a device says so when it is used. Within a second of a device bei
         <source>提示信息</source>
         <translation>Notice</translation>
     </message>
+    <message>
+        <source>该文件已经存在是否覆盖?</source>
+        <translation>The file already exists. Overwrite it?</translation>
+    </message>
 </context>
 <context>
     <name>MonitorDialogs</name>
@@ -645,10 +649,6 @@ A port without a device says so when it is used. Within a second of a device bei
     <message>
         <source>存储数据失败!!!</source>
         <translation>Could not store the data!!!</translation>
-    </message>
-    <message>
-        <source>该文件不存在，请重新打开！</source>
-        <translation>The file does not exist. Please choose it again!</translation>
     </message>
     <message>
         <source>打开该文件失败!!!</source>
@@ -1033,10 +1033,6 @@ Reason: %2</translation>
     <message>
         <source>没有要发送的字节</source>
         <translation>No bytes to send</translation>
-    </message>
-    <message>
-        <source>串口未打开</source>
-        <translation>The port is not open</translation>
     </message>
     <message>
         <source>打不开文件“%1”：%2</source>
@@ -1462,10 +1458,6 @@ Reason: %2</translation>
         <translation>Communication: %1</translation>
     </message>
     <message>
-        <source>该文件已经存在是否覆盖?</source>
-        <translation>The file already exists. Overwrite it?</translation>
-    </message>
-    <message>
         <source>通讯[&amp;C]</source>
         <translation>&amp;Communication</translation>
     </message>
@@ -1715,10 +1707,6 @@ Reason: %2</translation>
     <message>
         <source>结束监听</source>
         <translation>Stop Monitoring</translation>
-    </message>
-    <message>
-        <source>该文件已经存在是否覆盖?</source>
-        <translation>The file already exists. Overwrite it?</translation>
     </message>
     <message>
         <source>监听日志.log</source>

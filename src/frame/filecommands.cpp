@@ -80,7 +80,7 @@ void MainWindow::saveComm() {
     const QString path = chooser_(this, FileDialogMode::Save, programFolder_);
     if (path.isEmpty()) return;
     if (QFileInfo::exists(path) &&
-        !ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
+        !ui::ShowMessage(this, ui::OverwriteQuestion(), ui::MessageIcon::Question, true))
         return;
     writeTo(path, kCaption);
 }
@@ -94,7 +94,7 @@ void MainWindow::saveAsComm() {
         writeTo(path, kSaveAsNewCaption);
         return;
     }
-    if (ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
+    if (ui::ShowMessage(this, ui::OverwriteQuestion(), ui::MessageIcon::Question, true))
         writeTo(path, kCaption);
 }
 

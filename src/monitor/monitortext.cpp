@@ -8,10 +8,6 @@ QString StoreFailedMessage() {
     return QCoreApplication::translate("MonitorText", "存储数据失败!!!");
 }
 
-QString CaptureFileMissingMessage() {
-    return QCoreApplication::translate("MonitorText", "该文件不存在，请重新打开！");
-}
-
 QString CaptureFileUnreadableMessage() {
     return QCoreApplication::translate("MonitorText", "打开该文件失败!!!");
 }

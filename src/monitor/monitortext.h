@@ -8,8 +8,8 @@ namespace comm::monitor {
 
 // A capture that could not be written to its storage file.
 QString StoreFailedMessage();
-// A storage file to import that is not there, or that could not be read.
-QString CaptureFileMissingMessage();
+// A storage file to import that could not be read (one that is not there gets the
+// communication file's MissingFileMessage()).
 QString CaptureFileUnreadableMessage();
 // The device went away while listening waits for it (`reason`: why it went), and came back.
 QString DeviceGoneMessage(const QString& reason);

@@ -30,6 +30,7 @@
 #include "portmap.h"
 #include "recordingcontrol.h"
 #include "settingsdialog.h"
+#include "txlfile.h"
 
 namespace comm {
 
@@ -319,7 +320,7 @@ void MonitorWindow::store() {
     const QString name = ChooseStorageFile(this);
     if (name.isEmpty()) return;
     if (QFileInfo::exists(name) &&
-        !ui::ShowMessage(this, tr("该文件已经存在是否覆盖?"), ui::MessageIcon::Question, true))
+        !ui::ShowMessage(this, ui::OverwriteQuestion(), ui::MessageIcon::Question, true))
         return;
     // A FIFO, a device or a folder gets its own message; any other failure the usual one.
     const FileCheck check = CheckFileToWrite(name);
@@ -336,7 +337,7 @@ void MonitorWindow::importCapture() {
     if (name.isEmpty()) return;
     const DaxContent content = ReadDaxFile(name);
     if (content.status == DaxStatus::Missing) {
-        ui::ShowMessage(this, CaptureFileMissingMessage(), ui::MessageIcon::Exclamation);
+        ui::ShowMessage(this, MissingFileMessage(), ui::MessageIcon::Exclamation);
         return;
     }
     if (content.status == DaxStatus::Refused) {

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFile>
 
+#include "porttext.h"
 #include "stepmachine.h"
 #include "terminaltext.h"
 
@@ -62,7 +63,7 @@ qint64 TerminalSession::elapsedMs() const {
 
 bool TerminalSession::send(const QByteArray& bytes, QString* error) {
     if (!open_ || !port_->output(bytes)) {
-        *error = open_ ? port_->failure().reason : PortClosedText();
+        *error = open_ ? port_->failure().reason : PortNotOpenText();
         return false;
     }
     sent_ += bytes.size();

@@ -20,10 +20,6 @@ QString NothingToSendText() {
     return QCoreApplication::translate("TerminalText", "没有要发送的字节");
 }
 
-QString PortClosedText() {
-    return QCoreApplication::translate("TerminalText", "串口未打开");
-}
-
 QString FileNotReadText(const QString& path, const QString& reason) {
     return QCoreApplication::translate("TerminalText", "打不开文件“%1”：%2").arg(path, reason);
 }

@@ -13,9 +13,6 @@ QString NotHexText(const QString& typed, QChar character);
 QString HalfByteText(const QString& typed, const QString& group);
 QString NothingToSendText();
 
-// A send while the port is closed.
-QString PortClosedText();
-
 // A file to send that cannot be read, is larger than the engine sends at once, or is empty.
 QString FileNotReadText(const QString& path, const QString& reason);
 QString FileTooLargeText(const QString& path, qint64 limit);

@@ -26,6 +26,10 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 }
 }  // namespace
 
+QString OverwriteQuestion() {
+    return QCoreApplication::translate("Messages", "该文件已经存在是否覆盖?");
+}
+
 QString MessageCaption() {
     return QCoreApplication::translate("Messages", "提示信息");
 }

@@ -7,6 +7,9 @@ class QWidget;
 
 namespace comm::ui {
 
+// "该文件已经存在是否覆盖?": asked before a file is stored over.
+QString OverwriteQuestion();
+
 // The caption of every message box.
 QString MessageCaption();
 

@@ -78,7 +78,7 @@ private slots:
         window.findChild<QPushButton*>(QStringLiteral("Command8"))->click();
         monitor::SetStorageFileChooser({});
         QCOMPARE(boxes.texts(),
-                 QStringList{QStringLiteral("The file does not exist. Please choose it again!")});
+                 QStringList{QStringLiteral("This file does not exist. Please choose another!")});
     }
 
     // The log's comments are for its reader; its records stay one form for the scripts.
@@ -101,7 +101,7 @@ private slots:
                                    QStringLiteral("1"), QStringLiteral("--out"),
                                    dir_.filePath(QStringLiteral("no/such/folder/x.Dax"))};
         QTest::newRow("dax en") << "en" << QStringList{"dax", missing}
-                                << "The file does not exist. Please choose it again!";
+                                << "This file does not exist. Please choose another!";
         QTest::newRow("dax C") << "" << QStringList{"dax", missing} << "该文件不存在，请重新打开！";
         QTest::newRow("store en") << "en" << store << "Could not store the data!!!";
         QTest::newRow("store C") << "" << store << "存储数据失败!!!";
