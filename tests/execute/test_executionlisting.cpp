@@ -6,6 +6,7 @@
 
 #include "boundedlisting.h"
 #include "executionwindow.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "refreshgate.h"
@@ -24,14 +25,7 @@ std::unique_ptr<comm::ExecutionWindow> kind2Window(const comm::CommOptions& opti
     r.definition = testdefs::make(2, {}, {1, 2, 3}, {}, {}, {0, 3, 0, 0});
     r.options = options;
     r.saved = true;
-    return std::make_unique<comm::ExecutionWindow>(
-        r,
-        [port] {
-            auto p = std::make_unique<comm::MemorySerialPort>();
-            *port = p.get();
-            return std::unique_ptr<comm::SerialPort>(std::move(p));
-        },
-        clock);
+    return std::make_unique<comm::ExecutionWindow>(r, MemoryPortFactory(port), clock);
 }
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "executionwindow.h"
 #include "linestatepanel.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "rundefs.h"
@@ -32,14 +33,7 @@ struct WindowRig {
     std::unique_ptr<ExecutionWindow> window;
 
     explicit WindowRig(const RunRequest& request) {
-        window = std::make_unique<ExecutionWindow>(
-            request,
-            [this] {
-                auto p = std::make_unique<MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<comm::SerialPort>(std::move(p));
-            },
-            clock);
+        window = std::make_unique<ExecutionWindow>(request, MemoryPortFactory(&port), clock);
     }
     template <typename T>
     T* find(const QString& name) const {

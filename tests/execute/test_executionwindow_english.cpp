@@ -8,6 +8,7 @@
 #include "chinesetexts.h"
 #include "executionwindow.h"
 #include "linesettings.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "rundefs.h"
@@ -34,14 +35,7 @@ private slots:
         request.options.noWait = false;
         request.kindLine = QStringLiteral("3.PC sends, the device answers");
         request.saved = true;
-        comm::ExecutionWindow w(
-            request,
-            [&port] {
-                auto p = std::make_unique<comm::MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<comm::SerialPort>(std::move(p));
-            },
-            clock);
+        comm::ExecutionWindow w(request, MemoryPortFactory(&port), clock);
         const auto text = [&w](const char* name) {
             if (auto* box = w.findChild<QPlainTextEdit*>(QLatin1String(name)))
                 return box->toPlainText();

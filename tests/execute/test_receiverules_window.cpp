@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "executionwindow.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "rundefs.h"
@@ -27,14 +28,7 @@ private slots:
         request.options.noWait = false;
         request.options.waitText = QStringLiteral("500");
         request.saved = true;
-        comm::ExecutionWindow window(
-            request,
-            [&port] {
-                auto p = std::make_unique<comm::MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<comm::SerialPort>(std::move(p));
-            },
-            clock);
+        comm::ExecutionWindow window(request, MemoryPortFactory(&port), clock);
         auto* check = window.findChild<QCheckBox*>(QStringLiteral("CheckFrames"));
         QVERIFY(check && check->isVisibleTo(&window));
         check->setChecked(true);

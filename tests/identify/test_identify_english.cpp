@@ -8,6 +8,7 @@
 #include "chinesetexts.h"
 #include "holdpanestarter.h"
 #include "identifywindow.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "settingsidentifier.h"
@@ -33,14 +34,7 @@ private slots:
         MessageRecorder boxes;
         VirtualClock clock;
         MemorySerialPort* port = nullptr;
-        IdentifyWindow window(
-            2,
-            [&port] {
-                auto p = std::make_unique<MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<SerialPort>(std::move(p));
-            },
-            clock, std::make_unique<NoHoldpane>());
+        IdentifyWindow window(2, MemoryPortFactory(&port), clock, std::make_unique<NoHoldpane>());
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Identify Port Settings"));
         auto* startStop = window.findChild<QPushButton*>(QStringLiteral("Command1"));

@@ -50,13 +50,8 @@ struct WindowRig {
 
     explicit WindowRig(bool holdpaneFails = false) {
         window = std::make_unique<IdentifyWindow>(
-            3,
-            [this] {
-                auto p = std::make_unique<MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<comm::SerialPort>(std::move(p));
-            },
-            clock, std::make_unique<RecordingStarter>(&holdpaneStarts, holdpaneFails));
+            3, MemoryPortFactory(&port), clock,
+            std::make_unique<RecordingStarter>(&holdpaneStarts, holdpaneFails));
         window->show();
     }
     template <typename T>

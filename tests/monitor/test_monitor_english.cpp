@@ -8,6 +8,7 @@
 
 #include "builtprogram.h"
 #include "chinesetexts.h"
+#include "memorydevice.h"
 #include "memoryserialport.h"
 #include "messagerecorder.h"
 #include "monitordialogs.h"
@@ -46,14 +47,7 @@ private slots:
         CommDefinition definition;
         definition.MonitorSettings = definition.MonitorSettingsText = QStringLiteral("9600,O,8,1");
         MemorySerialPort* port = nullptr;
-        MonitorWindow window(
-            definition, 1,
-            [&port] {
-                auto p = std::make_unique<MemorySerialPort>();
-                port = p.get();
-                return std::unique_ptr<SerialPort>(std::move(p));
-            },
-            clock);
+        MonitorWindow window(definition, 1, MemoryPortFactory(&port), clock);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Monitor Active Port"));
         QCOMPARE(text(window, "Label4"), QStringLiteral("Port 1 closed\n9600,O,8,1"));

@@ -53,3 +53,11 @@ void MemoryDevice::sendBurst() {
     port_.injectFromDevice(settings_, bursts_.at(sent_++ % bursts_.size()));
     burstTimer_->start(intervalMs_);
 }
+
+comm::SerialPortFactory MemoryPortFactory(comm::MemorySerialPort** made) {
+    return [made] {
+        auto port = std::make_unique<comm::MemorySerialPort>();
+        *made = port.get();
+        return std::unique_ptr<comm::SerialPort>(std::move(port));
+    };
+}

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clock.h"
+#include "serialport.h"
 #include "serialsettings.h"
 
 namespace comm {
@@ -55,3 +56,7 @@ private:
     int writes_ = 0;
     int answerDelayMs_ = 0;
 };
+
+// A port factory for a window under test: every port it makes is a new in-memory one, and
+// *made points at the latest, for the test to drive.
+comm::SerialPortFactory MemoryPortFactory(comm::MemorySerialPort** made);
