@@ -212,14 +212,10 @@ void MonitorWindow::done(int result) {
     capture_->stop();
     capture_->stopRecording();
     recording_->showRecording(QString());
-    if (pinButton_->text() == unpinCaption()) {
-        pinMainWindow(false);
-        pinButton_->setText(pinCaption());
-    }
+    if (pinned_) togglePin();
     QDialog::done(result);
 }
 
-// The pin button's caption tells its state: the window compares it to know which it is in.
 QString MonitorWindow::pinCaption() {
     return tr("钉在前面");
 }
@@ -280,9 +276,9 @@ void MonitorWindow::showPortProblem() {
 }
 
 void MonitorWindow::togglePin() {
-    const bool pin = pinButton_->text() == pinCaption();
-    pinMainWindow(pin);
-    pinButton_->setText(pin ? unpinCaption() : pinCaption());
+    pinned_ = !pinned_;
+    pinMainWindow(pinned_);
+    pinButton_->setText(pinned_ ? unpinCaption() : pinCaption());
 }
 
 void MonitorWindow::pinMainWindow(bool onTop) {

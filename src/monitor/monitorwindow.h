@@ -88,6 +88,7 @@ private:
     QCheckBox* reconnectBox_ = nullptr;      // wait for a lost device to come back
     QPushButton* startButton_ = nullptr;     // Command1
     QPushButton* pinButton_ = nullptr;       // Command2
+    bool pinned_ = false;                    // the main window is kept on top
     QPushButton* exitButton_ = nullptr;      // Command3
     QPushButton* colourButton_ = nullptr;    // Command4
     QPushButton* storeButton_ = nullptr;     // Command6
